@@ -1,0 +1,3 @@
+#include "editor/Work_F.h"
+
+TWorkForm::TWorkForm(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("WorkForm")); }

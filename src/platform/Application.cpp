@@ -1,0 +1,33 @@
+#include "platform/Application.h"
+
+#include <QStringDecoder>
+
+#include "platform/Cp1255Bridge.h"
+#include "platform/Prompts.h"
+
+namespace qm {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    showException(e);
+  } catch (...) {
+    prompts().error(activeWindow(), QStringLiteral("Unknown error"));
+  }
+  return false;
+}
+
+QString exceptionText(const char* what) {
+  const QByteArray bytes(what);
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString text = utf8(bytes);
+  if (utf8.hasError()) text = fromCp1255(bytes.toStdString());
+  return text;
+}
+
+void showException(const std::exception& e) { prompts().error(QApplication::activeWindow(), exceptionText(e.what())); }
+
+}  // namespace qm
