@@ -30,3 +30,7 @@ TWorkForm* TForm1::AWForm() const {
   if (!sub) return nullptr;
   return qobject_cast<TWorkForm*>(sub->widget());
 }
+
+void TForm1::SwitchMItems(bool) {}
+
+void TForm1::RefreshRecentMenu() {}

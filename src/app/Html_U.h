@@ -26,6 +26,21 @@ class TForm1 : public QMainWindow {
   QMdiArea* mdiArea() const { return MdiArea; }
   qm::SettingsStore& Settings() { return settings_; }
 
+  // Enables or disables the commands that need a document.
+  void SwitchMItems(bool enabled);
+
+  // Documents and the recent-documents list (Html_U_Documents.cpp).
+  void NewForm();
+  // Empty name: ask with the open dialog. Otherwise open that file if it exists.
+  void OpenHtml(const QString& name);
+  void SaveHtml();
+  void N5Click();  // save as
+  void AddToRecent(const QString& name);
+  QString PullFromRecent(int slot);  // slot 1..5
+  void RecentClick(int slot);        // R1..R5
+  // Shows the captions of RecentFiles in R1..R5.
+  void RefreshRecentMenu();
+
   // Settings fields (see LoadFromReg for their defaults).
   std::string RtfColorTable;
   std::uint32_t TextColor = 0;
@@ -43,6 +58,8 @@ class TForm1 : public QMainWindow {
   bool DropPending = false;
   QString ExecDir;
   std::array<QString, 6> RecentFiles;  // slots 1..5; 0 unused
+  int UntitledCounter = 0;             // grows with every untitled document of the run
+  QString CommandLineFile;             // the file named on the command line, if any
 
  private:
   qm::SettingsStore& settings_;
