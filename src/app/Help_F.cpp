@@ -8,7 +8,11 @@
 #include "core/Version.h"
 #include "platform/Shell.h"
 
+// The pages are compiled into this static library; register them before use.
+static void initHelpResources() { Q_INIT_RESOURCE(help); }
+
 THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+  initHelpResources();
   setObjectName(QStringLiteral("HelpForm"));
   setLayoutDirection(Qt::RightToLeft);
   setWindowTitle(QStringLiteral("עזרה - ") + QString::fromUtf8(qm::VersionTitle));
@@ -23,6 +27,7 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QString THelpForm::TopicPage(int topic) {
+  initHelpResources();
   if (topic != 0) {
     const QString page = QStringLiteral(":/help/topic%1.htm").arg(topic);
     if (QFile::exists(page)) return page;
