@@ -590,5 +590,6 @@ void TForm1::ShowPopup(QMenu* menu, QAbstractButton* from) {
   if (!menu) return;
   // The menu opens below the button, its right edge at the button's right edge.
   QPoint at = from ? from->mapToGlobal(QPoint(from->width(), from->height())) : QCursor::pos();
+  if (menu->isRightToLeft()) at.rx() -= menu->sizeHint().width();
   menu->popup(at);
 }

@@ -20,6 +20,9 @@ int main(int argc, char** argv) {
   }
   qm::Application app(argc, argv);
   app.setApplicationName(QString::fromUtf8(qm::VersionTitle));
+  // The whole user interface is Hebrew: windows, and the text the styles paint
+  // in them (menu items, for one), read right to left unless a window says otherwise.
+  app.setLayoutDirection(Qt::RightToLeft);
   qm::installFontFallbacks();
   installHelpWindow();
 
