@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -607,6 +608,16 @@ TEST(MainWindow, BarsDockAtTheEdgeNearestTheDropPoint) {
     EXPECT_EQ(bar->isHidden(), hidden);
     EXPECT_EQ(s.stored(QStringLiteral("ToolBar1")), QString::fromLatin1(r.stored));
   }
+  // Letting go of a dragged bar below the middle settles it at the bottom.
+  f.DockBar(f.ToolBar1, QPoint(frame.left() + 20, middle - 50));
+  ASSERT_EQ(f.toolBarArea(f.ToolBar1), Qt::TopToolBarArea);
+  const QPointF drop(frame.left() + 30, middle + 60);
+  QMouseEvent release(QEvent::MouseButtonRelease, f.ToolBar1->mapFromGlobal(drop), drop, Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(f.ToolBar1, &release);
+  QApplication::processEvents();
+  EXPECT_EQ(f.toolBarArea(f.ToolBar1), Qt::BottomToolBarArea);
+  EXPECT_EQ(s.stored(QStringLiteral("ToolBar1")), QStringLiteral("1"));
   // The palette stays at the top above everything.
   auto* palette = f.findChild<QToolBar*>(QStringLiteral("PaletteBar"));
   ASSERT_NE(palette, nullptr);
