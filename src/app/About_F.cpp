@@ -78,6 +78,8 @@ QPixmap drawStrip(bool hover) {
 TAbout_Form::TAbout_Form(TForm1& form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), form_(form) {
   setObjectName(QStringLiteral("About_Form"));
+  // Closing the main window ends the program even while the about box shows.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(kWidth, kHeight);
   setAutoFillBackground(true);
   QPalette pal = palette();

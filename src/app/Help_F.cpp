@@ -14,6 +14,7 @@ static void initHelpResources() { Q_INIT_RESOURCE(help); }
 THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   initHelpResources();
   setObjectName(QStringLiteral("HelpForm"));
+  setAttribute(Qt::WA_QuitOnClose, false);  // the main window's closing ends the program
   setLayoutDirection(Qt::RightToLeft);
   setWindowTitle(QStringLiteral("עזרה - ") + QString::fromUtf8(qm::VersionTitle));
   resize(520, 480);

@@ -71,6 +71,9 @@ TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
     bar->installEventFilter(this);
   }
   placeBars(Qt::TopToolBarArea, Qt::TopToolBarArea);
+  // The mouse moving over the document area takes the splash strip's highlight away.
+  MdiArea->viewport()->setMouseTracking(true);
+  MdiArea->viewport()->installEventFilter(this);
   ToolBar1->hide();  // shown when the splash closes
   connectShellCommands();
   FormCreate();
@@ -286,6 +289,7 @@ void TForm1::DockBar(QToolBar* bar, const QPoint& globalDropPoint) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && About_Form && watched == MdiArea->viewport()) About_Form->HoverReset();
   if ((watched == ToolBar1 || watched == Panel2) && event->type() == QEvent::MouseButtonRelease) {
     auto* bar = static_cast<QToolBar*>(watched);
     const QPoint drop = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
