@@ -1,24 +1,82 @@
 #include "app/Html_U.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
 
-#include "editor/Work_F.h"
-
+#include "app/About_F.h"
 #include "core/Version.h"
 #include "core/markup/RtfColorTable.h"
+#include "editor/Work_F.h"
+#include "hebrew/HebEdit.h"
+#include "hebrew/HebMainMenu.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
 
 TForm1* Form1 = nullptr;
+
+namespace {
+// The main window's height in its design, used for the default top.
+constexpr int kDesignHeight = 445;
+
+// The commands that need a document, enabled and disabled together.
+const char* const kDocumentMenuItems[] = {"N2",  "N32", "FTP1", "N4",  "N5",  "N14", "N15",
+                                          "N18", "N16", "N17",  "N52", "N47", "N48"};
+const char* const kDocumentToolButtons[] = {"ToolButton3",  "ToolButton5",  "ToolButton6",  "ToolButton7",
+                                            "ToolButton9",  "ToolButton11", "ToolButton12", "ToolButton16",
+                                            "ToolButton14", "ToolButton15"};
+const char* const kDocumentPaletteButtons[] = {
+    "LinkB",         "MailB",         "SpeedButton7",  "BrB",           "SpeedButton27", "SpeedButton9",
+    "SpeedButton10", "SpeedButton11", "SpeedButton33", "SpeedButton1",  "SpeedButton2",  "SpeedButton3",
+    "SpeedButton29", "SpeedButton34", "SpeedButton4",  "SpeedButton6",  "SpeedButton14", "SpeedButton15",
+    "SpeedButton16", "SpeedButton17", "SpeedButton18", "SpeedButton19", "SpeedButton20", "SpeedButton21",
+    "SpeedButton23", "SpeedButton24", "SpeedButton25", "SpeedButton26", "SpeedButton39", "SpeedButton37",
+    "SpeedButton28", "SpeedButton30", "SpeedButton12", "SpeedButton5",  "SpeedButton13", "SpeedButton22",
+    "SpeedButton40", "SpeedButton8",  "SpeedButton38", "SpeedButton31", "SpeedButton32", "SpeedButton36",
+    "ImageB"};
+}  // namespace
 
 TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), RtfColorTable(qm::InitialRtfColorTable), settings_(settings) {
   Form1 = this;
   setObjectName(QStringLiteral("Form1"));
   setLayoutDirection(Qt::RightToLeft);
-  setWindowTitle(QString::fromUtf8(qm::VersionTitle) + QStringLiteral(" - עורך היפר טקסט עברי"));
+  setFont(QFont(QStringLiteral("MS Sans Serif")));
+  resize(646, kDesignHeight);
   MdiArea = new QMdiArea(this);
   MdiArea->setObjectName(QStringLiteral("MdiArea"));
   setCentralWidget(MdiArea);
+
+  buildMenus();
+  buildToolBar();
+  buildPalette();
+  buildQuickEditBar();
+  addToolBar(Qt::TopToolBarArea, PaletteBar);
+  for (QToolBar* bar : {ToolBar1, Panel2}) {
+    bar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->installEventFilter(this);
+  }
+  placeBars(Qt::TopToolBarArea, Qt::TopToolBarArea);
+  // The mouse moving over the document area takes the splash strip's highlight away.
+  MdiArea->viewport()->setMouseTracking(true);
+  MdiArea->viewport()->installEventFilter(this);
+  ToolBar1->hide();  // shown when the splash closes
+  connectShellCommands();
+  FormCreate();
 }
 
 TForm1::~TForm1() {
@@ -31,6 +89,301 @@ TWorkForm* TForm1::AWForm() const {
   return qobject_cast<TWorkForm*>(sub->widget());
 }
 
-void TForm1::SwitchMItems(bool) {}
+// ---- Commands -------------------------------------------------------------
 
-void TForm1::RefreshRecentMenu() {}
+bool TForm1::setCommand(const QString& name, Command handler) {
+  if (!items_.contains(name)) return false;
+  if (handler)
+    commands_.insert(name, std::move(handler));
+  else
+    commands_.remove(name);
+  return true;
+}
+
+bool TForm1::hasCommand(const QString& name) const { return commands_.contains(name); }
+
+bool TForm1::runCommand(const QString& name) {
+  const auto it = commands_.constFind(name);
+  if (it == commands_.cend()) return false;
+  const Command handler = it.value();  // the handler may replace itself
+  handler();
+  return true;
+}
+
+QAction* TForm1::Action(const QString& name) const { return qobject_cast<QAction*>(items_.value(name)); }
+
+QAbstractButton* TForm1::PaletteButton(const QString& name) const {
+  return qobject_cast<QAbstractButton*>(items_.value(name));
+}
+
+QMenu* TForm1::SubMenu(const QString& name) const { return menus_.value(name); }
+
+void TForm1::setItemEnabled(const QString& name, bool enabled) {
+  QObject* item = items_.value(name);
+  if (auto* action = qobject_cast<QAction*>(item))
+    action->setEnabled(enabled);
+  else if (auto* widget = qobject_cast<QWidget*>(item))
+    widget->setEnabled(enabled);
+}
+
+void TForm1::connectShellCommands() {
+  auto both = [this](std::initializer_list<const char*> names, const Command& c) {
+    for (const char* n : names) setCommand(QString::fromLatin1(n), c);
+  };
+  both({"N6", "ToolButton1"}, [this] { NewForm(); });
+  both({"N3", "ToolButton2"}, [this] { OpenHtml(QString()); });
+  both({"N4", "ToolButton3"}, [this] { SaveHtml(); });
+  setCommand(QStringLiteral("N5"), [this] { N5Click(); });
+  for (int slot = 1; slot <= 5; ++slot) setCommand(QStringLiteral("R%1").arg(slot), [this, slot] { RecentClick(slot); });
+  setCommand(QStringLiteral("N10"), [this] { close(); });
+
+  both({"N14", "ToolButton11"}, [this] { CascadeWindows(); });
+  both({"N15", "ToolButton12"}, [this] { TileWindows(Qt::Horizontal); });
+  both({"N18", "ToolButton16"}, [this] { TileWindows(Qt::Vertical); });
+  // "Next window" walks the windows backwards and "previous" forwards, as
+  // the window list of this program always has.
+  both({"N16", "ToolButton15"}, [this] { ActivatePreviousWindow(); });
+  both({"N17", "ToolButton14"}, [this] { ActivateNextWindow(); });
+
+  // Check items: the action has already toggled its mark when they run.
+  setCommand(QStringLiteral("N21"), [this] { ToolBar1->setVisible(Action(QStringLiteral("N21"))->isChecked()); });
+  setCommand(QStringLiteral("N30"), [this] {
+    const bool on = Action(QStringLiteral("N30"))->isChecked();
+    Panel2->setVisible(on);
+    settings_.writeBool(QStringLiteral("QuickEdit"), on);
+  });
+  setCommand(QStringLiteral("N23"), [this] {
+    settings_.writeBool(QStringLiteral("IncludePathName"), Action(QStringLiteral("N23"))->isChecked());
+  });
+  setCommand(QStringLiteral("N44"), [this] {
+    settings_.writeBool(QStringLiteral("TextIndentation"), Action(QStringLiteral("N44"))->isChecked());
+  });
+  setCommand(QStringLiteral("N38"), [this] {
+    const bool on = Action(QStringLiteral("N38"))->isChecked();
+    settings_.writeBool(QStringLiteral("UseColorCode"), on);
+    emit ColorCodeToggled(on);
+  });
+  connect(SubMenu(QStringLiteral("N13")), &QMenu::aboutToShow, this, [this] {
+    if (ToolBar1->isHidden()) Action(QStringLiteral("N21"))->setChecked(false);
+    if (Panel2->isHidden()) Action(QStringLiteral("N30"))->setChecked(false);
+  });
+
+  setCommand(QStringLiteral("N25"), [this] {
+    if (About_Form) About_Form->ShowAbout();
+  });
+  setCommand(QStringLiteral("N26"), [] { qm::showHelp(0); });
+  setCommand(QStringLiteral("N41"), [] { qm::openUrl(QString::fromLatin1(SiteAddress)); });
+  setCommand(QStringLiteral("N40"),
+             [] { qm::openUrl(QString::fromLatin1(SiteAddress) + QStringLiteral("/guides.htm")); });
+}
+
+// ---- Creation and settings ------------------------------------------------
+
+void TForm1::FormCreate() {
+  SwitchMItems(false);
+  const QRect screenRect = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
+  if (settings_.readBool(QStringLiteral("MainWinMax"), true)) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  } else {
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    const int width = settings_.readInt(QStringLiteral("MainWidth"), screenRect.width() / 2);
+    const int top = settings_.readInt(QStringLiteral("MainTop"), (screenRect.height() - kDesignHeight) / 2);
+    const int left = settings_.readInt(QStringLiteral("MainLeft"), (screenRect.width() - width) / 2);
+    const int height = settings_.readInt(QStringLiteral("MainHeight"), screenRect.height() / 2);
+    resize(width, height);
+    move(left, top);
+  }
+  setWindowTitle(QString::fromUtf8(qm::VersionTitle) + QStringLiteral(" - עורך היפר טקסט עברי"));
+  PageControl1->setEnabled(false);
+  ExecDir = QDir::currentPath();
+  settings_.writeString(QStringLiteral("EXECDIR"), ExecDir);
+  RtfColorTable = qm::InitialRtfColorTable;
+  FontSize = QStringLiteral("16");
+  EnglishFont = QStringLiteral("MS Sans Serif");
+  HebrewFont = QStringLiteral("MS Sans Serif");
+  LoadFromReg();
+  QuickEditActive = false;
+  TextRequestActive = false;
+  DropPending = false;
+}
+
+void TForm1::LoadFromReg() {
+  for (int slot = 1; slot <= 5; ++slot)
+    RecentFiles[static_cast<std::size_t>(slot)] = settings_.readString(QStringLiteral("RecentFile%1").arg(slot), {});
+  if (RecentFiles[1].isEmpty()) Action(QStringLiteral("N43"))->setEnabled(false);
+  RefreshRecentMenu();
+
+  const bool toolBarAtBottom = settings_.readBool(QStringLiteral("ToolBar1"), false);
+  placeBars(toolBarAtBottom ? Qt::BottomToolBarArea : Qt::TopToolBarArea, toolBarArea(Panel2));
+  WinMax = settings_.readBool(QStringLiteral("WinMax"), true);
+  if (!settings_.readBool(QStringLiteral("QuickEdit"), true)) {
+    Action(QStringLiteral("N30"))->setChecked(false);
+    Panel2->hide();
+  }
+  if (!settings_.readBool(QStringLiteral("IncludePathName"), true)) Action(QStringLiteral("N23"))->setChecked(false);
+  if (!settings_.readBool(QStringLiteral("UseColorCode"), true)) Action(QStringLiteral("N38"))->setChecked(false);
+  RefreshEveryXChrs = settings_.readInt(QStringLiteral("RefreshEveryXChrs"), 60);
+  if (!settings_.readBool(QStringLiteral("TextIndentation"), true)) Action(QStringLiteral("N44"))->setChecked(false);
+  // A size that is not a number reads as the default, like every other value.
+  FontSize = QString::number(static_cast<std::int64_t>(settings_.readInt(QStringLiteral("FontSize"), 8)) * 2);
+  EnglishFont = settings_.readString(QStringLiteral("EnglishFont"), QStringLiteral("MS Sans Serif"));
+  HebrewFont = settings_.readString(QStringLiteral("HebrewFont"), QStringLiteral("MS Sans Serif"));
+  auto colour = [this](const char* name, std::uint32_t def) {
+    return static_cast<std::uint32_t>(settings_.readInt(QString::fromLatin1(name), static_cast<std::int32_t>(def)));
+  };
+  MemoBackground = colour("MemoBackground", 0xFFFFFF);
+  TextColor = colour("TextColor", 0);
+  TagColor = colour("TagColor", 0xFF0000);
+  RemarksColor = colour("RemarksColor", 0x707070);
+  RtfColorTable = qm::buildRtfColorTable(TagColor, RemarksColor, TextColor);
+}
+
+void TForm1::SwitchMItems(bool enabled) {
+  for (const char* n : kDocumentMenuItems) setItemEnabled(QString::fromLatin1(n), enabled);
+  for (const char* n : kDocumentToolButtons) setItemEnabled(QString::fromLatin1(n), enabled);
+  Edit1->setEnabled(enabled);
+  Label2->setEnabled(enabled);
+  if (!enabled) Edit1->clear();
+  for (const char* n : kDocumentPaletteButtons) setItemEnabled(QString::fromLatin1(n), enabled);
+}
+
+void TForm1::RefreshRecentMenu() {
+  for (int slot = 1; slot <= 5; ++slot) {
+    QAction* item = Action(QStringLiteral("R%1").arg(slot));
+    const QString& caption = RecentFiles[static_cast<std::size_t>(slot)];
+    item->setText(caption);
+    // A taken-out entry shows as a separator line; a never-used slot not at all.
+    item->setSeparator(caption == QStringLiteral("-"));
+    item->setVisible(!caption.isEmpty());
+  }
+}
+
+// ---- Bars -----------------------------------------------------------------
+
+void TForm1::placeBars(Qt::ToolBarArea toolBarArea, Qt::ToolBarArea panelArea) {
+  const bool toolBarShown = !ToolBar1->isHidden();
+  const bool panelShown = !Panel2->isHidden();
+  removeToolBar(ToolBar1);
+  removeToolBar(Panel2);
+  // Each bar on a line of its own: the palette, then the tool bar, then the
+  // quick-edit bar, whichever edges they sit at.
+  addToolBarBreak(toolBarArea);
+  addToolBar(toolBarArea, ToolBar1);
+  addToolBarBreak(panelArea);
+  addToolBar(panelArea, Panel2);
+  ToolBar1->setVisible(toolBarShown);
+  Panel2->setVisible(panelShown);
+}
+
+void TForm1::DockBar(QToolBar* bar, const QPoint& globalDropPoint) {
+  if (bar != ToolBar1 && bar != Panel2) return;
+  const QRect frame = frameGeometry();
+  const Qt::ToolBarArea area =
+      globalDropPoint.y() < frame.top() + frame.height() / 2 ? Qt::TopToolBarArea : Qt::BottomToolBarArea;
+  if (bar == ToolBar1) {
+    placeBars(area, toolBarArea(Panel2));
+    settings_.writeBool(QStringLiteral("ToolBar1"), area == Qt::BottomToolBarArea);
+  } else {
+    placeBars(toolBarArea(ToolBar1), area);
+  }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && About_Form && watched == MdiArea->viewport()) About_Form->HoverReset();
+  if ((watched == ToolBar1 || watched == Panel2) && event->type() == QEvent::MouseButtonRelease) {
+    auto* bar = static_cast<QToolBar*>(watched);
+    const QPoint drop = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    // Let the bar finish its own drag first, then settle it at an edge.
+    QTimer::singleShot(0, this, [this, bar, drop] { DockBar(bar, drop); });
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Document windows -----------------------------------------------------
+
+void TForm1::CascadeWindows() {
+  if (MdiArea->subWindowList().isEmpty()) return;
+  MdiArea->cascadeSubWindows();
+}
+
+void TForm1::TileWindows(Qt::Orientation orientation) {
+  QList<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* w : MdiArea->subWindowList())
+    if (!w->isHidden() && !w->isMinimized()) windows.append(w);
+  if (windows.isEmpty()) return;
+  const QRect area = MdiArea->viewport()->rect();
+  const int n = static_cast<int>(windows.size());
+  for (int i = 0; i < n; ++i) {
+    QMdiSubWindow* w = windows[i];
+    if (w->isMaximized()) w->showNormal();
+    if (orientation == Qt::Horizontal) {
+      // One window above the other, each as wide as the area.
+      const int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
+      w->setGeometry(0, top, area.width(), bottom - top);
+    } else {
+      // Side by side, each as high as the area.
+      const int left = area.width() * i / n, right = area.width() * (i + 1) / n;
+      w->setGeometry(left, 0, right - left, area.height());
+    }
+  }
+}
+
+void TForm1::ActivateNextWindow() {
+  if (MdiArea->subWindowList().isEmpty()) return;
+  MdiArea->activateNextSubWindow();
+}
+
+void TForm1::ActivatePreviousWindow() {
+  if (MdiArea->subWindowList().isEmpty()) return;
+  MdiArea->activatePreviousSubWindow();
+}
+
+// ---- Closing --------------------------------------------------------------
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // Every document window is asked first; one that stays open (its save
+  // question was cancelled) keeps the program running.
+  MdiArea->closeAllSubWindows();
+  if (!MdiArea->subWindowList().isEmpty()) {
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void TForm1::FormClose() {
+  emit FormClosing();
+  writeGeometry();
+  removePreviewFile();
+}
+
+void TForm1::writeGeometry() {
+  if (isMaximized()) {
+    settings_.writeBool(QStringLiteral("MainWinMax"), true);
+    return;
+  }
+  settings_.writeInt(QStringLiteral("MainTop"), y());
+  settings_.writeInt(QStringLiteral("MainLeft"), x());
+  settings_.writeInt(QStringLiteral("MainWidth"), width());
+  settings_.writeInt(QStringLiteral("MainHeight"), height());
+  settings_.writeBool(QStringLiteral("MainWinMax"), false);
+}
+
+void TForm1::removePreviewFile() {
+  // The preview writes "preview.tmp" in the current folder; overwrite it
+  // (so that there is surely one) and delete it. A failure is reported and
+  // the program still ends.
+  QString dir = QDir::currentPath();
+  if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+  const QString path = dir + QStringLiteral("preview.tmp");
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    qm::prompts().error(this, QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    return;
+  }
+  file.write("Temporery Preview File\r\n");
+  file.close();
+  if (!file.remove())
+    qm::prompts().error(this, QStringLiteral("Cannot delete file \"%1\". %2").arg(path, file.errorString()));
+}

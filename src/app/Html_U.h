@@ -1,14 +1,25 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "platform/SettingsStore.h"
 
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QMenu;
 class QMdiArea;
+class QTabWidget;
+class QToolBar;
+class TAbout_Form;
+class THebEdit;
+class THebMainMenu;
 class TWorkForm;
 
 // The main window: MDI parent of the document windows, owner of the settings
@@ -61,10 +72,81 @@ class TForm1 : public QMainWindow {
   int UntitledCounter = 0;             // grows with every untitled document of the run
   QString CommandLineFile;             // the file named on the command line, if any
 
+  // ---- Commands -------------------------------------------------------
+  // Every menu item, popup item, tool button and palette button runs the
+  // handler registered under its component name ("N6", "ToolButton1",
+  // "SpeedButton9", "REMOTEADDR1", "MenuItem7"...). A name without a handler
+  // does nothing. setCommand replaces the handler of that name (an empty
+  // function removes it); returns false for a name that is no component.
+  using Command = std::function<void()>;
+  bool setCommand(const QString& name, Command handler);
+  bool hasCommand(const QString& name) const;
+  // Runs the handler of that name whether or not its item is enabled;
+  // returns false when there is none.
+  bool runCommand(const QString& name);
+  // Menu items (main menu and popups, a submenu by the name of its item) and
+  // tool bar buttons are actions; the palette buttons are buttons.
+  QAction* Action(const QString& name) const;
+  QAbstractButton* PaletteButton(const QString& name) const;
+  QMenu* SubMenu(const QString& name) const;  // "N1".."N53", "PopupMenu1".."PopupMenu6"
+  // Opens a popup menu under the palette button that opens it.
+  void ShowPopup(QMenu* menu, QAbstractButton* from);
+
+  // ---- Window and settings operations ----------------------------------
+  void FormCreate();
+  void LoadFromReg();
+  void FormClose();
+  // Docks ToolBar1 or Panel2 at the top when the drop point (global
+  // coordinates) lies above the window's vertical middle, else at the bottom.
+  void DockBar(QToolBar* bar, const QPoint& globalDropPoint);
+  void CascadeWindows();
+  void TileWindows(Qt::Orientation orientation);  // Horizontal: stacked rows
+  void ActivateNextWindow();
+  void ActivatePreviousWindow();
+
+  // Components.
+  THebMainMenu* HebMainMenu1 = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QLabel* Label3 = nullptr;  // FTP connection indicator
+  QToolBar* Panel2 = nullptr;  // the quick-edit bar
+  QLabel* Label2 = nullptr;
+  THebEdit* Edit1 = nullptr;
+  TAbout_Form* About_Form = nullptr;  // set by the splash window while it exists
+
+ signals:
+  // The main window is closing (after the document windows closed, before
+  // the geometry is written): windows with fields to keep write them now.
+  void FormClosing();
+  // N38 changed the colour coding (the setting is already written).
+  void ColorCodeToggled(bool on);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void buildMenus();
+  void buildPalette();
+  void buildToolBar();
+  void buildQuickEditBar();
+  void registerItem(const QString& name, QObject* item);
+  void connectShellCommands();
+  void placeBars(Qt::ToolBarArea toolBarArea, Qt::ToolBarArea panelArea);
+  void setItemEnabled(const QString& name, bool enabled);
+  void writeGeometry();
+  void removePreviewFile();
+
   qm::SettingsStore& settings_;
   QMdiArea* MdiArea = nullptr;
+  QToolBar* PaletteBar = nullptr;  // holds PageControl1 above the other bars
+  QHash<QString, QObject*> items_;
+  QHash<QString, QMenu*> menus_;
+  QHash<QString, Command> commands_;
 };
+
+// The product's web site (the "connect to site" and "guides" commands).
+inline constexpr const char* SiteAddress = "http://www.quillmark.co.il";
 
 // The one main window of the program (set while it exists).
 extern TForm1* Form1;

@@ -1,4 +1,5 @@
 // qmtool: the program's engines on the command line.
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -46,7 +47,10 @@ void printHelp(std::ostream& out) {
       << "       qmtool --version | --help\n\n"
       << "Text goes in and out as raw bytes (code page 1255); FILE may be omitted to\n"
       << "read standard input.\n\ncommands:\n";
-  for (const auto& c : commands()) out << "  " << c.usage << "\n";
+  std::vector<const Command*> sorted;
+  for (const auto& c : commands()) sorted.push_back(&c);
+  std::sort(sorted.begin(), sorted.end(), [](const Command* a, const Command* b) { return a->name < b->name; });
+  for (const Command* c : sorted) out << "  " << c->usage << "\n";
 }
 }  // namespace
 

@@ -1,0 +1,3 @@
+#include "hebrew/HebMainMenu.h"
+
+THebMainMenu::THebMainMenu(QWidget* parent) : QMenuBar(parent) { setLayoutDirection(Qt::RightToLeft); }

@@ -1,0 +1,142 @@
+// The splash / about window and the help window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <memory>
+
+#include "app/About_F.h"
+#include "app/Help_F.h"
+#include "app/Html_U.h"
+#include "platform/Shell.h"
+#include "support/TempSettings.h"
+
+namespace {
+
+struct Start {
+  qmtest::TempSettings ts;
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<TAbout_Form> splash;
+  explicit Start(const char* ee = nullptr) {
+    if (ee) ts.store().writeString(QStringLiteral("EE"), QString::fromLatin1(ee));
+    form = std::make_unique<TForm1>(ts.store());
+    splash = std::make_unique<TAbout_Form>(*form);
+  }
+  QString storedEE() const {
+    qm::SettingsStore s = ts.reopen();
+    return s.contains(QStringLiteral("EE")) ? s.readString(QStringLiteral("EE"), {}) : QStringLiteral("<unset>");
+  }
+  // The one picture shown, 1 or 4..7; 0 when none or several.
+  int shownPicture() const {
+    int shown = 0;
+    for (int n : {1, 4, 5, 6, 7}) {
+      if (splash->Image(n)->isHidden()) continue;
+      if (shown) return 0;
+      shown = n;
+    }
+    return shown;
+  }
+};
+
+TEST(Splash, PictureCounterRotatesThroughFourStarts) {
+  struct Row {
+    const char* stored;  // nullptr: never written
+    int picture;
+    const char* after;
+  };
+  const Row rows[] = {{nullptr, 1, "<unset>"}, {"0", 1, "0"}, {"1", 4, "2"},  {"2", 5, "3"},   {"3", 6, "4"},
+                      {"4", 7, "0"},          {"9", 1, "0"}, {"-3", 1, "0"}, {"abc", 1, "abc"}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.stored ? r.stored : "none");
+    Start s(r.stored);
+    EXPECT_EQ(s.shownPicture(), r.picture);
+    EXPECT_EQ(s.storedEE(), QString::fromLatin1(r.after));
+    EXPECT_FALSE(s.splash->Image(2)->isHidden());
+    EXPECT_TRUE(s.splash->Image(3)->isHidden());
+  }
+  // Four starts after the counter was set, then the plain picture again.
+  Start first("1");
+  std::vector<int> seen{first.shownPicture()};
+  for (int i = 0; i < 4; ++i) {
+    qm::SettingsStore next = first.ts.reopen();
+    TForm1 form(next);
+    TAbout_Form splash(form);
+    for (int n : {1, 4, 5, 6, 7})
+      if (!splash.Image(n)->isHidden()) seen.push_back(n);
+  }
+  EXPECT_EQ(seen, (std::vector<int>{4, 5, 6, 7, 1}));
+}
+
+TEST(Splash, ShownCentredAtStartAndClosedByItsTimer) {
+  Start s;
+  TAbout_Form& w = *s.splash;
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(w.objectName(), QStringLiteral("About_Form"));
+  EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+  const QRect screen = w.screen()->geometry();
+  EXPECT_LE(std::abs(w.frameGeometry().center().x() - screen.center().x()), 1);
+  EXPECT_LE(std::abs(w.frameGeometry().center().y() - screen.center().y()), 1);
+  EXPECT_TRUE(w.Timer1->isActive());
+  EXPECT_TRUE(w.Timer1->isSingleShot());
+  EXPECT_EQ(s.form->About_Form, &w);
+  ASSERT_TRUE(s.form->ToolBar1->isHidden());
+  w.Timer1Timer();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_FALSE(w.Timer1->isActive());
+  EXPECT_FALSE(s.form->ToolBar1->isHidden());
+  // The about command shows it again.
+  s.form->Action(QStringLiteral("N25"))->trigger();
+  EXPECT_TRUE(w.isVisible());
+  s.splash.reset();
+  EXPECT_EQ(s.form->About_Form, nullptr);
+  s.form->Action(QStringLiteral("N25"))->trigger();  // without a splash: nothing
+}
+
+TEST(Splash, StripHighlightsUnderTheMouseAndClosesOnClick) {
+  Start s;
+  TAbout_Form& w = *s.splash;
+  auto move = [](QWidget* target) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+  };
+  move(w.Image(2));
+  EXPECT_FALSE(w.Image(3)->isHidden());
+  move(w.Image(1));
+  EXPECT_TRUE(w.Image(3)->isHidden());
+  EXPECT_FALSE(w.Image(2)->isHidden());
+  move(w.Image(2));
+  EXPECT_FALSE(w.Image(3)->isHidden());
+  move(s.form->mdiArea()->viewport());  // the mouse moved over the main window
+  EXPECT_TRUE(w.Image(3)->isHidden());
+  move(w.Image(2));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), w.Image(3)->mapToGlobal(QPointF(5, 5)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w.Image(3), &press);
+  EXPECT_FALSE(w.isVisible());
+}
+
+TEST(HelpWindow, OpensTheHebrewContentsPage) {
+  EXPECT_EQ(THelpForm::TopicPage(0), QStringLiteral(":/help/index.htm"));
+  EXPECT_EQ(THelpForm::TopicPage(33), QStringLiteral(":/help/index.htm"));  // no page of its own yet
+  installHelpWindow();
+  qm::showHelp(0);
+  THelpForm* help = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* h = qobject_cast<THelpForm*>(w)) help = h;
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->layoutDirection(), Qt::RightToLeft);
+  EXPECT_TRUE(help->Browser->toPlainText().contains(QStringLiteral("תוכן העניינים")));
+  help->hide();
+  qm::setHelpViewer({});
+}
+
+}  // namespace
