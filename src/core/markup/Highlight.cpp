@@ -25,15 +25,36 @@ constexpr std::array<Cls, 256> makeByteClasses() {
 constexpr std::array<Cls, 256> kByteClass = makeByteClasses();
 
 // Whether a class is copied without any action, given the Hebrew-run flag:
-// Latin letters outside a Hebrew run and Hebrew letters inside one.
-constexpr bool quiet(Cls c, bool hebrewRun) {
-  return c == Plain || c == Escape || (c == Latin && !hebrewRun) || (c == Hebrew && hebrewRun);
+// Latin letters outside a Hebrew run and Hebrew letters inside one. Escapes
+// need an action only when RTF is written.
+constexpr bool quiet(Cls c, bool hebrewRun, bool escapes) {
+  return c == Plain || (c == Escape && !escapes) || (c == Latin && !hebrewRun) || (c == Hebrew && hebrewRun);
 }
+
+// quiet() per byte, for [escapes][hebrewRun]: one load per byte in the inner loop.
+using QuietTable = std::array<std::array<bool, 256>, 2>;
+constexpr std::array<QuietTable, 2> makeQuietTables() {
+  std::array<QuietTable, 2> t{};
+  for (int e = 0; e < 2; ++e) {
+    for (int h = 0; h < 2; ++h) {
+      for (std::size_t b = 0; b < 256; ++b) t[static_cast<std::size_t>(e)][static_cast<std::size_t>(h)][b] = quiet(kByteClass[b], h != 0, e != 0);
+    }
+  }
+  return t;
+}
+constexpr std::array<QuietTable, 2> kQuiet = makeQuietTables();
 
 inline Cls classOf(char c) { return kByteClass[static_cast<unsigned char>(c)]; }
 inline Cls classOf(char16_t c) {
   if (c < 0x80) return kByteClass[c];
   return c >= 0x05D0 && c <= 0x05EA ? Hebrew : Plain;
+}
+
+inline bool isQuiet(const std::array<bool, 256>& table, char c) { return table[static_cast<unsigned char>(c)]; }
+inline bool isQuiet(const std::array<bool, 256>& table, char16_t c) {
+  if (c < 0x80) return table[c];
+  const bool hebrew = c >= 0x05D0 && c <= 0x05EA;
+  return !hebrew || table[0xE0];  // a Hebrew letter is quiet exactly when byte 0xE0 is
 }
 
 // The state machine. The sink hears: copy(i, j) for text copied as it is,
@@ -46,15 +67,8 @@ ScanState run(std::basic_string_view<Char> s, std::size_t from, std::size_t to, 
   std::size_t i = from;
   while (i < to) {
     std::size_t j = i;
-    if constexpr (Sink::kEscapes) {
-      while (j < to) {
-        const Cls c = classOf(s[j]);
-        if (c == Escape || !quiet(c, st.hebrewRun)) break;
-        ++j;
-      }
-    } else {
-      while (j < to && quiet(classOf(s[j]), st.hebrewRun)) ++j;
-    }
+    const auto& table = kQuiet[Sink::kEscapes ? 1 : 0][st.hebrewRun ? 1 : 0];
+    while (j < to && isQuiet(table, s[j])) ++j;
     if (j > i) sink.copy(i, j);
     if (j >= to) break;
     const Char c = s[j];
@@ -257,7 +271,10 @@ ScanState scanLine(std::u16string_view line, ScanState atLineStart, std::vector<
 
 std::string buildRtf(std::string_view text, const RtfSettings& st) {
   std::string out;
-  out.reserve(text.size() + text.size() / 2 + st.colorTable.size() + 512);
+  // A page of Hebrew text and markup grows about fivefold (a colour/font switch
+  // every few characters). Memory reserved but never written costs nothing, so
+  // reserve enough to write the usual page without growing.
+  out.reserve(6 * text.size() + st.colorTable.size() + st.englishFont.size() + st.hebrewFont.size() + 512);
   out += "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil ";
   out += st.englishFont;
   out += ";}{\\f1\\froman\\fcharset2{\\*\\fname Symbol;}MT Symbol;}{\\f2\\fswiss\\fcharset1 MS Sans Serif;}"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 
 namespace qm {
@@ -10,42 +11,92 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-// Boyer-Moore-Horspool over case-folded bytes (the shift table is indexed by
-// folded bytes, as is every byte read from the text).
+// Finds a pattern by looking for one of its bytes, the anchor, with memchr
+// (which the C library runs over many bytes at a time) and comparing the whole
+// pattern only where the anchor occurs. The anchor is the pattern byte that is
+// rarest in a sample of the text searched, so markup searches ("<META",
+// "</TITLE>") do not stop at every "<". A case-blind letter is looked for in
+// both cases.
 class Finder {
  public:
-  Finder(std::string_view pattern, bool caseSensitive) : m_(pattern.size()) {
+  Finder(std::string_view pattern, bool caseSensitive) : caseSensitive_(caseSensitive) {
     for (std::size_t c = 0; c < 256; ++c) {
       fold_[c] = static_cast<unsigned char>(!caseSensitive && c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     }
-    pat_.resize(m_);
-    for (std::size_t k = 0; k < m_; ++k) pat_[k] = fold_[static_cast<unsigned char>(pattern[k])];
-    shift_.fill(m_);
-    for (std::size_t k = 0; k + 1 < m_; ++k) shift_[pat_[k]] = m_ - 1 - k;
+    pat_.resize(pattern.size());
+    for (std::size_t k = 0; k < pattern.size(); ++k) pat_[k] = fold_[static_cast<unsigned char>(pattern[k])];
   }
 
   // First index in [pos, end - m] where the pattern matches, or npos.
-  std::size_t find(const unsigned char* h, std::size_t pos, std::size_t end) const {
-    if (m_ == 0 || end < m_) return npos;
-    const std::size_t last = m_ - 1;
-    const unsigned char lastByte = pat_[last];
-    for (std::size_t i = pos; i + last < end;) {
-      const unsigned char c = fold_[h[i + last]];
-      if (c == lastByte) {
-        std::size_t k = 0;
-        while (k < last && fold_[h[i + k]] == pat_[k]) ++k;
-        if (k == last) return i;
+  std::size_t find(const unsigned char* h, std::size_t pos, std::size_t end) {
+    const std::size_t m = pat_.size();
+    if (m == 0 || end < m || pos > end - m) return npos;
+    if (!anchorChosen_) {
+      addSample(h + pos, end - pos);
+      chooseAnchor();
+    }
+    const unsigned char* const lo = h + pos + anchor_;     // first place the anchor may be
+    const unsigned char* const hi = h + end - m + anchor_ + 1;  // one past the last
+    auto next = [hi](unsigned char b, const unsigned char* from) -> const unsigned char* {
+      return from < hi ? static_cast<const unsigned char*>(std::memchr(from, b, static_cast<std::size_t>(hi - from)))
+                       : nullptr;
+    };
+    const unsigned char* p1 = next(anchor1_, lo);
+    const unsigned char* p2 = hasAnchor2_ ? next(anchor2_, lo) : nullptr;
+    while (p1 || p2) {
+      const bool first = p1 && (!p2 || p1 < p2);
+      const unsigned char* a = first ? p1 : p2;
+      const unsigned char* start = a - anchor_;
+      std::size_t k = 0;
+      while (k < m && fold_[start[k]] == pat_[k]) ++k;
+      if (k == m) return static_cast<std::size_t>(start - h);
+      if (first) {
+        p1 = next(anchor1_, a + 1);
+      } else {
+        p2 = next(anchor2_, a + 1);
       }
-      i += shift_[c];
     }
     return npos;
   }
 
+  static constexpr std::size_t kSample = 4096;
+
+  // Counts the bytes of a piece of the text to search (up to kSample in all).
+  void addSample(const unsigned char* p, std::size_t n) {
+    n = std::min(n, kSample - sampled_);
+    for (std::size_t i = 0; i < n; ++i) ++count_[p[i]];
+    sampled_ += n;
+  }
+  bool sampleFull() const { return sampled_ >= kSample; }
+
+  void chooseAnchor() {
+    const auto& count = count_;
+    std::uint64_t best = std::numeric_limits<std::uint64_t>::max();
+    for (std::size_t k = pat_.size(); k-- > 0;) {
+      const unsigned char b = pat_[k];
+      const bool twoCases = !caseSensitive_ && b >= 'A' && b <= 'Z';
+      const std::uint64_t score = count[b] + (twoCases ? count[b - 'A' + 'a'] : 0u);
+      if (score < best) {
+        best = score;
+        anchor_ = k;
+      }
+    }
+    anchor1_ = pat_[anchor_];
+    hasAnchor2_ = !caseSensitive_ && anchor1_ >= 'A' && anchor1_ <= 'Z';
+    anchor2_ = static_cast<unsigned char>(hasAnchor2_ ? anchor1_ - 'A' + 'a' : anchor1_);
+    anchorChosen_ = true;
+  }
+
  private:
-  std::size_t m_;
+  std::array<std::uint32_t, 256> count_{};
+  std::size_t sampled_ = 0;
+  bool caseSensitive_;
   std::array<unsigned char, 256> fold_{};
-  std::array<std::size_t, 256> shift_{};
   std::basic_string<unsigned char> pat_;
+  bool anchorChosen_ = false;
+  std::size_t anchor_ = 0;
+  unsigned char anchor1_ = 0, anchor2_ = 0;
+  bool hasAnchor2_ = false;
 };
 
 // Searches text[start, end) for an occurrence inside one line.
@@ -55,7 +106,7 @@ std::size_t findInLines(std::string_view text, std::string_view pattern, bool ca
   const bool endsWithCr = pattern.back() == '\r';
   const bool startsWithLf = pattern.front() == '\n';
   const auto* h = reinterpret_cast<const unsigned char*>(text.data());
-  const Finder finder(pattern, caseSensitive);
+  Finder finder(pattern, caseSensitive);
   for (std::size_t pos = start;;) {
     const std::size_t o = finder.find(h, pos, end);
     if (o == npos) return npos;
@@ -83,7 +134,12 @@ std::int64_t searchLines(const std::vector<std::string>& lines, std::string_view
                          std::int64_t from, std::int64_t limit) {
   if (pattern.empty()) return -1;
   const std::size_t start = startOffset(from);
-  const Finder finder(pattern, caseSensitive);
+  Finder finder(pattern, caseSensitive);
+  for (const auto& line : lines) {
+    if (finder.sampleFull()) break;
+    finder.addSample(reinterpret_cast<const unsigned char*>(line.data()), line.size());
+  }
+  finder.chooseAnchor();
   std::size_t lineStart = 0;
   for (const auto& line : lines) {
     const std::size_t lineEnd = lineStart + line.size() + 2;
