@@ -95,6 +95,7 @@ TEST(Search, PatternsWithLineBreakCharactersNeverSpanLines) {
   EXPECT_EQ(searchTS2(text, "a\r\nb", true, 0), -1);
   EXPECT_EQ(searchTS2(text, "a\r", true, 0), -1);
   EXPECT_EQ(searchTS2(text, "\nb", true, 0), -1);
+  EXPECT_EQ(searchTS2("\r\nb", "\nb", true, 0), -1);  // the LF of the very first break
   EXPECT_EQ(searchTS2(text, "b\rc", true, 0), 3);  // a lone CR belongs to its line
   EXPECT_EQ(searchTS2(text, "c\nd", true, 0), 5);
 }
