@@ -261,3 +261,26 @@ TEST(HighlightRtf, ReadBackDocumentMatchesTheRunScan) {
     EXPECT_EQ(read, scanRuns(text)) << text;
   }
 }
+
+TEST(ForwardColouring, StretchFromTheCaretThroughTheTerminator) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::size_t start;
+    std::string terminator;
+    std::optional<std::size_t> length;
+  };
+  const Case cases[] = {
+      {"through the >", "<a href=x> y", 2, ">", 8},
+      {"comment end", "<!- x --> y", 3, "-->", 6},
+      {"the next occurrence, not a later one", "a>b>c", 0, ">", 2},
+      {"occurrence right at the caret", ">ab", 0, ">", 1},
+      {"none: to the end less the last character", "abcdef", 1, "-->", 4},
+      {"an occurrence ending on the last character is not found", "ab>", 0, ">", 2},
+      {"terminator exactly fills the rest", "abc", 1, "bc", 1},
+      {"terminator longer than the rest: nothing", "abc", 2, "bc", std::nullopt},
+      {"caret past the end: nothing", "abc", 4, ">", std::nullopt},
+      {"caret at the end, empty terminator", "abc", 3, "", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fwdColoringLength(c.text, c.start, c.terminator), c.length) << c.what;
+}

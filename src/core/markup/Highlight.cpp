@@ -269,6 +269,14 @@ ScanState scanLine(std::u16string_view line, ScanState atLineStart, std::vector<
   return scanLineImpl(line, atLineStart, out);
 }
 
+std::optional<std::size_t> fwdColoringLength(std::string_view text, std::size_t start, std::string_view terminator) {
+  const std::size_t n = text.size(), len = terminator.size();
+  if (start > n || len > n - start) return std::nullopt;
+  const std::size_t at = text.find(terminator, start);
+  if (at != std::string_view::npos && at + len < n) return at + len - start;
+  return start < n ? n - start - 1 : 0;
+}
+
 std::string buildRtf(std::string_view text, const RtfSettings& st) {
   std::string out;
   // A page of Hebrew text and markup grows about fivefold (a colour/font switch

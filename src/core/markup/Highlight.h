@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,6 +90,15 @@ ScanState advance(std::u16string_view text, std::size_t from, std::size_t to, Sc
 // values: store it per block and rescan the following block only when it changed.
 ScanState scanLine(std::string_view line, ScanState atLineStart, std::vector<StyledRun>& out);
 ScanState scanLine(std::u16string_view line, ScanState atLineStart, std::vector<StyledRun>& out);
+
+// The stretch that forward colouring recolours while the user types: from the
+// caret offset `start` through the end of the next occurrence of `terminator`
+// in the text. Returns the number of characters to colour, or nothing when
+// start + terminator length is past the end. An occurrence counts only when it
+// ends before the text's last character; without one the stretch runs to the
+// end of the text less its last character (the next full colouring sets that
+// one right).
+std::optional<std::size_t> fwdColoringLength(std::string_view text, std::size_t start, std::string_view terminator);
 
 // What the RTF document depends on besides the text.
 struct RtfSettings {
