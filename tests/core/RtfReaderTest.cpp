@@ -18,8 +18,9 @@ TEST(RtfReader, RunsOfHandWrittenDocuments) {
        "{\\rtf1 a\r\nb\\par c}",
        {{"ab\r\nc", 0, 0, 24, false}}},
       {"switches",
-       "{\\rtf1\\deff0\\plain\\ltrch\\f0\\fs16\\cf3 a\\plain\\rtlch\\lang1037\\f3\\fs16\\cf1 \xE0\\plain\\ltrch\\f0\\fs16"
-       "\\cf1 b}",
+       "{\\rtf1\\deff0\\plain\\ltrch\\f0\\fs16\\cf3 a"
+       "\\plain\\rtlch\\lang1037\\f3\\fs16\\cf1 \xE0"
+       "\\plain\\ltrch\\f0\\fs16\\cf1 b}",
        {{"a", 3, 0, 16, false}, {"\xE0", 1, 3, 16, true}, {"b", 1, 0, 16, false}}},
       {"same properties again merge", "{\\rtf1\\cf1 a\\plain\\cf1 b}", {{"ab", 1, 0, 24, false}}},
       {"groups restore properties", "{\\rtf1 a{\\cf2 b}c}",

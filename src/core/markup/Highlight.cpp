@@ -35,9 +35,9 @@ constexpr bool quiet(Cls c, bool hebrewRun, bool escapes) {
 using QuietTable = std::array<std::array<bool, 256>, 2>;
 constexpr std::array<QuietTable, 2> makeQuietTables() {
   std::array<QuietTable, 2> t{};
-  for (int e = 0; e < 2; ++e) {
-    for (int h = 0; h < 2; ++h) {
-      for (std::size_t b = 0; b < 256; ++b) t[static_cast<std::size_t>(e)][static_cast<std::size_t>(h)][b] = quiet(kByteClass[b], h != 0, e != 0);
+  for (std::size_t e = 0; e < 2; ++e) {
+    for (std::size_t h = 0; h < 2; ++h) {
+      for (std::size_t b = 0; b < 256; ++b) t[e][h][b] = quiet(kByteClass[b], h != 0, e != 0);
     }
   }
   return t;
