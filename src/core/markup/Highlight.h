@@ -16,6 +16,18 @@
 //    Hebrew), byte for byte what the editor's full colouring loads;
 //  * scanRuns / scanLine: the same colouring as styled runs over the text's own
 //    offsets, for an editor that applies character formats per line.
+//
+// Per-block use (a QSyntaxHighlighter on the editor's document):
+//   void highlightBlock(const QString& text) override {
+//     runs.clear();                                  // a member vector, reused
+//     const auto next = qm::highlight::scanLine(
+//         std::u16string_view(QStringView(text).utf16(), std::size_t(text.size())),
+//         qm::highlight::ScanState::fromBlockState(previousBlockState()), runs);
+//     for (const auto& r : runs) setFormat(int(r.start), int(r.length), formatFor(r.color, r.hebrew));
+//     setCurrentBlockState(next.toBlockState());     // Qt goes on to the next block if it changed
+//   }
+// rehighlight() is then the full colouring, and an edit recolours its own block
+// and only as many following blocks as the change of state reaches.
 namespace qm::highlight {
 
 inline constexpr std::uint8_t TagColorIndex = 1;
