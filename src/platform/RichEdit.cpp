@@ -153,9 +153,14 @@ void RichEdit::onContentsChange(int position, int /*removed: derived from the le
   c.setPosition(position + static_cast<int>(add), QTextCursor::KeepAnchor);
   const QString inserted = c.selectedText();
   if (!fixing_ && !isStorable(inserted)) {
+    const std::string fixed = storableBytes(inserted);
     fixing_ = true;
-    c.insertText(editorString(storableBytes(inserted)));
+    programmatic_ = true;
+    c.insertText(editorString(fixed));
+    programmatic_ = false;
     fixing_ = false;
+    mirror_.replace(from, bytes.size(), fixed);
+    if (mirror_.positionCount() != static_cast<std::size_t>(document()->characterCount() - 1)) resync();
   }
 }
 
