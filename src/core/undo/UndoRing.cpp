@@ -27,7 +27,8 @@ std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t lim
 
 void UndoRing::push(std::string_view text, std::int32_t selStart, std::int32_t selLength) {
   if (!entries_.empty()) {
-    // The snapshot that was newest now keeps only its difference to the new text.
+    // The snapshot that was newest now keeps only its difference to the new
+    // text, and the newest text changes by that difference only.
     Entry& prev = entries_.back();
     const std::size_t prefix = commonPrefix(text, newest_);
     const std::size_t suffix = commonSuffix(text, newest_, std::min(text.size(), newest_.size()) - prefix);
@@ -35,8 +36,10 @@ void UndoRing::push(std::string_view text, std::int32_t selStart, std::int32_t s
     prev.suffix = suffix;
     prev.middle.assign(newest_, prefix, newest_.size() - prefix - suffix);
     prev.middle.shrink_to_fit();
+    newest_.replace(prefix, newest_.size() - prefix - suffix, text.substr(prefix, text.size() - prefix - suffix));
+  } else {
+    newest_.assign(text);
   }
-  newest_.assign(text);
   entries_.push_back(Entry{selStart, selLength, 0, 0, {}});
   if (entries_.size() > static_cast<std::size_t>(Capacity)) entries_.pop_front();
 }
