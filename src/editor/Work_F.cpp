@@ -72,6 +72,9 @@ TWorkForm::TWorkForm(TForm1* main, QWidget* parent) : QWidget(parent), main_(mai
   RichEdit1 = new qm::RichEdit(client);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setRightToLeft(true);
+  // RichEdit1 has no scroll bars of its own: ScrollBar1 beside it scrolls it.
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   RichEdit1->hide();
   clientLayout->addWidget(RichEdit1);
 

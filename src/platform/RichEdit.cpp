@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
 
 #include "core/text/Cp1255.h"
 #include "core/text/Lines.h"
@@ -308,6 +309,7 @@ void RichEdit::setRightToLeft(bool rtl) {
   setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
   QTextOption opt = document()->defaultTextOption();
   opt.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+  opt.setAlignment(rtl ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft | Qt::AlignAbsolute);
   document()->setDefaultTextOption(opt);
 }
 
@@ -399,10 +401,19 @@ void RichEdit::inputMethodEvent(QInputMethodEvent* e) {
   QPlainTextEdit::inputMethodEvent(e);
 }
 
-bool RichEdit::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
+bool RichEdit::canInsertFromMimeData(const QMimeData* source) const {
+  // Dropped files are not text for the page: the drop goes on to the windows
+  // around the control (the main window opens them).
+  if (source->hasUrls()) {
+    bool allFiles = true;
+    for (const QUrl& u : source->urls()) allFiles = allFiles && u.isLocalFile();
+    if (allFiles && !source->urls().isEmpty()) return false;
+  }
+  return source->hasText();
+}
 
 void RichEdit::insertFromMimeData(const QMimeData* source) {
-  if (!source->hasText() || isReadOnly()) return;
+  if (!canInsertFromMimeData(source) || isReadOnly()) return;
   insertUserText(source->text());
 }
 
