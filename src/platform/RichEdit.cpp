@@ -165,12 +165,12 @@ void RichEdit::onContentsChange(int position, int /*removed: derived from the le
   }
 }
 
-void RichEdit::applyChange(int from, int removedChars, std::string_view bytes) {
+bool RichEdit::applyChange(int from, int removedChars, std::string_view bytes) {
   // A programmatic edit: the mirror takes the bytes directly, the toolkit
   // notification that the edit causes is not read back.
   const std::size_t offFrom = mirror_.offsetOfPosition(static_cast<std::size_t>(from));
   const std::size_t offTo = mirror_.offsetOfPosition(static_cast<std::size_t>(from + removedChars));
-  if (offTo - offFrom == bytes.size() && mirror_.text().compare(offFrom, bytes.size(), bytes) == 0) return;
+  if (offTo - offFrom == bytes.size() && mirror_.text().compare(offFrom, bytes.size(), bytes) == 0) return false;
   programmatic_ = true;
   QTextCursor c(document());
   c.beginEditBlock();
@@ -183,7 +183,7 @@ void RichEdit::applyChange(int from, int removedChars, std::string_view bytes) {
   if (mirror_.positionCount() != static_cast<std::size_t>(document()->characterCount() - 1)) resync();
   modified_ = true;
   pendingChange_ = false;
-  if (detached_ == 0) emit changed();
+  return true;
 }
 
 // ---------------------------------------------------------------- text
@@ -202,10 +202,11 @@ void RichEdit::setText(std::string_view input) {
   }
   const int from = positionOf(static_cast<std::int32_t>(prefix));
   const int to = positionOf(static_cast<std::int32_t>(old.size() - suffix));
-  applyChange(from, to - from, std::string_view(bytes).substr(prefix, bytes.size() - prefix - suffix));
+  const bool changedText = applyChange(from, to - from, std::string_view(bytes).substr(prefix, bytes.size() - prefix - suffix));
   // Like loading a control: the caret goes to the start.
   QTextCursor c(document());
   setTextCursor(c);
+  if (changedText && detached_ == 0) emit changed();
 }
 
 void RichEdit::clear() { setText({}); }
@@ -248,10 +249,12 @@ void RichEdit::replaceSelection(std::string_view input) {
   const QTextCursor c = textCursor();
   const int from = c.selectionStart();
   const std::int32_t startOffset = offsetOf(from);
-  applyChange(from, c.selectionEnd() - from, bytes);
+  const bool changedText = applyChange(from, c.selectionEnd() - from, bytes);
   QTextCursor after = textCursor();
   after.setPosition(positionOf(startOffset + static_cast<std::int32_t>(bytes.size())));
   setTextCursor(after);
+  // The change is reported with the caret already after the new text.
+  if (changedText && detached_ == 0) emit changed();
 }
 
 std::string RichEdit::selectedBytes() const {

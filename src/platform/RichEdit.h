@@ -127,7 +127,9 @@ class RichEdit : public QPlainTextEdit {
   std::string bytesAt(int position, int count) const;
   // Inserts user text at the cursor, storable characters only.
   void insertUserText(const QString& text);
-  void applyChange(int from, int removedChars, std::string_view bytes);
+  // Replaces toolkit positions [from, from + removedChars) with bytes, mirror
+  // included; false when the bytes were there already (nothing done).
+  bool applyChange(int from, int removedChars, std::string_view bytes);
 
   lines::TextMirror mirror_;
   bool modified_ = false;

@@ -378,6 +378,20 @@ TEST_F(Documents, DroppedFilesOpenByTheirExtension) {
     EXPECT_EQ(w->HasFileName, w != before);
   }
   EXPECT_FALSE(form->DropPending);
+
+  // Files dropped over a document's editor are opened too, not pasted as text.
+  writeFile("over.htm", "over");
+  QMimeData one;
+  one.setUrls({QUrl::fromLocalFile(path("over.htm"))});
+  one.setText(QUrl::fromLocalFile(path("over.htm")).toString());
+  const std::string text = before->DocText();
+  QWidget* target = before->Memo1->viewport();
+  QDragEnterEvent enter2(QPoint(5, 5), Qt::CopyAction, &one, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter2);
+  QDropEvent drop2(QPointF(5, 5), Qt::CopyAction, &one, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop2);
+  EXPECT_EQ(documents(), 4);
+  EXPECT_EQ(before->DocText(), text);
 }
 
 }  // namespace

@@ -93,6 +93,14 @@ TEST_F(WorkForm, SuspendedUndoMakesOneStepOfAMultiPartInsertion) {
   EXPECT_EQ(w->UndoCount(), 2);
   w->RestoreUndoBuf();
   EXPECT_EQ(w->DocText(), templ);
+
+  // Each insertion of its own is a step; the snapshot holds the caret after it.
+  w->Memo1->replaceSelection("<B>");
+  w->Memo1->replaceSelection("</B>");
+  w->Memo1->setSelStart(0);
+  w->RestoreUndoBuf();
+  EXPECT_EQ(w->DocText().substr(174, 5), "<B>\r\n");
+  EXPECT_EQ(w->Memo1->selStart(), 177);
 }
 
 TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
