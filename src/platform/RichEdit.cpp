@@ -1,5 +1,7 @@
 #include "platform/RichEdit.h"
 
+#include <array>
+
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -24,11 +26,23 @@ namespace {
 constexpr char16_t kParagraphSeparator = 0x2029;
 constexpr char16_t kLineSeparator = 0x2028;
 
+// Byte of every UTF-16 unit in code page 1255, or -1: one table lookup per
+// character when text is read back from the control.
+const std::array<std::int16_t, 0x10000>& byteTable() {
+  static const auto table = [] {
+    std::array<std::int16_t, 0x10000> t{};
+    for (std::size_t u = 0; u < t.size(); ++u) t[u] = static_cast<std::int16_t>(cp1255::fromUnicode(static_cast<char32_t>(u)));
+    return t;
+  }();
+  return table;
+}
+
 bool isStorable(const QString& text) {
+  const auto& table = byteTable();
   for (const QChar ch : text) {
     const char16_t u = ch.unicode();
     if (u == '\n' || u == '\r' || u == kParagraphSeparator) continue;
-    if (cp1255::fromUnicode(u) < 0) return false;
+    if (table[u] < 0) return false;
   }
   return true;
 }
@@ -100,13 +114,14 @@ std::string RichEdit::bytesAt(int position, int count) const {
   c.setPosition(position + count, QTextCursor::KeepAnchor);
   const QString s = c.selectedText();
   out.reserve(static_cast<std::size_t>(s.size()));
+  const auto& table = byteTable();
   for (const QChar ch : s) {
     const char16_t u = ch.unicode();
     if (u == kParagraphSeparator) {
       out += "\r\n";
       continue;
     }
-    const int b = cp1255::fromUnicode(u);
+    const int b = table[u];
     out += b < 0 ? '?' : static_cast<char>(b);  // placeholder; fixed up by the caller
   }
   return out;

@@ -106,6 +106,21 @@ TEST(RichEdit, MirrorFollowsEditsMadeInTheControl) {
   press(&e, Qt::Key_Backspace, "\b");
   EXPECT_EQ(e.text(), controlBytes(e));
   EXPECT_EQ(e.text().substr(e.text().size() - 3), "q\r\n");
+
+  // Cut and paste, Delete joining lines, select all and type over it.
+  e.select(0, 10);
+  const std::string cut = e.selectedBytes();
+  e.cut();
+  e.setSelStart(static_cast<int>(e.text().size()));
+  e.paste();
+  EXPECT_EQ(e.text().substr(e.text().size() - cut.size()), cut);
+  e.setSelStart(static_cast<int>(e.mirror().lineLength(0)));
+  press(&e, Qt::Key_Delete, QString());
+  EXPECT_EQ(e.text(), controlBytes(e));
+  e.selectAll();
+  press(&e, Qt::Key_W, "w");
+  EXPECT_EQ(e.text(), "w");
+  EXPECT_EQ(controlBytes(e), "w");
 }
 
 TEST(RichEdit, CharactersTheCodePageLacksBecomeReferences) {
