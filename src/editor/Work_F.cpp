@@ -281,9 +281,14 @@ void TWorkForm::RestoreUndoBuf() {
   }
   const auto s = undo_.stepBack();
   UndoSuspended = true;
+  // The editor is not repainted while its text is replaced, and the change
+  // this makes does not colour: the one full colouring follows.
+  const bool colorSuspended = ColorSuspended;
+  ColorSuspended = true;
   Memo1->suspendUpdates();
   Memo1->setText(s->text);
   Memo1->resumeUpdates();
+  ColorSuspended = colorSuspended;
   DoHighLight();
   UndoSuspended = false;
   // The restored text is not what the file holds (as far as anyone knows),
