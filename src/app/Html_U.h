@@ -14,6 +14,8 @@ class QAbstractButton;
 class QAction;
 class QLabel;
 class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 class QMdiArea;
 class QTabWidget;
 class QToolBar;
@@ -143,6 +145,34 @@ class TForm1 : public QMainWindow {
   QHash<QString, QObject*> items_;
   QHash<QString, QMenu*> menus_;
   QHash<QString, Command> commands_;
+
+  // ---- Documents: windows, files, recent list, dropped files (Html_U_Documents.cpp) ----
+ public:
+  // The Hebrew standard: true for "ISO" visual order (action ISO1 checked, or
+  // no such action), false for "WIN" logical order.
+  bool isoVisual() const;
+  // The checked state of an option action (N23, N38, N44 ...); `def` when absent.
+  bool optionChecked(const char* actionName, bool def = true) const;
+  // Creates a document window in the MDI area and shows it.
+  TWorkForm* CreateDocumentWindow(bool maximized);
+  int DocumentCount() const;
+  // The save dialog for a document, the overwrite question and the write.
+  // True when the document was written.
+  bool SaveDocumentAs(TWorkForm* w, bool checkMarker);
+  QString OpenDialogDir;  // initial folder of the open dialog
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+
+ private:
+  TWorkForm* OpenDocument(const QString& name, bool fromDialog, int filterIndex);
+  void WriteRecentFiles();
+  void SetActionEnabled(const char* name, bool enabled);
+  struct DropRegistration {
+    explicit DropRegistration(QWidget* w);
+  } dropRegistration_{this};
+  // ---- end of Documents ----
 };
 
 // The product's web site (the "connect to site" and "guides" commands).

@@ -1,10 +1,305 @@
-// Creating, opening and saving documents; the recent-documents list.
-#include "app/Html_U.h"
+// Creating, opening and saving documents; the recent-documents list; files
+// dropped on the main window.
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
-void TForm1::NewForm() {}
-void TForm1::OpenHtml(const QString&) {}
-void TForm1::SaveHtml() {}
-void TForm1::N5Click() {}
-void TForm1::AddToRecent(const QString&) {}
-QString TForm1::PullFromRecent(int) { return {}; }
-void TForm1::RecentClick(int) {}
+#include "app/Html_U.h"
+#include "core/Version.h"
+#include "core/text/Lines.h"
+#include "editor/Work_F.h"
+#include "platform/Application.h"
+#include "platform/FileIO.h"
+#include "platform/Prompts.h"
+
+namespace {
+
+const QStringList& openFilters() {
+  static const QStringList f = {
+      QStringLiteral("Html Documents (*.HTM , *.HTML ,*.SHTML)|*.*htm*"),
+      QStringLiteral("Text Documents (*.TXT)|*.txt"),
+      QStringLiteral("PHP Scripts (*.PHP)|*.php"),
+      QStringLiteral("Quillmark Template (*.QXT)|*.QXT"),
+      QStringLiteral("ASP Scripts (*.ASP)|*.asp"),
+      QStringLiteral("JS Scripts (*.JS) |*.js"),
+      QStringLiteral("SQL Scripts (*.SQL)|*.sql"),
+      QStringLiteral("CSS Scripts (*.CSS)|*.css"),
+      QStringLiteral("CGI Scripts (*.CGI)|*.cgi"),
+      QStringLiteral("Perl Scripts (*.PL)|*.pl"),
+      QStringLiteral("All files (*.*)|*"),
+  };
+  return f;
+}
+constexpr int kTemplateFilter = 3;
+
+const QStringList& saveFilters() {
+  static const QStringList f = {
+      QStringLiteral("Html Documents (*.HTM)|*.htm"),
+      QStringLiteral("Html Documents (*.HTML)|*.html"),
+      QStringLiteral("SHtml Documents (*.SHTML)|*.shtml"),
+      QStringLiteral("PHP Scripts|*.php"),
+      QStringLiteral("Text Files (*.TXT)|*.txt"),
+      QStringLiteral("Quillmark Templates (*.QXT)|*.QXT"),
+      QStringLiteral("ASP Scripts (*.ASP)|*.asp"),
+      QStringLiteral("JS Scrips (*.JS)|*.js"),
+      QStringLiteral("All files (*.*)|*"),
+  };
+  return f;
+}
+
+const QString kOverwriteQuestion = QStringLiteral("?הקובץ כבר קיים , האם ברצונך להחליפו");
+
+// The new-page template; line 8 (index 7) is the empty line the caret goes to.
+std::vector<std::string> newPageLines(bool iso) {
+  return {
+      iso ? "<HTML>" : "<HTML dir=\"rtl\">",
+      "<HEAD>",
+      iso ? "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-8\">"
+          : "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1255\">",
+      std::string("<meta name=Generator content=\"") + qm::VersionTitle + "\">",
+      "<TITLE> </TITLE>",
+      "</HEAD>",
+      "<BODY>",
+      "",
+      "</BODY>",
+      "</HTML>",
+  };
+}
+
+bool isEmptyOrTaken(const QString& slot) { return slot.isEmpty() || slot == QStringLiteral("-"); }
+
+}  // namespace
+
+TForm1::DropRegistration::DropRegistration(QWidget* w) { w->setAcceptDrops(true); }
+
+bool TForm1::isoVisual() const { return optionChecked("ISO1", true); }
+
+bool TForm1::optionChecked(const char* actionName, bool def) const {
+  const QAction* a = findChild<QAction*>(QString::fromLatin1(actionName));
+  return a ? a->isChecked() : def;
+}
+
+void TForm1::SetActionEnabled(const char* name, bool enabled) {
+  if (QAction* a = findChild<QAction*>(QString::fromLatin1(name))) a->setEnabled(enabled);
+  if (QMenu* m = findChild<QMenu*>(QString::fromLatin1(name))) m->setEnabled(enabled);
+}
+
+int TForm1::DocumentCount() const { return static_cast<int>(mdiArea()->subWindowList().size()); }
+
+TWorkForm* TForm1::CreateDocumentWindow(bool maximized) {
+  if (auto* palette = findChild<QWidget*>(QStringLiteral("PageControl1"))) palette->setEnabled(true);
+  auto* w = new TWorkForm(this);
+  QMdiSubWindow* sub = mdiArea()->addSubWindow(w);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  if (maximized) sub->showMaximized(); else sub->show();
+  mdiArea()->setActiveSubWindow(sub);
+  w->WebBrowser1->hide();
+  w->Memo1->show();
+  return w;
+}
+
+// ------------------------------------------------------------------ new
+
+void TForm1::NewForm() {
+  if (TWorkForm* active = AWForm()) WinMax = active->IsMaximized();
+  else WinMax = Settings().readBool(QStringLiteral("WinMax"), true);
+  TWorkForm* w = CreateDocumentWindow(WinMax);
+  qm::RichEdit* memo = w->Memo1;
+  w->ColorSuspended = true;
+  auto lines = newPageLines(isoVisual());
+  const std::string last = lines.back();
+  lines.pop_back();
+  memo->setText(qm::lines::joinTerminated(lines));
+  w->ColorSuspended = false;
+  memo->setSelStart(static_cast<std::int32_t>(memo->text().size()));
+  memo->replaceSelection(last + "\r\n");
+  ++UntitledCounter;
+  w->SetCaption(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
+  // The start of the empty line 8.
+  memo->setSelStart(static_cast<std::int32_t>(memo->mirror().lineStart(7)));
+  memo->setFocus();
+  w->HasFileName = false;
+  w->FileLineEnd = qm::lines::LineEnd::CrLf;
+  w->UndoSuspended = false;
+  w->SaveToUndoBuf();
+  w->DoHighLight();
+  memo->setModified(false);
+  w->LastLength = w->DocLength();
+}
+
+// ------------------------------------------------------------------ open
+
+TWorkForm* TForm1::OpenDocument(const QString& name, bool fromDialog, int filterIndex) {
+  // Read first: a file that cannot be read, or that is not text, gets no
+  // window (an empty window captioned with its name could later be saved
+  // over it).
+  std::string bytes;
+  try {
+    bytes = qm::readFileBytes(name);
+  } catch (const std::exception& e) {
+    qm::prompts().error(this, qm::exceptionText(e.what()));
+    return nullptr;
+  }
+  if (bytes.find('\0') != std::string::npos) {
+    qm::prompts().error(this, QStringLiteral("Cannot open %1: the file contains a NUL byte and is not a text file.")
+                                  .arg(name));
+    return nullptr;
+  }
+  TWorkForm* w = CreateDocumentWindow(false);
+  if (!fromDialog) w->SetCaption(name);
+  w->LoadFileBytes(bytes);
+  const bool asTemplate = fromDialog ? filterIndex == kTemplateFilter
+                                     : !CommandLineFile.isEmpty() && name.right(3).toUpper() == QStringLiteral("QXT");
+  if (asTemplate) {
+    ++UntitledCounter;
+    w->SetCaption(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
+    w->HasFileName = false;
+  } else if (fromDialog) {
+    w->SetCaption(name);
+    w->HasFileName = true;
+  } else if (!CommandLineFile.isEmpty()) {
+    w->HasFileName = true;
+  }
+  w->DoHighLight();
+  w->Memo1->setModified(false);
+  w->LastLength = w->DocLength();
+  w->UndoSuspended = false;
+  w->SaveToUndoBuf();
+  // The page's folder becomes the current one now that the caption names it.
+  w->FormActivate();
+  return w;
+}
+
+void TForm1::OpenHtml(const QString& name) {
+  if (name.isEmpty()) {
+    qm::FileDialogRequest req;
+    req.title = QStringLiteral("פתיחה");
+    req.directory = OpenDialogDir;
+    req.filters = openFilters();
+    const auto chosen = qm::prompts().openFile(this, req);
+    if (!chosen) return;
+    OpenDocument(chosen->path, true, chosen->filterIndex);
+    return;
+  }
+  if (!QFileInfo::exists(name)) return;
+  OpenDocument(name, false, -1);
+}
+
+// ------------------------------------------------------------------ save
+
+bool TForm1::SaveDocumentAs(TWorkForm* w, bool checkMarker) {
+  qm::FileDialogRequest req;
+  req.title = QStringLiteral("שמור בשם");
+  req.directory = OpenDialogDir;
+  req.filters = saveFilters();
+  req.defaultSuffix = QStringLiteral("htm");
+  if (w->HasFileName) req.fileName = w->Caption();
+  const auto chosen = qm::prompts().saveFile(this, req);
+  if (!chosen) return false;
+  const QString path = chosen->path;
+  if (checkMarker && path.contains(QStringLiteral("BrightFern_OwlaX"))) Settings().writeInt(QStringLiteral("EE"), 1);
+  if (QFileInfo::exists(path) && qm::prompts().yesNoCancel(this, kOverwriteQuestion) != qm::Answer::Yes) return false;
+  if (!w->SaveToFile(path)) return false;
+  w->SetCaption(path);
+  w->Memo1->setModified(false);
+  w->HasFileName = true;
+  return true;
+}
+
+void TForm1::SaveHtml() {
+  TWorkForm* w = AWForm();
+  if (!w) return;
+  if (w->HasFileName) {
+    if (w->SaveToFile(w->Caption())) w->Memo1->setModified(false);
+    return;
+  }
+  SaveDocumentAs(w, true);
+}
+
+void TForm1::N5Click() {
+  if (TWorkForm* w = AWForm()) SaveDocumentAs(w, false);
+}
+
+// ------------------------------------------------------------------ recent documents
+
+void TForm1::WriteRecentFiles() {
+  for (int i = 1; i <= 5; ++i) Settings().writeString(QStringLiteral("RecentFile%1").arg(i), RecentFiles[i]);
+}
+
+void TForm1::AddToRecent(const QString& name) {
+  bool listed = false;
+  for (int i = 1; i <= 5; ++i) listed = listed || RecentFiles[i] == name;
+  if (!listed) {
+    SetActionEnabled("N43", true);
+    if (!isEmptyOrTaken(RecentFiles[1]))
+      for (int i = 5; i > 1; --i) RecentFiles[i] = RecentFiles[i - 1];
+    RecentFiles[1] = name;
+    WriteRecentFiles();
+  }
+  RefreshRecentMenu();
+}
+
+QString TForm1::PullFromRecent(int slot) {
+  if (slot < 1 || slot > 5) return {};
+  const QString name = RecentFiles[slot];
+  for (int k = slot; k < 5; ++k) RecentFiles[k] = RecentFiles[k + 1];
+  RecentFiles[5] = QStringLiteral("-");
+  WriteRecentFiles();
+  RefreshRecentMenu();
+  bool allTaken = true;
+  for (int i = 1; i <= 5; ++i) allTaken = allTaken && RecentFiles[i] == QStringLiteral("-");
+  if (allTaken) SetActionEnabled("N43", false);
+  return name;
+}
+
+void TForm1::RecentClick(int slot) {
+  if (slot < 1 || slot > 5) return;
+  if (!isEmptyOrTaken(RecentFiles[slot])) {
+    const QString name = PullFromRecent(slot);
+    if (QFileInfo::exists(name)) {
+      const TWorkForm* before = AWForm();
+      OpenHtml(name);
+      TWorkForm* now = AWForm();
+      if (now && now != before) now->HasFileName = true;
+    }
+  }
+  WriteRecentFiles();
+  RefreshRecentMenu();
+}
+
+// ------------------------------------------------------------------ dropped files
+
+void TForm1::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* e) {
+  if (!e->mimeData()->hasUrls()) return;
+  e->acceptProposedAction();
+  raise();
+  activateWindow();
+  DropPending = true;
+  for (const QUrl& url : e->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QString name = url.toLocalFile();
+    const QString upper = name.toUpper();
+    if (!upper.contains(QStringLiteral(".HTM")) && !upper.contains(QStringLiteral(".SHTML")) &&
+        !upper.contains(QStringLiteral(".PHP")) && !upper.contains(QStringLiteral(".TXT")))
+      continue;
+    const TWorkForm* before = AWForm();
+    OpenHtml(name);
+    TWorkForm* now = AWForm();
+    // Only a window this drop opened takes the name.
+    if (now && now != before) {
+      now->SetCaption(name);
+      now->HasFileName = true;
+    }
+  }
+  DropPending = false;
+}

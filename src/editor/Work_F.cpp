@@ -1,3 +1,447 @@
 #include "editor/Work_F.h"
 
-TWorkForm::TWorkForm(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("WorkForm")); }
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "app/Html_U.h"
+#include "core/hebrew/LineReorder.h"
+#include "core/util/Paths.h"
+#include "platform/Application.h"
+#include "platform/FileIO.h"
+#include "platform/Prompts.h"
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setToolTip(hint);
+  b->setFocusPolicy(Qt::NoFocus);
+  return b;
+}
+
+QAction* makeAction(QMenu* menu, const char* name, const QString& caption) {
+  auto* a = menu->addAction(caption);
+  a->setObjectName(QString::fromLatin1(name));
+  return a;
+}
+
+QColor colorOf(std::uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+}  // namespace
+
+TWorkForm::TWorkForm(TForm1* main, QWidget* parent) : QWidget(parent), main_(main) {
+  setObjectName(QStringLiteral("WorkForm"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setLayoutDirection(Qt::RightToLeft);
+  resize(552, 368);
+
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSpacing(0);
+
+  auto* client = new QWidget(this);
+  auto* clientLayout = new QHBoxLayout(client);
+  clientLayout->setContentsMargins(0, 0, 0, 0);
+  clientLayout->setSpacing(0);
+  // Left to right regardless of the window's direction: the scroll bar sits at the left edge.
+  client->setLayoutDirection(Qt::LeftToRight);
+
+  ScrollBar1 = new QScrollBar(Qt::Vertical, client);
+  ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
+  ScrollBar1->setFixedWidth(16);
+  ScrollBar1->hide();
+  clientLayout->addWidget(ScrollBar1);
+
+  Memo1 = new qm::RichEdit(client);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  clientLayout->addWidget(Memo1);
+
+  RichEdit1 = new qm::RichEdit(client);
+  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+  RichEdit1->setRightToLeft(true);
+  // RichEdit1 has no scroll bars of its own: ScrollBar1 beside it scrolls it.
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->hide();
+  clientLayout->addWidget(RichEdit1);
+
+  WebBrowser1 = new QWidget(client);
+  WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+  WebBrowser1->hide();
+  clientLayout->addWidget(WebBrowser1);
+  outer->addWidget(client, 1);
+
+  Panel1 = new QWidget(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFixedHeight(22);
+  auto* bar = new QHBoxLayout(Panel1);
+  bar->setContentsMargins(2, 0, 2, 0);
+  bar->setSpacing(2);
+  Button1 = makeButton(Panel1, "Button1", QStringLiteral("אשף העברית"), QStringLiteral("עריכת/הוספת עברית"));
+  Button4 = makeButton(Panel1, "Button4", QStringLiteral("ע->>"), QStringLiteral("הפיכת עברית חצי לוגית"));
+  Button2 = makeButton(Panel1, "Button2", QStringLiteral("עריכה"), QStringLiteral("עריכת העמוד בטקסט"));
+  Button3 = makeButton(Panel1, "Button3", QStringLiteral("תצוגה"), QStringLiteral("תצוגה מקדימה של העמוד"));
+  BitBtn1 = makeButton(Panel1, "BitBtn1", QStringLiteral("חזור"), QStringLiteral("חזרה אחורה"));
+  BitBtn2 = makeButton(Panel1, "BitBtn2", QStringLiteral("רענן"), QStringLiteral("רענון התצוגה"));
+  BitBtn1->setEnabled(false);
+  BitBtn2->setEnabled(false);
+  Label1 = new QLabel(Panel1);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Label1->setMinimumWidth(60);
+  for (QWidget* w : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button4), static_cast<QWidget*>(Button2),
+                     static_cast<QWidget*>(Button3), static_cast<QWidget*>(BitBtn1), static_cast<QWidget*>(BitBtn2)})
+    bar->addWidget(w);
+  bar->addStretch(1);
+  bar->addWidget(Label1);
+  outer->addWidget(Panel1);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  PopupMenu1->setLayoutDirection(Qt::RightToLeft);
+  N1 = makeAction(PopupMenu1, "N1", QStringLiteral("העתק"));
+  N2 = makeAction(PopupMenu1, "N2", QStringLiteral("גזור"));
+  N3 = makeAction(PopupMenu1, "N3", QStringLiteral("הדבק"));
+  N5 = makeAction(PopupMenu1, "N5", QStringLiteral("בחר הכל"));
+  N4 = makeAction(PopupMenu1, "N4", QStringLiteral("בטל"));
+  PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N6"));
+  N7 = makeAction(PopupMenu1, "N7", QStringLiteral("חפש"));
+  N8 = makeAction(PopupMenu1, "N8", QStringLiteral("החלף"));
+  PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N9"));
+  N10 = makeAction(PopupMenu1, "N10", QStringLiteral("לך לשורה"));
+  connect(N1, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
+  connect(N2, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
+  connect(N3, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+  connect(N5, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
+  connect(N4, &QAction::triggered, this, &TWorkForm::RestoreUndoBuf);
+
+  connect(Memo1, &qm::RichEdit::changed, this, &TWorkForm::Memo1Change);
+  connect(Memo1, &qm::RichEdit::selectionMoved, this, &TWorkForm::Memo1SelectionChange);
+  connect(Memo1, &qm::RichEdit::focusEntered, this, &TWorkForm::Memo1Enter);
+  connect(Memo1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
+  connect(Memo1, &qm::RichEdit::keyPressed, this, &TWorkForm::Memo1KeyPress);
+  connect(Memo1, &qm::RichEdit::keyReleased, this, &TWorkForm::Memo1KeyUp);
+  connect(Memo1, &qm::RichEdit::contextMenuRequested, this, [this](const QPoint& p) { PopupMenu1->popup(p); });
+  connect(RichEdit1, &qm::RichEdit::selectionMoved, this, &TWorkForm::RichEdit1SelectionChange);
+  connect(RichEdit1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
+  connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { RichEdit1->setScrollPosition(v); });
+  connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
+
+  // Creation: the ring starts empty and records nothing until the main
+  // window has filled the editor.
+  UndoSuspended = true;
+  HebMode = false;
+  if (main_) {
+    main_->SwitchMItems(true);
+    Memo1->setBackgroundColor(colorOf(main_->MemoBackground));
+    QFont f(main_->EnglishFont);
+    const int halfPoints = main_->FontSize.toInt();
+    if (halfPoints > 1) f.setPointSizeF(halfPoints / 2.0);
+    Memo1->setFont(f);
+    connect(main_->mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+      if (w && w->widget() == this) FormActivate();
+    });
+  }
+}
+
+TWorkForm::~TWorkForm() = default;
+
+QMdiSubWindow* TWorkForm::SubWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+bool TWorkForm::IsMaximized() const {
+  const QMdiSubWindow* sub = SubWindow();
+  return sub ? sub->isMaximized() : isMaximized();
+}
+
+void TWorkForm::SetPaletteEnabled(bool enabled) {
+  if (!main_) return;
+  if (auto* palette = main_->findChild<QWidget*>(QStringLiteral("PageControl1"))) palette->setEnabled(enabled);
+}
+
+// ------------------------------------------------------------------ activation and focus
+
+void TWorkForm::FormActivate() {
+  SetPaletteEnabled(!HebMode);
+  Memo1->viewport()->update();
+  const std::string folder = qm::paths::folderOf(Caption().toStdString());
+  if (!folder.empty()) {
+    const QString dir = QString::fromStdString(folder);
+    if (main_) main_->OpenDialogDir = dir;
+    // The preview file is written to the current folder, so the page's
+    // relative references resolve against its own folder.
+    QDir::setCurrent(dir);
+  }
+  RefreshQEdit();
+}
+
+void TWorkForm::Memo1Enter() {
+  ColorSuspended = false;
+  SetEnglish();
+  HLLines = DocLines();
+  // A one-character change right after entering counts as a drift of about
+  // a hundred characters, which starts a full colouring.
+  HLLength = DocLength() + 100;
+  Memo1->viewport()->update();
+  if (main_) main_->QuickEditActive = false;
+  RefreshQEdit();
+}
+
+// ------------------------------------------------------------------ change pipeline
+
+void TWorkForm::Memo1Change() {
+  if (PendingFwdColor) {
+    PendingFwdColor = false;
+    Memo1->setTypingColor(PendingColor);
+    fwdcoloring(PendingColor, "<");
+  }
+  const std::int32_t length = DocLength();
+  const std::int32_t every = main_ ? main_->RefreshEveryXChrs : 60;
+  const bool due = std::abs(LastLength - length) >= 10 || std::abs(HLLength - length) >= every;
+  LastLength = length;
+  if (!UndoSuspended) SaveToUndoBuf();
+  if (due && !ColorSuspended && Memo1->isVisible() && Memo1->hasFocus()) DoHighLight();
+}
+
+void TWorkForm::Memo1SelectionChange() {
+  Label1->setText(QString::number(Memo1->caretLine()) + ":" + QString::number(Memo1->caretColumn()));
+  RefreshQEdit();
+}
+
+void TWorkForm::RichEdit1SelectionChange() {
+  Label1->setText(QString::number(RichEdit1->caretLine()) + ":" + QString::number(RichEdit1->caretColumn()));
+}
+
+void TWorkForm::Memo1KeyPress(QKeyEvent* e, bool& handled) {
+  handled = false;
+  char16_t c = 0;
+  if (e->key() == Qt::Key_Backspace) {
+    BackspaceColourRules();
+    c = 8;
+  } else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    c = 13;
+  } else if (!e->text().isEmpty() && !(e->modifiers() & Qt::ControlModifier)) {
+    c = e->text().at(0).unicode();
+  }
+  if (c == 0) return;
+  PendingFwdColor = false;
+  ColorSuspended = false;
+  if (main_) main_->QuickEditActive = false;
+  TypingColourRules(c);
+}
+
+void TWorkForm::Memo1KeyUp(QKeyEvent* e) {
+  if (main_) main_->QuickEditActive = false;
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (!main_ || main_->optionChecked("N44")))
+    OrientCursor();
+}
+
+void TWorkForm::OrientCursor() {
+  const auto& buf = LineBuf();
+  std::size_t line = static_cast<std::size_t>(Memo1->caretLine());
+  while (line > 0) {
+    --line;
+    if (line >= buf.editLineCount()) continue;
+    const std::string_view text = buf.line(line);
+    if (text.empty()) continue;
+    const std::size_t spaces = std::min(text.find_first_not_of(' '), text.size());
+    if (spaces > 0) {
+      const bool old = ColorSuspended;
+      ColorSuspended = true;
+      Memo1->replaceSelection(std::string(spaces, ' '));
+      ColorSuspended = old;
+    }
+    return;
+  }
+}
+
+// ------------------------------------------------------------------ undo
+
+void TWorkForm::SaveToUndoBuf() {
+  if (UndoSuspended) return;
+  undo_.push(DocText(), Memo1->selStart(), Memo1->selLength());
+}
+
+void TWorkForm::RestoreUndoBuf() {
+  if (undo_.count() < 2 || HebMode) {
+    qm::prompts().beep();
+    return;
+  }
+  const auto s = undo_.stepBack();
+  UndoSuspended = true;
+  // The editor is not repainted while its text is replaced, and the change
+  // this makes does not colour: the one full colouring follows.
+  const bool colorSuspended = ColorSuspended;
+  ColorSuspended = true;
+  Memo1->suspendUpdates();
+  Memo1->setText(s->text);
+  Memo1->resumeUpdates();
+  ColorSuspended = colorSuspended;
+  DoHighLight();
+  UndoSuspended = false;
+  // The restored text is not what the file holds (as far as anyone knows),
+  // so closing still asks to save it.
+  Memo1->setModified(true);
+  Memo1->select(s->selStart, s->selLength);
+  Memo1->setFocus();
+}
+
+// ------------------------------------------------------------------ Hebrew edit mode
+
+void TWorkForm::HebEditMode() {
+  const bool iso = main_ ? main_->isoVisual() : true;
+  if (!HebMode) {
+    Button4->setText(QStringLiteral("<<-ע"));
+    Button2->setEnabled(false);
+    Button3->setEnabled(false);
+    Button1->setEnabled(false);
+    const std::string& s = DocText();
+    const int p = Memo1->scrollPosition();
+    const std::string t = iso ? qm::hebrew::reorderLines(s) : s;
+    SetPaletteEnabled(false);
+    hebSelStart_ = Memo1->selStart();
+    hebSelLength_ = Memo1->selLength();
+    const int minimum = Memo1->scrollMinimum();
+    const int maximum = Memo1->scrollMaximum();
+    Memo1->hide();
+    RichEdit1->suspendUpdates();
+    RichEdit1->setText(t);
+    RichEdit1->resumeUpdates();
+    RichEdit1->show();
+    if (main_) {
+      QFont f(main_->EnglishFont);
+      const int halfPoints = main_->FontSize.toInt();
+      if (halfPoints > 1) f.setPointSizeF(halfPoints / 2.0);
+      RichEdit1->setFont(f);
+    }
+    RichEdit1->select(hebSelStart_, hebSelLength_);
+    ScrollBar1->setRange(minimum, maximum);
+    ScrollBar1->setValue(p);
+    ScrollBar1->show();
+    RichEdit1->setScrollPosition(p);
+    RichEdit1->setFocus();
+    RichEdit1->setModified(false);
+    HebMode = true;
+  } else {
+    Button4->setText(QStringLiteral("ע->>"));
+    Button1->setEnabled(true);
+    Button2->setEnabled(true);
+    Button3->setEnabled(true);
+    const std::string& s = RichEdit1->text();
+    const int p = ScrollBar1->value();
+    const std::string t = iso ? qm::hebrew::reorderLines(s) : s;
+    SetPaletteEnabled(true);
+    const std::int32_t start = RichEdit1->selStart();
+    const std::int32_t length = RichEdit1->selLength();
+    RichEdit1->hide();
+    ScrollBar1->hide();
+    Memo1->suspendUpdates();
+    Memo1->setText(t);
+    Memo1->resumeUpdates();
+    Memo1->show();
+    Memo1->select(start, length);
+    Memo1->setScrollPosition(p);
+    Memo1->setFocus();
+    DoHighLight();
+    HebMode = false;
+  }
+}
+
+void TWorkForm::CommitHebrewEdits() {
+  if (!HebMode) return;
+  const bool iso = main_ ? main_->isoVisual() : true;
+  const std::string& s = RichEdit1->text();
+  Memo1->setText(iso ? qm::hebrew::reorderLines(s) : s);
+}
+
+// ------------------------------------------------------------------ saving and closing
+
+void TWorkForm::LoadFileBytes(const std::string& bytes) {
+  FileLineEnd = qm::lines::detectLineEnd(bytes);
+  std::string text = qm::lines::toCrLf(bytes);
+  if (qm::lines::fromCrLf(text, FileLineEnd) != bytes) {
+    mixedLoadedText_ = text;
+    mixedFileBytes_ = bytes;
+  } else {
+    std::string().swap(mixedLoadedText_);
+    std::string().swap(mixedFileBytes_);
+  }
+  Memo1->setText(text);
+}
+
+std::string TWorkForm::DocumentBytes() {
+  CommitHebrewEdits();
+  if (!mixedFileBytes_.empty() && DocText() == mixedLoadedText_) return mixedFileBytes_;
+  return qm::lines::fromCrLf(DocText(), FileLineEnd);
+}
+
+bool TWorkForm::SaveToFile(const QString& path) {
+  try {
+    qm::writeFileAtomically(path, DocumentBytes());
+  } catch (const std::exception& e) {
+    qm::prompts().error(this, qm::exceptionText(e.what()));
+    return false;
+  }
+  return true;
+}
+
+bool TWorkForm::CheckFileSave() {
+  CommitHebrewEdits();
+  if (!Memo1->modified()) return true;
+  const QString question = QStringLiteral("? %1 האם לשמור את השינויים ב").arg(Caption());
+  switch (qm::prompts().yesNoCancel(this, question)) {
+    case qm::Answer::Yes:
+      if (HasFileName || qm::paths::isAbsolute(Caption().toStdString())) {
+        if (!SaveToFile(Caption())) return false;
+        Memo1->setModified(false);
+        return true;
+      }
+      // A page that never had a file: ask where to put it.
+      return main_ && main_->SaveDocumentAs(this, false);
+    case qm::Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TWorkForm::OnlyDocument() const { return !main_ || main_->DocumentCount() <= 1; }
+
+bool TWorkForm::FormCloseQuery() {
+  if (main_ && Caption().left(8) != QStringLiteral("untitled")) main_->AddToRecent(Caption());
+  if (!CheckFileSave()) return false;
+  if (main_ && OnlyDocument()) {
+    main_->WinMax = IsMaximized();
+    main_->Settings().writeBool(QStringLiteral("WinMax"), main_->WinMax);
+  }
+  return true;
+}
+
+void TWorkForm::FormClose() {
+  if (!main_ || !OnlyDocument()) return;
+  SetPaletteEnabled(false);
+  main_->SwitchMItems(false);
+  main_->WinMax = IsMaximized();
+  main_->Settings().writeBool(QStringLiteral("WinMax"), main_->WinMax);
+}
+
+void TWorkForm::closeEvent(QCloseEvent* e) {
+  if (!FormCloseQuery()) {
+    e->ignore();
+    return;
+  }
+  FormClose();
+  e->accept();
+}

@@ -1,10 +1,144 @@
 #pragma once
 
+#include <QColor>
+#include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <string>
+#include <string_view>
 
-// A document window: one open page in the MDI area of the main window.
+#include "core/text/Lines.h"
+#include "core/text/TextMirror.h"
+#include "core/undo/UndoRing.h"
+#include "platform/RichEdit.h"
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class TForm1;
+
+// A document window: one open page in the MDI area of the main window. It
+// shows the page's source in Memo1, keeps the text mirror that colouring and
+// undo work on, takes the undo snapshots, offers the Hebrew edit mode in
+// RichEdit1 and asks before a modified page is closed.
 class TWorkForm : public QWidget {
   Q_OBJECT
  public:
-  explicit TWorkForm(QWidget* parent = nullptr);
+  explicit TWorkForm(TForm1* main, QWidget* parent = nullptr);
+  ~TWorkForm() override;
+
+  // --- components ---
+  QWidget* Panel1 = nullptr;
+  QPushButton* Button1 = nullptr;  // Hebrew wizard
+  QPushButton* Button4 = nullptr;  // Hebrew edit mode
+  QPushButton* Button2 = nullptr;  // source view
+  QPushButton* Button3 = nullptr;  // preview
+  QPushButton* BitBtn1 = nullptr;  // preview back
+  QPushButton* BitBtn2 = nullptr;  // preview refresh
+  QLabel* Label1 = nullptr;        // caret line:column
+  QWidget* WebBrowser1 = nullptr;  // the preview's place
+  qm::RichEdit* Memo1 = nullptr;
+  qm::RichEdit* RichEdit1 = nullptr;
+  QScrollBar* ScrollBar1 = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction* N1 = nullptr;  // copy
+  QAction* N2 = nullptr;  // cut
+  QAction* N3 = nullptr;  // paste
+  QAction* N4 = nullptr;  // undo
+  QAction* N5 = nullptr;  // select all
+  QAction* N7 = nullptr;  // find
+  QAction* N8 = nullptr;  // replace
+  QAction* N10 = nullptr;  // go to line
+
+  // --- the text mirror (always the text of Memo1; Hebrew edit mode leaves it alone) ---
+  const qm::lines::TextMirror& LineBuf() const { return Memo1->mirror(); }
+  // Memo1's bytes, CR LF breaks; offsets into it are the document's offsets.
+  const std::string& DocText() const { return Memo1->text(); }
+  std::int32_t DocLength() const { return static_cast<std::int32_t>(Memo1->text().size()); }
+  std::int32_t DocLines() const { return static_cast<std::int32_t>(Memo1->lineCount()); }
+
+  // --- fields ---
+  bool PendingFwdColor = false;  // a forward recolour is due at the next change
+  QColor PendingColor;
+  std::int32_t LastLength = 0;   // DocLength at the previous change
+  bool HasFileName = false;      // the caption names the file the page was loaded from / saved to
+  bool UndoSuspended = true;     // changes take no undo snapshot while set
+  bool ColorSuspended = false;   // changes start no full colouring while set
+  std::int32_t HLLines = 0;      // DocLines at the last full colouring
+  std::int32_t HLLength = 0;     // DocLength at the last full colouring
+  bool HebMode = false;          // Hebrew edit mode is on
+  // The line ends the page's file uses; the text is written back with them.
+  qm::lines::LineEnd FileLineEnd = qm::lines::LineEnd::CrLf;
+  // Takes a file's bytes into Memo1 (breaks as CR LF) and remembers its line
+  // ends. A file whose breaks are mixed is written back exactly as it was read
+  // as long as its text is unchanged.
+  void LoadFileBytes(const std::string& bytes);
+
+  // The caption is the file path, or "untitled" + number + ".htm".
+  QString Caption() const { return windowTitle(); }
+  void SetCaption(const QString& caption) { setWindowTitle(caption); }
+  QMdiSubWindow* SubWindow() const;
+  bool IsMaximized() const;
+
+  // --- operations ---
+  // Full colouring of Memo1 (Work_F_Highlight.cpp).
+  void DoHighLight();
+  // Colours from the caret through the next occurrence of the terminator (Work_F_Highlight.cpp).
+  void fwdcoloring(const QColor& color, std::string_view terminator);
+  // Undo ring.
+  void SaveToUndoBuf();
+  void RestoreUndoBuf();
+  int UndoCount() const { return undo_.count(); }
+  // Toggles Hebrew edit mode.
+  void HebEditMode();
+  // In Hebrew edit mode: brings RichEdit1's text back into Memo1, as leaving
+  // the mode does, without leaving it. Anything that reads the page to save
+  // or send it calls this first (DocumentBytes does).
+  void CommitHebrewEdits();
+  // The page as its file holds it: Memo1's text with the file's line ends.
+  std::string DocumentBytes();
+  // Writes the page to a file; false (after showing the error) on failure.
+  bool SaveToFile(const QString& path);
+  // Asks whether to save a modified page before closing. False: stay open.
+  bool CheckFileSave();
+  // Auto-indent after Enter.
+  void OrientCursor();
+
+  // --- event handlers ---
+  void FormActivate();
+  void Memo1Enter();
+  void Memo1Change();
+  void Memo1SelectionChange();
+  void RichEdit1SelectionChange();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void Memo1KeyPress(QKeyEvent* e, bool& handled);
+  void Memo1KeyUp(QKeyEvent* e);
+  // Key rules of the colouring (Work_F_Highlight.cpp): before a character
+  // goes in, and before Backspace removes one.
+  void TypingColourRules(char16_t c);
+  void BackspaceColourRules();
+  // Hooks of the quick-edit line and the keyboard language.
+  void RefreshQEdit() {}
+  void SetEnglish() {}
+  void SetPaletteEnabled(bool enabled);
+  bool FormCloseQuery();
+  void FormClose();
+  bool OnlyDocument() const;
+
+  TForm1* main_;
+  // For a file with mixed line ends: the text as loaded and the file's bytes.
+  std::string mixedLoadedText_;
+  std::string mixedFileBytes_;
+  qm::undo::UndoRing undo_;
+  // Memo1's selection and scroll range while Hebrew edit mode is on.
+  std::int32_t hebSelStart_ = 0;
+  std::int32_t hebSelLength_ = 0;
 };

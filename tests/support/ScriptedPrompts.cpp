@@ -44,7 +44,12 @@ std::optional<qm::FileDialogResult> ScriptedPrompts::nextFile(const char* kind, 
   auto f = files.front();
   files.pop_front();
   if (!f) return std::nullopt;
-  return qm::FileDialogResult{*f, req.filterIndex};
+  int filter = req.filterIndex;
+  if (!fileFilters.empty()) {
+    filter = fileFilters.front();
+    fileFilters.pop_front();
+  }
+  return qm::FileDialogResult{*f, filter};
 }
 
 std::optional<qm::FileDialogResult> ScriptedPrompts::openFile(QWidget*, const qm::FileDialogRequest& req) {

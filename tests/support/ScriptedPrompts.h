@@ -22,6 +22,7 @@ class ScriptedPrompts : public qm::Prompts {
   std::vector<Call> calls;
   std::deque<qm::Answer> answers;
   std::deque<std::optional<QString>> files;   // nullopt: the dialog was cancelled
+  std::deque<int> fileFilters;                // filter the user picks in the next file dialog (else the offered one)
   std::deque<std::optional<QColor>> colors;
   std::vector<qm::FileDialogRequest> fileRequests;
   int beeps = 0;

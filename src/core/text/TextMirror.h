@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm::lines {
+
+// A document's bytes (CR LF line breaks) with the offsets of its line starts,
+// kept up to date edit by edit so that neither a keystroke nor a caret query
+// copies or rescans the whole text.
+//
+// Besides byte offsets (a line break counts two) it speaks "positions", where
+// a line break counts one, as a text control numbers its characters; the
+// conversion between the two lives here and nowhere else.
+class TextMirror {
+ public:
+  TextMirror() = default;
+  explicit TextMirror(std::string text) { assign(std::move(text)); }
+
+  void assign(std::string text);
+  // Replaces `removed` bytes at `offset` with `inserted` (clamped to the text).
+  void replace(std::size_t offset, std::size_t removed, std::string_view inserted);
+
+  const std::string& text() const { return text_; }
+  std::size_t size() const { return text_.size(); }
+
+  // Lines as a line list counts them: a final line break does not start
+  // another line, and the empty text has none.
+  std::size_t lineCount() const;
+  // Lines as an edit control shows them: a final break starts an empty line,
+  // and the empty text has one.
+  std::size_t editLineCount() const { return starts_.size(); }
+  std::string_view line(std::size_t i) const;  // without its break; i < editLineCount()
+  std::size_t lineStart(std::size_t i) const { return starts_[i]; }
+  std::size_t lineLength(std::size_t i) const;
+  // The line holding an offset (the offset between CR and LF belongs to the line they end).
+  std::size_t lineOf(std::size_t offset) const;
+
+  // Position (break = 1) <-> offset (break = 2). An offset between CR and LF
+  // maps to the position of the line end.
+  std::size_t offsetOfPosition(std::size_t pos) const;
+  std::size_t positionOfOffset(std::size_t offset) const;
+  std::size_t positionCount() const { return text_.size() - (starts_.size() - 1); }
+
+ private:
+  std::string text_;
+  std::vector<std::size_t> starts_{0};
+};
+
+}  // namespace qm::lines

@@ -1,0 +1,78 @@
+#include "core/undo/UndoRing.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace qm::undo {
+
+std::size_t commonPrefix(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  constexpr std::size_t kBlock = 4096;
+  std::size_t i = 0;
+  while (i + kBlock <= n && std::memcmp(a.data() + i, b.data() + i, kBlock) == 0) i += kBlock;
+  while (i < n && a[i] == b[i]) ++i;
+  return i;
+}
+
+std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t limit) {
+  const std::size_t n = std::min({a.size(), b.size(), limit});
+  constexpr std::size_t kBlock = 4096;
+  std::size_t k = 0;
+  while (k + kBlock <= n &&
+         std::memcmp(a.data() + a.size() - k - kBlock, b.data() + b.size() - k - kBlock, kBlock) == 0)
+    k += kBlock;
+  while (k < n && a[a.size() - 1 - k] == b[b.size() - 1 - k]) ++k;
+  return k;
+}
+
+void UndoRing::push(std::string_view text, std::int32_t selStart, std::int32_t selLength) {
+  if (!entries_.empty()) {
+    // The snapshot that was newest now keeps only its difference to the new
+    // text, and the newest text changes by that difference only.
+    Entry& prev = entries_.back();
+    const std::size_t prefix = commonPrefix(text, newest_);
+    const std::size_t suffix = commonSuffix(text, newest_, std::min(text.size(), newest_.size()) - prefix);
+    prev.prefix = prefix;
+    prev.suffix = suffix;
+    prev.middle.assign(newest_, prefix, newest_.size() - prefix - suffix);
+    prev.middle.shrink_to_fit();
+    newest_.replace(prefix, newest_.size() - prefix - suffix, text.substr(prefix, text.size() - prefix - suffix));
+  } else {
+    newest_.assign(text);
+  }
+  entries_.push_back(Entry{selStart, selLength, 0, 0, {}});
+  if (entries_.size() > static_cast<std::size_t>(Capacity)) entries_.pop_front();
+}
+
+std::optional<Snapshot> UndoRing::stepBack() {
+  if (entries_.size() < 2) return std::nullopt;
+  entries_.pop_back();
+  Entry& e = entries_.back();
+  std::string text;
+  text.reserve(e.prefix + e.middle.size() + e.suffix);
+  text.append(newest_, 0, e.prefix);
+  text += e.middle;
+  text.append(newest_, newest_.size() - e.suffix, e.suffix);
+  newest_ = std::move(text);
+  e.prefix = e.suffix = 0;
+  std::string().swap(e.middle);
+  return Snapshot{newest_, e.selStart, e.selLength};
+}
+
+std::optional<Snapshot> UndoRing::current() const {
+  if (entries_.empty()) return std::nullopt;
+  return Snapshot{newest_, entries_.back().selStart, entries_.back().selLength};
+}
+
+void UndoRing::clear() {
+  entries_.clear();
+  std::string().swap(newest_);
+}
+
+std::size_t UndoRing::storedBytes() const {
+  std::size_t n = newest_.capacity();
+  for (const auto& e : entries_) n += e.middle.capacity();
+  return n;
+}
+
+}  // namespace qm::undo

@@ -1,0 +1,147 @@
+#pragma once
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/text/TextMirror.h"
+
+namespace qm {
+
+// The rich-text edit control of the document windows (Memo1, RichEdit1).
+//
+// It speaks the document's own terms: its text is code-page 1255 bytes with
+// CR LF line breaks, and every offset (selection start and length, caret) is a
+// byte index into that text, a line break counting two. The control keeps a
+// mirror of its text that follows each edit (no whole-text copy per
+// keystroke), and this class is the one place where those offsets are
+// translated to the toolkit's positions.
+//
+// Characters typed or pasted that code page 1255 cannot hold go in as numeric
+// character references ("&#1046;"), so the control only ever holds text the
+// document can store. Its own undo history is off: Ctrl+Z is reported through
+// undoRequested().
+class RichEdit : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit RichEdit(QWidget* parent = nullptr);
+  ~RichEdit() override;
+
+  // --- text ---
+  const std::string& text() const { return mirror_.text(); }
+  // Replaces the whole text (any line-break form; kept as CR LF). Only the
+  // part that differs from the current text is touched, so formats and the
+  // scroll position outside it survive. One edit: one change notification.
+  void setText(std::string_view bytes);
+  void clear();
+  // The lines as a line list has them (a final break starts no line).
+  std::vector<std::string> lines() const;
+  std::size_t lineCount() const { return mirror_.lineCount(); }
+  std::string_view line(std::size_t i) const;  // "" beyond the end
+  // Every line followed by CR LF.
+  void setLines(const std::vector<std::string>& lines);
+  const lines::TextMirror& mirror() const { return mirror_; }
+
+  // --- selection, in byte offsets ---
+  std::int32_t selStart() const;
+  std::int32_t selLength() const;
+  // Caret at the offset, nothing selected.
+  void setSelStart(std::int32_t offset);
+  // Selects `length` bytes from the current selection start.
+  void setSelLength(std::int32_t length);
+  void select(std::int32_t start, std::int32_t length);
+  // Replaces the selection; the caret ends after the new text. One edit.
+  void replaceSelection(std::string_view bytes);
+  std::string selectedBytes() const;
+  // 0-based line and column of the caret (column in bytes of the line).
+  std::int32_t caretLine() const;
+  std::int32_t caretColumn() const;
+
+  // --- state ---
+  bool modified() const { return modified_; }
+  void setModified(bool m);
+  // Nothing happens in plain-text mode here (the control never interprets its
+  // text); the flag is kept for callers that switch it around loading.
+  void setPlainTextMode(bool on) { plainTextMode_ = on; }
+  bool plainTextMode() const { return plainTextMode_; }
+
+  // --- colours ---
+  QColor typingColor() const;
+  void setTypingColor(const QColor& c);
+  // Colour of the first character of the selection (or at the caret).
+  QColor selectionColor() const;
+  void setSelectionColor(const QColor& c);
+  void setBackgroundColor(const QColor& c);
+
+  // --- view ---
+  int scrollPosition() const;
+  void setScrollPosition(int pos);
+  int scrollMinimum() const;
+  int scrollMaximum() const;
+  void setRightToLeft(bool rtl);
+  // Painting and layout updates; nests. While suspended nothing is repainted.
+  void suspendUpdates();
+  void resumeUpdates();
+  // Change and selection-change notifications; nests. The mirror follows the
+  // text regardless.
+  void detachNotifications();
+  void reattachNotifications();
+  bool notificationsAttached() const { return detached_ == 0; }
+
+  // Byte offset <-> toolkit position (for code that needs a QTextCursor).
+  int positionOf(std::int32_t offset) const;
+  std::int32_t offsetOf(int position) const;
+
+ signals:
+  // After every change of the text (not sent while notifications are detached).
+  void changed();
+  // After every change of the caret or selection (idem).
+  void selectionMoved();
+  // Ctrl+Z and the other undo keys.
+  void undoRequested();
+  // Key events before the control handles them: set `handled` to swallow the key.
+  void keyPressed(QKeyEvent* event, bool& handled);
+  void keyReleased(QKeyEvent* event);
+  void focusEntered();
+  void contextMenuRequested(const QPoint& globalPos);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
+  void insertFromMimeData(const QMimeData* source) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  QMimeData* createMimeDataFromSelection() const override;
+  void focusInEvent(QFocusEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  bool event(QEvent* e) override;
+
+ private:
+  void onContentsChange(int position, int removed, int added);
+  void onCursorMoved();
+  void resync();
+  // Bytes of the document's characters [position, position + count).
+  std::string bytesAt(int position, int count) const;
+  // Inserts user text at the cursor, storable characters only.
+  void insertUserText(const QString& text);
+  // Replaces toolkit positions [from, from + removedChars) with bytes, mirror
+  // included; false when the bytes were there already (nothing done).
+  bool applyChange(int from, int removedChars, std::string_view bytes);
+
+  lines::TextMirror mirror_;
+  bool modified_ = false;
+  bool plainTextMode_ = true;
+  int detached_ = 0;
+  int suspended_ = 0;
+  bool fixing_ = false;
+  bool pendingChange_ = false;
+  bool programmatic_ = false;
+};
+
+// Text for the control: one character per byte, CR LF as one '\n' break.
+QString editorString(std::string_view crlfBytes);
+
+}  // namespace qm

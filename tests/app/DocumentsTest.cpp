@@ -1,0 +1,397 @@
+// New, open, save, save as, the recent-documents list and dropped files,
+// driven through the real main window and document windows.
+#include <QAction>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+#include "../editor/DocFixture.h"
+#include "core/text/Lines.h"
+
+namespace {
+
+using qmtest::DocFixture;
+
+class Documents : public DocFixture {
+ protected:
+  QAction* addCheckable(const char* name, bool checked) {
+    auto* a = new QAction(form.get());
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    a->setChecked(checked);
+    return a;
+  }
+  std::vector<QString> recent() const {
+    return {form->RecentFiles[1], form->RecentFiles[2], form->RecentFiles[3], form->RecentFiles[4],
+            form->RecentFiles[5]};
+  }
+  void setRecent(const std::vector<QString>& entries) {
+    for (int i = 1; i <= 5; ++i) form->RecentFiles[i] = entries[static_cast<std::size_t>(i - 1)];
+  }
+  static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+TEST_F(Documents, NewDocumentFollowsTheHebrewStandard) {
+  struct Case {
+    bool iso;
+    const char* line1;
+    const char* charset;
+    int caret;
+  };
+  for (const Case c : {Case{true, "<HTML>", "charset=iso-8859-8", 174},
+                       Case{false, "<HTML dir=\"rtl\">", "charset=windows-1255", 186}}) {
+    addCheckable("ISO1", c.iso);
+    TWorkForm* w = newDoc();
+    ASSERT_NE(w, nullptr);
+    const auto lines = w->Memo1->lines();
+    ASSERT_EQ(lines.size(), 10u) << c.iso;
+    EXPECT_EQ(lines[0], c.line1);
+    EXPECT_NE(lines[2].find(c.charset), std::string::npos) << lines[2];
+    EXPECT_EQ(lines[3], "<meta name=Generator content=\"Quillmark V1.50\">");
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[9], "</HTML>");
+    EXPECT_EQ(w->Memo1->selStart(), c.caret);
+    EXPECT_EQ(w->Memo1->selLength(), 0);
+    EXPECT_EQ(w->Memo1->caretLine(), 7);
+    EXPECT_FALSE(w->Memo1->modified());
+    EXPECT_FALSE(w->HasFileName);
+    EXPECT_EQ(w->UndoCount(), 1);
+    EXPECT_EQ(w->DocLines(), 10);
+    delete form->findChild<QAction*>(QStringLiteral("ISO1"));
+  }
+}
+
+TEST_F(Documents, UntitledCaptionsCountUpAcrossNewAndTemplates) {
+  writeFile("page.QXT", "<HTML>\r\n<BODY>template</BODY>\r\n</HTML>\r\n");
+  EXPECT_EQ(newDoc()->Caption(), "untitled1.htm");
+  EXPECT_EQ(newDoc()->Caption(), "untitled2.htm");
+  prompts.files.push_back(path("page.QXT"));
+  prompts.fileFilters.push_back(3);
+  form->OpenHtml(QString());
+  TWorkForm* t = form->AWForm();
+  EXPECT_EQ(t->Caption(), "untitled3.htm");
+  EXPECT_FALSE(t->HasFileName);
+  EXPECT_EQ(t->DocText(), "<HTML>\r\n<BODY>template</BODY>\r\n</HTML>\r\n");
+  // Opened through another filter the same file keeps its name.
+  prompts.files.push_back(path("page.QXT"));
+  form->OpenHtml(QString());
+  EXPECT_EQ(form->AWForm()->Caption(), path("page.QXT"));
+  EXPECT_TRUE(form->AWForm()->HasFileName);
+  EXPECT_EQ(documents(), 4);
+}
+
+TEST_F(Documents, CommandLineTemplateRule) {
+  struct Case {
+    const char* file;
+    bool commandLine;
+    bool hasFileName;
+    bool untitled;
+  };
+  writeFile("a.htm", "a");
+  writeFile("b.qxt", "b");
+  for (const Case c : {Case{"a.htm", true, true, false}, Case{"b.qxt", true, false, true},
+                       Case{"b.qxt", false, false, false}, Case{"a.htm", false, false, false}}) {
+    form->CommandLineFile = c.commandLine ? path(c.file) : QString();
+    form->OpenHtml(path(c.file));
+    TWorkForm* w = form->AWForm();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->HasFileName, c.hasFileName) << c.file << c.commandLine;
+    EXPECT_EQ(w->Caption().startsWith("untitled"), c.untitled) << c.file << c.commandLine;
+    EXPECT_EQ(w->UndoCount(), 1);
+    EXPECT_FALSE(w->Memo1->modified());
+  }
+  const int before = documents();
+  form->OpenHtml(path("missing.htm"));
+  EXPECT_EQ(documents(), before);
+  EXPECT_TRUE(prompts.calls.empty());
+}
+
+TEST_F(Documents, SaveAsksForANameOnceAndSaveAsMakesLaterSavesSilent) {
+  TWorkForm* w = newDoc();
+  type(w->Memo1, "x");
+  prompts.files.push_back(path("one.htm"));
+  form->SaveHtml();
+  EXPECT_EQ(prompts.texts("save").size(), 1u);
+  EXPECT_EQ(prompts.fileRequests.back().defaultSuffix, "htm");
+  EXPECT_EQ(w->Caption(), path("one.htm"));
+  EXPECT_TRUE(w->HasFileName);
+  EXPECT_FALSE(w->Memo1->modified());
+  EXPECT_EQ(readFile("one.htm"), w->DocText());
+  EXPECT_NE(w->DocText().find("x"), std::string::npos);
+
+  type(w->Memo1, "y");
+  form->SaveHtml();  // no dialog this time
+  EXPECT_EQ(prompts.texts("save").size(), 1u);
+  EXPECT_EQ(readFile("one.htm"), w->DocText());
+
+  TWorkForm* v = newDoc();
+  prompts.files.push_back(path("two.htm"));
+  form->N5Click();
+  EXPECT_EQ(v->Caption(), path("two.htm"));
+  form->SaveHtml();
+  EXPECT_EQ(prompts.texts("save").size(), 2u);
+  EXPECT_TRUE(prompts.texts("yesNoCancel").empty());
+}
+
+TEST_F(Documents, OverwriteQuestionDecidesTheWrite) {
+  struct Case {
+    qm::Answer answer;
+    bool written;
+  };
+  for (const Case c : {Case{qm::Answer::Yes, true}, Case{qm::Answer::No, false}, Case{qm::Answer::Cancel, false}}) {
+    writeFile("there.htm", "old");
+    TWorkForm* w = newDoc();
+    for (const bool saveAs : {false, true}) {
+      writeFile("there.htm", "old");
+      prompts.files.push_back(path("there.htm"));
+      prompts.answers.push_back(c.answer);
+      if (saveAs) form->N5Click(); else form->SaveHtml();
+      EXPECT_EQ(prompts.texts("yesNoCancel").back(), "?הקובץ כבר קיים , האם ברצונך להחליפו");
+      EXPECT_EQ(readFile("there.htm") == w->DocText(), c.written) << static_cast<int>(c.answer) << saveAs;
+      EXPECT_EQ(readFile("there.htm") == "old", !c.written);
+      EXPECT_EQ(w->HasFileName, c.written);
+      EXPECT_EQ(w->Caption() == path("there.htm"), c.written);
+      w->HasFileName = false;
+      w->SetCaption("untitled9.htm");
+    }
+  }
+  // A cancelled dialog changes nothing.
+  TWorkForm* w = newDoc();
+  prompts.files.push_back(std::nullopt);
+  form->SaveHtml();
+  EXPECT_FALSE(w->HasFileName);
+}
+
+TEST_F(Documents, SaveDialogMarkerIsOnlyReadBySave) {
+  const QString marked = path("BrightFern_OwlaX.htm");
+  newDoc();
+  prompts.files.push_back(marked);
+  form->N5Click();
+  EXPECT_FALSE(settings.store().contains("EE"));
+  newDoc();
+  prompts.files.push_back(path("other_BrightFern_OwlaX.htm"));
+  form->SaveHtml();
+  EXPECT_EQ(settings.reopen().readInt("EE", 0), 1);
+}
+
+TEST_F(Documents, FailedWriteReportsAndKeepsTheDocumentModified) {
+  TWorkForm* w = newDoc();
+  type(w->Memo1, "z");
+  prompts.files.push_back(path("no-such-folder/page.htm"));
+  form->SaveHtml();
+  ASSERT_EQ(prompts.texts("error").size(), 1u);
+  EXPECT_TRUE(prompts.texts("error")[0].contains("page.htm"));
+  EXPECT_TRUE(w->Memo1->modified());
+  EXPECT_FALSE(w->HasFileName);
+  EXPECT_EQ(w->Caption(), "untitled1.htm");
+}
+
+TEST_F(Documents, FilesRoundTripByteForByte) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const std::vector<Case> cases = {
+      {"all.htm", all + "\r\n" + all},
+      {"lf.htm", "<p>\n\xE0\xE1\n\x80\xFF\n"},
+      {"cr.htm", "a\rb\r"},
+      {"noend.htm", "no final break"},
+      {"nbsp.htm", "a\xA0" "b\t\x0B\x0C\r\n"},
+  };
+  for (const auto& c : cases) {
+    writeFile(c.name, c.bytes);
+    form->OpenHtml(path(c.name));
+    TWorkForm* w = form->AWForm();
+    w->HasFileName = true;
+    form->SaveHtml();
+    EXPECT_EQ(readFile(c.name), c.bytes) << c.name;
+    EXPECT_TRUE(prompts.texts("error").empty()) << c.name;
+  }
+}
+
+TEST_F(Documents, EditedFilesKeepTheirLineEnds) {
+  struct Case {
+    const char* name;
+    std::string bytes, expected;
+  };
+  const std::vector<Case> cases = {
+      {"lf.htm", "one\ntwo\n", "Xone\ntwo\n"},
+      {"cr.htm", "one\rtwo\r", "Xone\rtwo\r"},
+      {"crlf.htm", "one\r\ntwo\r\n", "Xone\r\ntwo\r\n"},
+  };
+  for (const auto& c : cases) {
+    writeFile(c.name, c.bytes);
+    form->OpenHtml(path(c.name));
+    TWorkForm* w = form->AWForm();
+    w->HasFileName = true;
+    w->Memo1->setSelStart(0);
+    type(w->Memo1, "X");
+    EXPECT_EQ(w->DocText(), "Xone\r\ntwo\r\n");
+    form->SaveHtml();
+    EXPECT_EQ(readFile(c.name), c.expected) << c.name;
+  }
+}
+
+TEST_F(Documents, UnreadableOrBinaryFilesGiveAnErrorAndNoWindow) {
+  writeFile("nul.htm", std::string("ab\0cd", 5));
+  QDir(dir.path()).mkdir("folder.htm");
+  for (const char* name : {"nul.htm", "folder.htm"}) {
+    prompts.calls.clear();
+    form->OpenHtml(path(name));
+    EXPECT_EQ(documents(), 0) << name;
+    ASSERT_EQ(prompts.texts("error").size(), 1u) << name;
+    EXPECT_TRUE(prompts.texts("error")[0].contains(name));
+  }
+}
+
+TEST_F(Documents, RecentListAddAndPull) {
+  auto* n43 = new QAction(form.get());
+  n43->setObjectName("N43");
+  n43->setEnabled(false);
+  setRecent({"A", "B", "C", "D", "E"});
+  form->AddToRecent("F");
+  EXPECT_EQ(recent(), (std::vector<QString>{"F", "A", "B", "C", "D"}));
+  EXPECT_TRUE(n43->isEnabled());
+  form->AddToRecent("B");
+  EXPECT_EQ(recent(), (std::vector<QString>{"F", "A", "B", "C", "D"}));
+  form->AddToRecent("b");  // names compare exactly
+  EXPECT_EQ(recent(), (std::vector<QString>{"b", "F", "A", "B", "C"}));
+
+  setRecent({"A", "B", "C", "D", "E"});
+  EXPECT_EQ(form->PullFromRecent(2), "B");
+  EXPECT_EQ(recent(), (std::vector<QString>{"A", "C", "D", "E", "-"}));
+  auto stored = settings.reopen();
+  EXPECT_EQ(stored.readString("RecentFile1", ""), "A");
+  EXPECT_EQ(stored.readString("RecentFile5", ""), "-");
+  for (int i = 0; i < 3; ++i) form->PullFromRecent(1);
+  EXPECT_TRUE(n43->isEnabled());
+  EXPECT_EQ(form->PullFromRecent(1), "E");
+  EXPECT_FALSE(n43->isEnabled());
+
+  // A taken-out first slot is simply overwritten.
+  setRecent({"-", "-", "X", "", ""});
+  form->AddToRecent("G");
+  EXPECT_EQ(recent(), (std::vector<QString>{"G", "-", "X", "", ""}));
+  // Empty slots do not count as taken out.
+  setRecent({"A", "", "", "", ""});
+  form->PullFromRecent(1);
+  EXPECT_EQ(recent(), (std::vector<QString>{"", "", "", "", "-"}));
+}
+
+TEST_F(Documents, RecentEntriesOpenOrVanish) {
+  writeFile("kept.htm", "kept");
+  setRecent({path("gone.htm"), path("kept.htm"), "", "", ""});
+  form->RecentClick(1);
+  EXPECT_EQ(documents(), 0);
+  EXPECT_EQ(recent(), (std::vector<QString>{path("kept.htm"), "", "", "", "-"}));
+  form->RecentClick(1);
+  ASSERT_EQ(documents(), 1);
+  EXPECT_EQ(form->AWForm()->Caption(), path("kept.htm"));
+  EXPECT_TRUE(form->AWForm()->HasFileName);
+  EXPECT_EQ(recent(), (std::vector<QString>{"", "", "", "-", "-"}));
+  form->RecentClick(4);  // a "-" entry does nothing
+  EXPECT_EQ(documents(), 1);
+}
+
+TEST_F(Documents, ClosingAsksAndListsNamedDocuments) {
+  struct Case {
+    qm::Answer answer;
+    bool closes;
+    bool written;
+  };
+  for (const Case c : {Case{qm::Answer::Yes, true, true}, Case{qm::Answer::No, true, false},
+                       Case{qm::Answer::Cancel, false, false}}) {
+    writeFile("doc.htm", "before");
+    setRecent({"", "", "", "", ""});
+    form->OpenHtml(path("doc.htm"));
+    TWorkForm* w = form->AWForm();
+    w->HasFileName = true;
+    w->Memo1->setSelStart(6);
+    type(w->Memo1, "!");
+    prompts.answers.push_back(c.answer);
+    EXPECT_EQ(closeDoc(w), c.closes);
+    EXPECT_EQ(prompts.texts("yesNoCancel").back(), "? " + path("doc.htm") + " האם לשמור את השינויים ב");
+    EXPECT_EQ(readFile("doc.htm"), c.written ? "before!" : "before");
+    // Listed before the question, so also when the close was cancelled.
+    EXPECT_EQ(form->RecentFiles[1], path("doc.htm"));
+    if (!c.closes) {
+      prompts.answers.push_back(qm::Answer::No);
+      EXPECT_TRUE(closeDoc(w));
+    }
+    flushDeletes();
+    EXPECT_EQ(documents(), 0);
+  }
+  // Untitled pages are never listed; an unmodified one closes without a question.
+  const auto asked = prompts.texts("yesNoCancel").size();
+  setRecent({"", "", "", "", ""});
+  EXPECT_TRUE(closeDoc(newDoc()));
+  EXPECT_EQ(form->RecentFiles[1], "");
+  EXPECT_EQ(prompts.texts("yesNoCancel").size(), asked);
+}
+
+TEST_F(Documents, SavingAnUntitledPageOnCloseAsksForAName) {
+  TWorkForm* w = newDoc();
+  type(w->Memo1, "q");
+  prompts.answers.push_back(qm::Answer::Yes);
+  prompts.files.push_back(std::nullopt);
+  EXPECT_FALSE(closeDoc(w));  // the dialog was cancelled: the page stays
+  EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("untitled1.htm")));
+  prompts.answers.push_back(qm::Answer::Yes);
+  prompts.files.push_back(path("named.htm"));
+  EXPECT_TRUE(closeDoc(w));
+  EXPECT_NE(readFile("named.htm").find('q'), std::string::npos);
+}
+
+TEST_F(Documents, ClosingTheLastWindowStoresWinMax) {
+  settings.store().writeBool("WinMax", false);
+  TWorkForm* a = newDoc();
+  EXPECT_FALSE(a->IsMaximized());
+  a->SubWindow()->showMaximized();
+  TWorkForm* b = newDoc();
+  EXPECT_TRUE(b->IsMaximized());  // follows the active window
+  EXPECT_TRUE(closeDoc(b));
+  flushDeletes();
+  EXPECT_FALSE(settings.reopen().readBool("WinMax", false));
+  EXPECT_TRUE(closeDoc(a));
+  EXPECT_TRUE(settings.reopen().readBool("WinMax", false));
+}
+
+TEST_F(Documents, DroppedFilesOpenByTheirExtension) {
+  for (const char* name : {"Page.Html", "notes.txt", "pic.gif", "x.shtml"}) writeFile(name, name);
+  TWorkForm* before = newDoc();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path("Page.Html")), QUrl::fromLocalFile(path("notes.txt")),
+                QUrl::fromLocalFile(path("pic.gif")), QUrl::fromLocalFile(path("missing.htm"))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form.get(), &drop);
+  EXPECT_EQ(documents(), 3);
+  std::vector<QString> captions;
+  for (QMdiSubWindow* s : form->mdiArea()->subWindowList()) captions.push_back(s->widget()->windowTitle());
+  EXPECT_EQ(captions, (std::vector<QString>{"untitled1.htm", path("Page.Html"), path("notes.txt")}));
+  for (QMdiSubWindow* s : form->mdiArea()->subWindowList()) {
+    auto* w = qobject_cast<TWorkForm*>(s->widget());
+    EXPECT_EQ(w->HasFileName, w != before);
+  }
+  EXPECT_FALSE(form->DropPending);
+
+  // Files dropped over a document's editor are opened too, not pasted as text.
+  writeFile("over.htm", "over");
+  QMimeData one;
+  one.setUrls({QUrl::fromLocalFile(path("over.htm"))});
+  one.setText(QUrl::fromLocalFile(path("over.htm")).toString());
+  const std::string text = before->DocText();
+  QWidget* target = before->Memo1->viewport();
+  QDragEnterEvent enter2(QPoint(5, 5), Qt::CopyAction, &one, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter2);
+  QDropEvent drop2(QPointF(5, 5), Qt::CopyAction, &one, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop2);
+  EXPECT_EQ(documents(), 4);
+  EXPECT_EQ(before->DocText(), text);
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The edit control adapter: offsets with two-byte line breaks, the mirror
+// against the control's own text, storable input, notifications.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <random>
+
+#include "core/text/Lines.h"
+#include "platform/Cp1255Bridge.h"
+#include "platform/RichEdit.h"
+
+namespace {
+
+// The control's text read back the slow way, block by block.
+std::string controlBytes(const qm::RichEdit& e) {
+  std::string out;
+  for (QTextBlock b = e.document()->begin(); b.isValid(); b = b.next()) {
+    if (b != e.document()->begin()) out += "\r\n";
+    out += qm::toCp1255(b.text());
+  }
+  return out;
+}
+
+void press(QWidget* w, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QKeyEvent ev(QEvent::KeyPress, key, mods, text);
+  QApplication::sendEvent(w, &ev);
+}
+
+TEST(RichEdit, SelectionOffsetsCountLineBreaksAsTwo) {
+  qm::RichEdit e;
+  e.setText("ab\r\ncde\r\n\r\nf");
+  struct Case {
+    int start, length;
+    std::string selected;
+    int line, column;  // of the caret, which ends the selection
+  };
+  for (const Case& c : {Case{0, 2, "ab", 0, 2}, Case{2, 2, "\r\n", 1, 0}, Case{4, 3, "cde", 1, 3},
+                        Case{1, 6, "b\r\ncde", 1, 3}, Case{9, 2, "\r\n", 3, 0}, Case{11, 1, "f", 3, 1},
+                        Case{12, 0, "", 3, 1}}) {
+    e.select(c.start, c.length);
+    EXPECT_EQ(e.selStart(), c.start);
+    EXPECT_EQ(e.selLength(), c.length);
+    EXPECT_EQ(e.selectedBytes(), c.selected) << c.start;
+    EXPECT_EQ(e.caretLine(), c.line) << c.start;
+    EXPECT_EQ(e.caretColumn(), c.column) << c.start;
+  }
+  e.setSelStart(5);
+  EXPECT_EQ(e.caretLine(), 1);
+  EXPECT_EQ(e.caretColumn(), 1);
+}
+
+TEST(RichEdit, ReplaceSelectionIsOneEditWithTheCaretAfterIt) {
+  struct Case {
+    std::string text;
+    int start, length;
+    std::string inserted, result;
+  };
+  const std::vector<Case> cases = {
+      {"abc", 1, 1, "XY", "aXYc"},
+      {"ab\r\ncd", 2, 2, "", "abcd"},
+      {"ab\r\ncd", 2, 0, "\r\nmid", "ab\r\nmid\r\ncd"},
+      {"", 0, 0, "one\ntwo\rthree", "one\r\ntwo\r\nthree"},
+      {"\xE0\xE1", 1, 0, "\x80\xFF", "\xE0\x80\xFF\xE1"},
+  };
+  for (const auto& c : cases) {
+    qm::RichEdit e;
+    e.setText(c.text);
+    e.setModified(false);
+    int changes = 0;
+    QObject::connect(&e, &qm::RichEdit::changed, [&] { ++changes; });
+    e.select(c.start, c.length);
+    e.replaceSelection(c.inserted);
+    EXPECT_EQ(e.text(), c.result);
+    EXPECT_EQ(controlBytes(e), c.result);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(e.modified());
+    EXPECT_EQ(e.selStart(), static_cast<int>(c.result.size() - (c.text.size() - c.start - c.length)));
+  }
+}
+
+TEST(RichEdit, MirrorFollowsEditsMadeInTheControl) {
+  qm::RichEdit e;
+  e.setText("<HTML>\r\n<BODY>\r\n\xE0\xE1\xE2\r\n</BODY>\r\n</HTML>\r\n");
+  std::mt19937 rng(3);
+  const QString pieces[] = {"x", "\n", "ab\ncd", "\u05D0", "", "\t"};
+  for (int i = 0; i < 300; ++i) {
+    QTextCursor c(e.document());
+    const int count = e.document()->characterCount() - 1;
+    const int a = static_cast<int>(rng() % static_cast<unsigned>(count + 1));
+    const int b = std::min(count, a + static_cast<int>(rng() % 4));
+    c.setPosition(a);
+    c.setPosition(b, QTextCursor::KeepAnchor);
+    c.insertText(pieces[rng() % std::size(pieces)]);
+    ASSERT_EQ(e.text(), controlBytes(e)) << i;
+  }
+  // Typing, Enter and Backspace at the end.
+  e.setSelStart(static_cast<int>(e.text().size()));
+  press(&e, Qt::Key_Q, "q");
+  press(&e, Qt::Key_Return, "\r");
+  press(&e, Qt::Key_Return, "\r", Qt::ShiftModifier);
+  press(&e, Qt::Key_Backspace, "\b");
+  EXPECT_EQ(e.text(), controlBytes(e));
+  EXPECT_EQ(e.text().substr(e.text().size() - 3), "q\r\n");
+
+  // Cut and paste, Delete joining lines, select all and type over it.
+  e.select(0, 10);
+  const std::string cut = e.selectedBytes();
+  e.cut();
+  e.setSelStart(static_cast<int>(e.text().size()));
+  e.paste();
+  EXPECT_EQ(e.text().substr(e.text().size() - cut.size()), cut);
+  e.setSelStart(static_cast<int>(e.mirror().lineLength(0)));
+  press(&e, Qt::Key_Delete, QString());
+  EXPECT_EQ(e.text(), controlBytes(e));
+  e.selectAll();
+  press(&e, Qt::Key_W, "w");
+  EXPECT_EQ(e.text(), "w");
+  EXPECT_EQ(controlBytes(e), "w");
+}
+
+TEST(RichEdit, CharactersTheCodePageLacksBecomeReferences) {
+  struct Case {
+    const char* how;
+    QString input;
+    std::string stored;
+  };
+  const std::vector<Case> cases = {
+      {"key", QStringLiteral("Ж"), "&#1046;"},
+      {"key", QStringLiteral("א"), "\xE0"},
+      {"paste", QStringLiteral("aЖ\nб"), "a&#1046;\r\n&#1073;"},
+      {"paste", QString::fromUtf8("\xF0\x9F\x98\x80"), "&#128512;"},
+      {"cursor", QStringLiteral("€Ж"), "\x80&#1046;"},
+  };
+  for (const auto& c : cases) {
+    qm::RichEdit e;
+    e.setText("[]");
+    e.setSelStart(1);
+    if (std::string(c.how) == "key") {
+      press(&e, 0, c.input);
+    } else if (std::string(c.how) == "paste") {
+      QApplication::clipboard()->setText(c.input);
+      e.paste();
+    } else {
+      QTextCursor(e.textCursor()).insertText(c.input);
+    }
+    EXPECT_EQ(e.text(), "[" + c.stored + "]") << c.how;
+    EXPECT_EQ(controlBytes(e), e.text()) << c.how;
+  }
+}
+
+TEST(RichEdit, FormatChangesAreNotTextChanges) {
+  qm::RichEdit e;
+  e.setText("<b>bold</b>");
+  e.setModified(false);
+  int changes = 0;
+  QObject::connect(&e, &qm::RichEdit::changed, [&] { ++changes; });
+  e.select(3, 4);
+  e.setSelectionColor(Qt::red);
+  EXPECT_EQ(e.selectionColor(), QColor(Qt::red));
+  EXPECT_EQ(changes, 0);
+  EXPECT_FALSE(e.modified());
+  EXPECT_EQ(e.text(), "<b>bold</b>");
+}
+
+TEST(RichEdit, DetachedNotificationsAndTheUndoKey) {
+  qm::RichEdit e;
+  int changes = 0, moves = 0, undos = 0;
+  QObject::connect(&e, &qm::RichEdit::changed, [&] { ++changes; });
+  QObject::connect(&e, &qm::RichEdit::selectionMoved, [&] { ++moves; });
+  QObject::connect(&e, &qm::RichEdit::undoRequested, [&] { ++undos; });
+  e.detachNotifications();
+  e.setText("abc");
+  e.setSelStart(2);
+  EXPECT_EQ(changes + moves, 0);
+  e.reattachNotifications();
+  e.replaceSelection("X");
+  EXPECT_EQ(changes, 1);
+  press(&e, Qt::Key_Z, QString(), Qt::ControlModifier);
+  EXPECT_EQ(undos, 1);
+  EXPECT_EQ(e.text(), "abXc");
+  // Setting the same text is no change.
+  e.setText("abXc");
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(RichEdit, SetTextTouchesOnlyWhatDiffers) {
+  qm::RichEdit e;
+  e.setText("line one\r\nline two\r\nline three\r\n");
+  e.select(0, 4);
+  e.setSelectionColor(Qt::blue);
+  e.setText("line one\r\nline 2\r\nline three\r\n");
+  EXPECT_EQ(e.text(), controlBytes(e));
+  e.select(0, 1);
+  EXPECT_EQ(e.selectionColor(), QColor(Qt::blue));  // the unchanged start kept its format
+  e.setText("line one\r\nline 2\r\n");
+  e.setText("line one\r\n\r\nline 2\r\n");
+  EXPECT_EQ(e.text(), controlBytes(e));
+  EXPECT_EQ(e.lines(), (std::vector<std::string>{"line one", "", "line 2"}));
+}
+
+}  // namespace

@@ -1,0 +1,249 @@
+// The document window: change pipeline and undo ring, Hebrew edit mode,
+// auto-indent, caret status and activation.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "DocFixture.h"
+#include "core/hebrew/LineReorder.h"
+
+namespace {
+
+using qmtest::DocFixture;
+
+class WorkForm : public DocFixture {
+ protected:
+  QAction* addCheckable(const char* name, bool checked) {
+    auto* a = new QAction(form.get());
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    a->setChecked(checked);
+    return a;
+  }
+};
+
+TEST_F(WorkForm, FirstChangeMakesTwoSnapshotsAndUndoReturnsToTheTemplate) {
+  TWorkForm* w = newDoc();
+  const std::string templ = w->DocText();
+  type(w->Memo1, "a");
+  EXPECT_EQ(w->UndoCount(), 2);
+  EXPECT_NE(w->DocText(), templ);
+  w->RestoreUndoBuf();
+  EXPECT_EQ(w->DocText(), templ);
+  EXPECT_EQ(w->Memo1->selStart(), 174);
+  EXPECT_EQ(w->UndoCount(), 1);
+  EXPECT_EQ(prompts.beeps, 0);
+  w->RestoreUndoBuf();
+  EXPECT_EQ(prompts.beeps, 1);
+  EXPECT_EQ(w->DocText(), templ);
+  // The undone text still differs from any file: closing asks.
+  EXPECT_TRUE(w->Memo1->modified());
+}
+
+TEST_F(WorkForm, OnlyNineteenStepsCanBeUndone) {
+  struct Case {
+    int changes;
+    int undoable;
+  };
+  for (const Case c : {Case{3, 3}, Case{19, 19}, Case{25, 19}}) {
+    TWorkForm* w = newDoc();
+    std::vector<std::string> states{w->DocText()};
+    std::vector<std::int32_t> carets{w->Memo1->selStart()};
+    for (int i = 0; i < c.changes; ++i) {
+      type(w->Memo1, QString(QChar('a' + i % 26)));
+      states.push_back(w->DocText());
+      carets.push_back(w->Memo1->selStart());
+    }
+    for (int i = 1; i <= c.undoable; ++i) {
+      // The caret is moved away; undo puts back the recorded one.
+      w->Memo1->setSelStart(0);
+      w->RestoreUndoBuf();
+      const auto k = static_cast<std::size_t>(c.changes - i);
+      ASSERT_EQ(w->DocText(), states[k]) << c.changes << " step " << i;
+      EXPECT_EQ(w->Memo1->selStart(), carets[k]);
+    }
+    const int beeps = prompts.beeps;
+    w->RestoreUndoBuf();
+    EXPECT_EQ(prompts.beeps, beeps + 1) << c.changes;
+    EXPECT_EQ(w->DocText(), states[static_cast<std::size_t>(c.changes - c.undoable)]);
+  }
+}
+
+TEST_F(WorkForm, CtrlZAndTheContextMenuUndo) {
+  TWorkForm* w = newDoc();
+  const std::string templ = w->DocText();
+  type(w->Memo1, "ab");
+  key(w->Memo1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(w->UndoCount(), 2);
+  EXPECT_EQ(w->Memo1->selStart(), 175);
+  w->N4->trigger();
+  EXPECT_EQ(w->DocText(), templ);
+}
+
+TEST_F(WorkForm, SuspendedUndoMakesOneStepOfAMultiPartInsertion) {
+  TWorkForm* w = newDoc();
+  const std::string templ = w->DocText();
+  w->UndoSuspended = true;
+  w->Memo1->replaceSelection("<TABLE>\r\n");
+  w->Memo1->replaceSelection("<TR><TD></TD></TR>\r\n");
+  w->Memo1->replaceSelection("</TABLE>\r\n");
+  w->UndoSuspended = false;
+  w->SaveToUndoBuf();
+  EXPECT_EQ(w->UndoCount(), 2);
+  w->RestoreUndoBuf();
+  EXPECT_EQ(w->DocText(), templ);
+
+  // Each insertion of its own is a step; the snapshot holds the caret after it.
+  w->Memo1->replaceSelection("<B>");
+  w->Memo1->replaceSelection("</B>");
+  w->Memo1->setSelStart(0);
+  w->RestoreUndoBuf();
+  EXPECT_EQ(w->DocText().substr(174, 5), "<B>\r\n");
+  EXPECT_EQ(w->Memo1->selStart(), 177);
+}
+
+TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
+  const std::string hebrew = "\xF9\xEC\xE5\xED";  // shalom
+  struct Case {
+    bool iso;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {true, ""},
+      {true, "<P>" + hebrew + " abc</P>\r\n<BR>\r\n"},
+      {true, "no break at the end " + hebrew},
+      {false, "<P>" + hebrew + "</P>\r\n"},
+  };
+  for (const auto& c : cases) {
+    auto* iso = addCheckable("ISO1", c.iso);
+    TWorkForm* w = newDoc();
+    w->Memo1->setText(c.text);
+    const int undoCount = w->UndoCount();
+    w->Memo1->setModified(false);
+    w->Button4->click();
+    ASSERT_TRUE(w->HebMode);
+    EXPECT_TRUE(w->RichEdit1->isVisibleTo(w));
+    EXPECT_FALSE(w->Memo1->isVisibleTo(w));
+    EXPECT_TRUE(w->ScrollBar1->isVisibleTo(w));
+    EXPECT_EQ(w->Button4->text(), "<<-ע");
+    EXPECT_FALSE(w->Button1->isEnabled());
+    EXPECT_FALSE(w->Button2->isEnabled());
+    EXPECT_FALSE(w->Button3->isEnabled());
+    EXPECT_EQ(w->RichEdit1->text(), c.iso ? qm::hebrew::reorderLines(c.text) : c.text);
+    // Undo only beeps while the mode is on.
+    const int beeps = prompts.beeps;
+    w->RestoreUndoBuf();
+    EXPECT_EQ(prompts.beeps, beeps + 1);
+    w->HebEditMode();
+    EXPECT_FALSE(w->HebMode);
+    EXPECT_EQ(w->DocText(), c.text);
+    EXPECT_EQ(w->UndoCount(), undoCount);
+    EXPECT_FALSE(w->Memo1->modified());
+    EXPECT_EQ(w->Button4->text(), "ע->>");
+    EXPECT_TRUE(w->Button1->isEnabled() && w->Button2->isEnabled() && w->Button3->isEnabled());
+    EXPECT_TRUE(w->Memo1->isVisibleTo(w));
+    EXPECT_FALSE(w->RichEdit1->isVisibleTo(w));
+    delete iso;
+  }
+}
+
+TEST_F(WorkForm, EditsInHebrewModeReachTheFileAndTheCloseQuestion) {
+  TWorkForm* w = newDoc();
+  w->Memo1->setText("abc\r\n");
+  w->Memo1->setModified(false);
+  w->HebEditMode();
+  w->RichEdit1->setSelStart(0);
+  type(w->RichEdit1, "Z ");
+  EXPECT_EQ(w->RichEdit1->text(), "Z abc\r\n");
+  prompts.files.push_back(path("heb.htm"));
+  form->SaveHtml();
+  EXPECT_TRUE(w->HebMode);  // saving does not leave the mode
+  EXPECT_EQ(readFile("heb.htm"), "abc Z\r\n");
+
+  w->RichEdit1->setText("xyz\r\n");
+  prompts.answers.push_back(qm::Answer::Yes);
+  EXPECT_TRUE(closeDoc(w));
+  EXPECT_EQ(prompts.texts("yesNoCancel").size(), 1u);
+  EXPECT_EQ(readFile("heb.htm"), "xyz\r\n");
+}
+
+TEST_F(WorkForm, EnterIndentsLikeTheLineAbove) {
+  struct Case {
+    std::string before;  // text before the caret, which sits at its end
+    bool indentation;
+    std::string inserted;  // what follows the new line break
+  };
+  const std::vector<Case> cases = {
+      {"    abc", true, "    "},
+      {"  abc\r\n", true, "  "},
+      {"   x\r\n\r\n", true, "   "},
+      {"\tabc", true, ""},
+      {"      ", true, "      "},
+      {"    abc", false, ""},
+      {"abc", true, ""},
+  };
+  for (const auto& c : cases) {
+    auto* n44 = addCheckable("N44", c.indentation);
+    TWorkForm* w = newDoc();
+    w->Memo1->setText(c.before + "|tail");
+    w->Memo1->setSelStart(static_cast<std::int32_t>(c.before.size()));
+    type(w->Memo1, "\r");
+    EXPECT_EQ(w->DocText(), c.before + "\r\n" + c.inserted + "|tail") << c.before << c.indentation;
+    EXPECT_EQ(w->Memo1->selStart(), static_cast<std::int32_t>(c.before.size() + 2 + c.inserted.size()));
+    delete n44;
+  }
+}
+
+TEST_F(WorkForm, CaretStatusShowsLineAndColumn) {
+  TWorkForm* w = newDoc();
+  w->Memo1->setText("a\r\nbcdef\r\n\r\nxyz");
+  for (const auto& [offset, shown] : std::vector<std::pair<int, QString>>{
+           {0, "0:0"}, {1, "0:1"}, {5, "1:2"}, {10, "2:0"}, {15, "3:3"}}) {
+    w->Memo1->setSelStart(offset);
+    EXPECT_EQ(w->Label1->text(), shown) << offset;
+  }
+}
+
+TEST_F(WorkForm, ActivationMakesTheDocumentFolderCurrent) {
+  TWorkForm* w = newDoc();
+  QDir::setCurrent(QDir::tempPath());
+  w->FormActivate();  // "untitled1.htm": no folder
+  EXPECT_EQ(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
+  w->SetCaption(path("page.htm"));
+  w->FormActivate();
+  EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+  EXPECT_EQ(form->OpenDialogDir, dir.path());
+
+  // Switching between windows activates the folder of the one brought forward.
+  QDir(dir.path()).mkdir("sub");
+  writeFile("sub/in.htm", "x");
+  form->OpenHtml(path("sub/in.htm"));
+  QMdiSubWindow* inSub = form->AWForm()->SubWindow();
+  EXPECT_EQ(QDir::currentPath(), QDir(path("sub")).canonicalPath());
+  form->mdiArea()->setActiveSubWindow(w->SubWindow());
+  EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+  form->mdiArea()->setActiveSubWindow(inSub);
+  EXPECT_EQ(QDir::currentPath(), QDir(path("sub")).canonicalPath());
+}
+
+TEST_F(WorkForm, LastWindowClosedSwitchesThePaletteOff) {
+  auto* palette = new QWidget(form.get());
+  palette->setObjectName("PageControl1");
+  palette->setEnabled(false);
+  TWorkForm* a = newDoc();
+  EXPECT_TRUE(palette->isEnabled());
+  a->HebEditMode();
+  a->FormActivate();
+  EXPECT_FALSE(palette->isEnabled());
+  a->HebEditMode();
+  EXPECT_TRUE(palette->isEnabled());
+  TWorkForm* b = newDoc();
+  EXPECT_TRUE(closeDoc(b));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(palette->isEnabled());
+  EXPECT_TRUE(closeDoc(a));
+  EXPECT_FALSE(palette->isEnabled());
+}
+
+}  // namespace
