@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <string>
+#include <vector>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -73,6 +75,21 @@ class TForm1 : public QMainWindow {
   std::array<QString, 6> RecentFiles;  // slots 1..5; 0 unused
   int UntitledCounter = 0;             // grows with every untitled document of the run
   QString CommandLineFile;             // the file named on the command line, if any
+
+  // ---- Markup insertion and the quick-edit line (Html_U_Insert.cpp) ----
+  // Texts are code-page 1255 bytes. All act on the active document's Memo1.
+  void insrt2(const std::string& s);     // replace the selection, then colour
+  void insrt2ln(const std::string& s);   // insrt2(s + CR LF) unless TextRequestActive
+  void insrt2smrt(const std::string& open, const std::string& close);   // wrap, variant A
+  void insrt2smrt2(const std::string& open, const std::string& close);  // wrap, variant B
+  void TInsert(const std::vector<std::string>& lines);  // every line + CR LF, no colouring
+  // The colour dialog: "RRGGBB", or empty when cancelled.
+  std::string PickColor();
+  std::string LastPickedColor;
+  // The quick-edit line and the keyboard language.
+  void RefreshQEdit();
+  void SetHebrew();
+  void SetEnglish();
 
   // ---- Commands -------------------------------------------------------
   // Every menu item, popup item, tool button and palette button runs the
