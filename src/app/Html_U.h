@@ -185,7 +185,6 @@ class TForm1 : public QMainWindow {
  private:
   TWorkForm* OpenDocument(const QString& name, bool fromDialog, int filterIndex);
   void WriteRecentFiles();
-  void SetActionEnabled(const char* name, bool enabled);
   struct DropRegistration {
     explicit DropRegistration(QWidget* w);
   } dropRegistration_{this};

@@ -81,13 +81,8 @@ TForm1::DropRegistration::DropRegistration(QWidget* w) { w->setAcceptDrops(true)
 bool TForm1::isoVisual() const { return optionChecked("ISO1", true); }
 
 bool TForm1::optionChecked(const char* actionName, bool def) const {
-  const QAction* a = findChild<QAction*>(QString::fromLatin1(actionName));
+  const QAction* a = Action(QString::fromLatin1(actionName));
   return a ? a->isChecked() : def;
-}
-
-void TForm1::SetActionEnabled(const char* name, bool enabled) {
-  if (QAction* a = findChild<QAction*>(QString::fromLatin1(name))) a->setEnabled(enabled);
-  if (QMenu* m = findChild<QMenu*>(QString::fromLatin1(name))) m->setEnabled(enabled);
 }
 
 int TForm1::DocumentCount() const { return static_cast<int>(mdiArea()->subWindowList().size()); }
@@ -236,7 +231,7 @@ void TForm1::AddToRecent(const QString& name) {
   bool listed = false;
   for (int i = 1; i <= 5; ++i) listed = listed || RecentFiles[i] == name;
   if (!listed) {
-    SetActionEnabled("N43", true);
+    setItemEnabled(QStringLiteral("N43"), true);
     if (!isEmptyOrTaken(RecentFiles[1]))
       for (int i = 5; i > 1; --i) RecentFiles[i] = RecentFiles[i - 1];
     RecentFiles[1] = name;
@@ -254,7 +249,7 @@ QString TForm1::PullFromRecent(int slot) {
   RefreshRecentMenu();
   bool allTaken = true;
   for (int i = 1; i <= 5; ++i) allTaken = allTaken && RecentFiles[i] == QStringLiteral("-");
-  if (allTaken) SetActionEnabled("N43", false);
+  if (allTaken) setItemEnabled(QStringLiteral("N43"), false);
   return name;
 }
 

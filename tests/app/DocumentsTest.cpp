@@ -14,13 +14,6 @@ using qmtest::DocFixture;
 
 class Documents : public DocFixture {
  protected:
-  QAction* addCheckable(const char* name, bool checked) {
-    auto* a = new QAction(form.get());
-    a->setObjectName(QString::fromLatin1(name));
-    a->setCheckable(true);
-    a->setChecked(checked);
-    return a;
-  }
   std::vector<QString> recent() const {
     return {form->RecentFiles[1], form->RecentFiles[2], form->RecentFiles[3], form->RecentFiles[4],
             form->RecentFiles[5]};
@@ -40,7 +33,7 @@ TEST_F(Documents, NewDocumentFollowsTheHebrewStandard) {
   };
   for (const Case c : {Case{true, "<HTML>", "charset=iso-8859-8", 174},
                        Case{false, "<HTML dir=\"rtl\">", "charset=windows-1255", 186}}) {
-    addCheckable("ISO1", c.iso);
+    setOption("ISO1", c.iso);
     TWorkForm* w = newDoc();
     ASSERT_NE(w, nullptr);
     const auto lines = w->Memo1->lines();
@@ -57,7 +50,6 @@ TEST_F(Documents, NewDocumentFollowsTheHebrewStandard) {
     EXPECT_FALSE(w->HasFileName);
     EXPECT_EQ(w->UndoCount(), 1);
     EXPECT_EQ(w->DocLines(), 10);
-    delete form->findChild<QAction*>(QStringLiteral("ISO1"));
   }
 }
 
@@ -247,8 +239,8 @@ TEST_F(Documents, UnreadableOrBinaryFilesGiveAnErrorAndNoWindow) {
 }
 
 TEST_F(Documents, RecentListAddAndPull) {
-  auto* n43 = new QAction(form.get());
-  n43->setObjectName("N43");
+  QAction* n43 = form->Action(QStringLiteral("N43"));
+  ASSERT_NE(n43, nullptr);
   n43->setEnabled(false);
   setRecent({"A", "B", "C", "D", "E"});
   form->AddToRecent("F");

@@ -12,16 +12,7 @@ namespace {
 
 using qmtest::DocFixture;
 
-class WorkForm : public DocFixture {
- protected:
-  QAction* addCheckable(const char* name, bool checked) {
-    auto* a = new QAction(form.get());
-    a->setObjectName(QString::fromLatin1(name));
-    a->setCheckable(true);
-    a->setChecked(checked);
-    return a;
-  }
-};
+using WorkForm = DocFixture;
 
 TEST_F(WorkForm, FirstChangeMakesTwoSnapshotsAndUndoReturnsToTheTemplate) {
   TWorkForm* w = newDoc();
@@ -116,7 +107,7 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
       {false, "<P>" + hebrew + "</P>\r\n"},
   };
   for (const auto& c : cases) {
-    auto* iso = addCheckable("ISO1", c.iso);
+    setOption("ISO1", c.iso);
     TWorkForm* w = newDoc();
     w->Memo1->setText(c.text);
     const int undoCount = w->UndoCount();
@@ -144,7 +135,6 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     EXPECT_TRUE(w->Button1->isEnabled() && w->Button2->isEnabled() && w->Button3->isEnabled());
     EXPECT_TRUE(w->Memo1->isVisibleTo(w));
     EXPECT_FALSE(w->RichEdit1->isVisibleTo(w));
-    delete iso;
   }
 }
 
@@ -184,14 +174,13 @@ TEST_F(WorkForm, EnterIndentsLikeTheLineAbove) {
       {"abc", true, ""},
   };
   for (const auto& c : cases) {
-    auto* n44 = addCheckable("N44", c.indentation);
+    setOption("N44", c.indentation);
     TWorkForm* w = newDoc();
     w->Memo1->setText(c.before + "|tail");
     w->Memo1->setSelStart(static_cast<std::int32_t>(c.before.size()));
     type(w->Memo1, "\r");
     EXPECT_EQ(w->DocText(), c.before + "\r\n" + c.inserted + "|tail") << c.before << c.indentation;
     EXPECT_EQ(w->Memo1->selStart(), static_cast<std::int32_t>(c.before.size() + 2 + c.inserted.size()));
-    delete n44;
   }
 }
 
