@@ -1,10 +1,10 @@
 #include "net/FtpClient_U.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "core/net/NetText.h"
 #include "core/text/Cp1255.h"
+#include "net/ReplacingFile.h"
 
 namespace qm::net {
 
@@ -429,13 +429,12 @@ void TFtpClient::Download(const std::string& remote, const QString& local) {
     AcceptIfActive();
 
     const QString target = local.isEmpty() ? fromBytes(remote) : local;
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-      throw std::runtime_error("Cannot create " + target.toStdString() + ": " + file.errorString().toStdString());
+    ReplacingFile file(target);
+    file.open();
     if (OnTransactionStart) OnTransactionStart(this);
     if (!CancelRequested && !TimedOut) {
       Status(8, "CaptureFile");
-      m_dataSocket->CaptureToDevice(file);
+      m_dataSocket->CaptureToDevice(file.device());
     }
     if (OnTransactionStop) OnTransactionStop(this);
     const long long received = m_dataSocket->ReceivedCount;
@@ -447,8 +446,7 @@ void TFtpClient::Download(const std::string& remote, const QString& local) {
     if (announced > 0 && received < announced)
       throw ESockError("Transfer incomplete: received " + std::to_string(received) + " of " +
                        std::to_string(announced) + " bytes");
-    if (!file.commit())
-      throw std::runtime_error("Cannot write " + target.toStdString() + ": " + file.errorString().toStdString());
+    file.commit();
   } catch (...) {
     if (OfferFailure(TCmdType::Download, std::current_exception())) return;
     throw;

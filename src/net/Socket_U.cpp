@@ -3,13 +3,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QHostInfo>
-#include <QSaveFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
 
 #include "core/net/NetText.h"
 #include "core/net/SocketErrors.h"
+#include "net/ReplacingFile.h"
 
 namespace qm::net {
 
@@ -544,11 +544,10 @@ void TSocketClient::CaptureToDevice(QIODevice& out) {
 
 void TSocketClient::CaptureFile(const QString& path) {
   Status(8, "CaptureFile");
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    throw std::runtime_error("Cannot create " + path.toStdString() + ": " + file.errorString().toStdString());
-  CaptureToDevice(file);
-  if (!file.commit()) throw std::runtime_error("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+  ReplacingFile file(path);
+  file.open();
+  CaptureToDevice(file.device());
+  file.commit();
 }
 
 std::string TSocketClient::CaptureString(long long limit) {

@@ -465,6 +465,8 @@ TEST(FtpScripted, ServerTroubleDuringADownload) {
     EXPECT_EQ(errorOf([&] { r->c.Download("big.gif", target); }), c.error) << c.what;
     EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::Download}) << c.what;
     EXPECT_EQ(readFile(target), "previous picture") << c.what;
+    // No partial file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("big.gif")}) << c.what;
     EXPECT_TRUE(server.mismatches().empty()) << c.what;
   }
 }
