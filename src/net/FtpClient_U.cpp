@@ -259,6 +259,7 @@ bool TFtpClient::BinaryType(TCmdType kind) {
 }
 
 bool TFtpClient::FinalReply(TCmdType kind) {
+  m_awaitingFinal = false;
   const std::string first = ReadReply();
   ReplyText = first;
   ReplyCode = leadingNumber(first);
@@ -273,6 +274,19 @@ bool TFtpClient::FinalReply(TCmdType kind) {
 
 void TFtpClient::EndTransfer() {
   m_dataSocket.reset();
+  if (m_awaitingFinal) {
+    // A transfer that ended early still gets its final reply from the server
+    // (426, or 226 when it had finished): read it now, so that it is not taken
+    // for the answer to the next command.
+    m_awaitingFinal = false;
+    if (Connected() && TimeOut > 0) {
+      try {
+        ReadContinuation(ReadReply());
+      } catch (...) {
+        // The operation already failed; its own error is the one to report.
+      }
+    }
+  }
   if (CancelRequested) {
     CancelRequested = false;
     try {
@@ -318,6 +332,7 @@ void TFtpClient::List() {
     ReportFailure(TCmdType::List);
     return;
   }
+  m_awaitingFinal = true;
   AcceptIfActive();
   if (OnTransactionStart) OnTransactionStart(this);
   if (!CancelRequested && !TimedOut) {
@@ -382,6 +397,7 @@ void TFtpClient::Upload(const QString& local, const std::string& remote) {
       ReportFailure(TCmdType::Upload);
       return;
     }
+    m_awaitingFinal = true;
     AcceptIfActive();
     if (OnTransactionStart) OnTransactionStart(this);
     if (!CancelRequested && !TimedOut) m_dataSocket->SendFile(local);
@@ -426,6 +442,7 @@ void TFtpClient::Download(const std::string& remote, const QString& local) {
       ReplyText = first;
     }
     TransferSize = announced;
+    m_awaitingFinal = true;
     AcceptIfActive();
 
     const QString target = local.isEmpty() ? fromBytes(remote) : local;

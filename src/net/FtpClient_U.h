@@ -130,6 +130,7 @@ class TFtpClient : public TSocketClient {
   std::unique_ptr<TSocketClient> m_dataSocket;
   std::unique_ptr<TFTPDirectoryList> m_listParser;
   bool m_listBusy = false;
+  bool m_awaitingFinal = false;  // a transfer command was accepted; its final reply is due
   int m_transferDepth = 0;
 };
 

@@ -496,3 +496,70 @@ TEST(FtpScripted, UploadFailureReplyRaisesOnFailureOnce) {
   EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::Upload});
   EXPECT_TRUE(server.mismatches().empty());
 }
+
+TEST(FtpScripted, FirewallVariants) {
+  struct Case {
+    TFirewallType type;
+    bool authenticate;
+    std::vector<Step> script;
+    std::vector<std::string> sent;
+  };
+  const Step greet{Step::Send, "220 firewall\r\n"};
+  const Case cases[] = {
+      {TFirewallType::FTUser, false,
+       {greet, {Step::Expect, "USER u@real.example"}, {Step::Send, "331 pw\r\n"}, {Step::Expect, "PASS p"},
+        {Step::Send, "230 in\r\n"}},
+       {"USER u@real.example", "PASS p"}},
+      {TFirewallType::FtOpen, false,
+       {greet, {Step::Expect, "OPEN real.example"}, {Step::Send, "220 open\r\n"}, {Step::Expect, "USER u"},
+        {Step::Send, "331 pw\r\n"}, {Step::Expect, "PASS p"}, {Step::Send, "230 in\r\n"}},
+       {"OPEN real.example", "USER u", "PASS p"}},
+      {TFirewallType::FtSite, false,
+       {greet, {Step::Expect, "SITE real.example"}, {Step::Send, "200 site\r\n"}, {Step::Expect, "USER u"},
+        {Step::Send, "230 in\r\n"}},
+       {"SITE real.example", "USER u"}},
+      {TFirewallType::FTUser, true,
+       {greet, {Step::Expect, "USER fw"}, {Step::Send, "331 fw pw\r\n"}, {Step::Expect, "PASS fwp"},
+        {Step::Send, "230 fw ok\r\n"}, {Step::Expect, "USER u@real.example"}, {Step::Send, "331 pw\r\n"},
+        {Step::Expect, "PASS p"}, {Step::Send, "230 in\r\n"}},
+       {"USER fw", "PASS fwp", "USER u@real.example", "PASS p"}},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({c.script});
+    Recorder r(1, true, "u", "p");
+    r.c.Host = "real.example";
+    r.c.Proxy = "127.0.0.1";
+    r.c.ProxyPort = server.port();
+    r.c.FirewallType = c.type;
+    r.c.FWAuthenticate = c.authenticate;
+    r.c.FWUserID = "fw";
+    r.c.FWPassword = "fwp";
+    r.c.Connect();
+    EXPECT_EQ(server.received(), c.sent) << static_cast<int>(c.type);
+    EXPECT_EQ(r.connects, 1);
+    // Only the login of the server itself is shown as sent.
+    EXPECT_FALSE(r.sawPrefix("USER fw"));
+    EXPECT_FALSE(r.sawPrefix("OPEN"));
+    EXPECT_FALSE(r.sawPrefix("SITE"));
+  }
+}
+
+TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
+  writeFile(server->file(QStringLiteral("large.bin")), binaryBytes(8 << 20));
+  const QString target = local.filePath(QStringLiteral("large.bin"));
+  writeFile(target, "before");
+  for (const bool passive : {true, false}) {
+    Recorder r(server->port(), passive);
+    r.c.Connect();
+    int packets = 0;
+    r.c.OnPacketRecvd = [&](TSocketClient*) {
+      if (++packets == 1) r.c.Abort();
+    };
+    EXPECT_EQ(errorOf([&] { r.c.Download("large.bin", target); }), "Socket send aborted");
+    EXPECT_EQ(readFile(target), "before");
+    EXPECT_EQ(r.failures, std::vector<TCmdType>{TCmdType::Download});
+    // The transfer's late final reply is not mistaken for the next answer.
+    EXPECT_EQ(r.c.CurrentDir(), "/");
+    EXPECT_EQ(r.c.CurrentDir(), "/");
+  }
+}
