@@ -74,13 +74,19 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   connect(s, &QTcpSocket::connected, this, [this, s] {
     if (s != m_socket) return;
-    m_connected = true;
-    SocketConnected();
+    m_connected = true;  // Connect raises OnConnect once its wait is over
     WakeAll();
   });
   connect(s, &QTcpSocket::disconnected, this, [this, s] {
     if (s != m_socket || m_closing) return;
-    PeerClosed();
+    // This runs inside the event loop, which an exception must not cross.
+    try {
+      PeerClosed();
+    } catch (const std::exception& e) {
+      qWarning("Quillmark: a disconnect handler failed: %s", e.what());
+    } catch (...) {
+      qWarning("Quillmark: a disconnect handler failed");
+    }
     WakeAll();
   });
   connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
@@ -267,7 +273,10 @@ void TSocketClient::Connect() {
   TimerOn();
   WaitFor([this] { return m_connected || !m_asyncOk; });
   TimerOff();
-  if (m_connected && !TimedOut && !CancelRequested) return;
+  if (m_connected && !TimedOut && !CancelRequested) {
+    SocketConnected();
+    return;
+  }
   const bool timedOut = TimedOut;
   const bool cancelled = CancelRequested;
   m_connected = false;

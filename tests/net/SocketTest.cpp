@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QTcpServer>
 #include <QTimer>
 #include <algorithm>
@@ -287,4 +288,27 @@ TEST(Socket, ListenAndAccept) {
   lonely.TimeOut = 100;
   lonely.Listen("127.0.0.1");
   EXPECT_EQ(errorOf([&] { lonely.Accept(); }), "Accepting Timed out");
+}
+
+TEST(Socket, ServerCloseOfAnIdleConnectionIsNoticed) {
+  ScriptedServer server({{{Step::Close, ""}}});
+  TSocketClient client;
+  aim(client, server);
+  int connects = 0, disconnects = 0;
+  QEventLoop idle;
+  client.OnConnect = [&](TSocketClient*) { ++connects; };
+  client.OnDisconnect = [&](TSocketClient*) {
+    ++disconnects;
+    idle.quit();
+  };
+  client.Connect();
+  EXPECT_EQ(connects, 1);
+  // Nothing is waiting on the socket: the close arrives through the event loop alone.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, &idle, &QEventLoop::quit);
+  guard.start(5000);
+  if (client.Connected()) idle.exec();
+  EXPECT_EQ(disconnects, 1);
+  EXPECT_FALSE(client.Connected());
 }
