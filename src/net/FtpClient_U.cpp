@@ -72,9 +72,10 @@ std::string TFtpClient::ReadReply() {
   return line;
 }
 
-void TFtpClient::ReadContinuation(const std::string& first) {
+std::string TFtpClient::ReadContinuation(const std::string& first) {
   std::string line = first;
   while (replyContinues(first, line)) line = ReadReply();
+  return line;
 }
 
 std::string TFtpClient::Transaction(const std::string& command) {
@@ -134,10 +135,10 @@ void TFtpClient::Connect() {
     TSocketClient::Connect();
 
     // The greeting, possibly several lines; a refusal ends the session here.
+    // A refusal is reported with the line that ends the greeting ("421 Too many users").
     const std::string first = ReadReply();
-    ReplyText = first;
+    ReplyText = ReadContinuation(first);
     ReplyCode = leadingNumber(first);
-    ReadContinuation(first);
     if (isFailureReply(ReplyStep::Greeting, ReplyCode)) FailConnect();
 
     if (FWAuthenticate) {

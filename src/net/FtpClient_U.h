@@ -105,8 +105,9 @@ class TFtpClient : public TSocketClient {
   class TransferLock;
   class DataSocketScope;
 
-  // Reads the lines that continue a reply begun by `first`, reporting each.
-  void ReadContinuation(const std::string& first);
+  // Reads the lines that continue a reply begun by `first`, reporting each;
+  // returns the last line of the reply.
+  std::string ReadContinuation(const std::string& first);
   // Reads a reply line that is not the answer to a command just sent.
   std::string ReadReply();
   // Offers a failure reply of kind `kind` to the handlers; returns normally
