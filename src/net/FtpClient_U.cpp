@@ -225,10 +225,9 @@ bool TFtpClient::OpenDataConnection(TCmdType kind) {
       return false;
     }
     // The address in the reply is not used: the data connection goes to the
-    // server this client is talking to.
+    // machine the control connection talks to (the firewall, when there is one).
     m_dataSocket->Port = parsePasvPort(ReplyText);
-    m_dataSocket->Host = Host;
-    m_dataSocket->Proxy = Proxy;
+    m_dataSocket->Host = Proxy.empty() ? Host : Proxy;
     m_dataSocket->Connect();
   } else {
     const std::string local = LocalAddress();

@@ -31,6 +31,6 @@ int run(const std::vector<std::string>& args) {
   return 0;
 }
 
-const qmtool::Registration reg{{"http-get", "http-get URL                 status line and headers on stderr, body on stdout", run}};
+const qmtool::Registration reg{{"http-get", "http-get URL", run}};
 
 }  // namespace

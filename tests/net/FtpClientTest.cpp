@@ -569,3 +569,24 @@ TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
     EXPECT_EQ(r.c.CurrentDir(), "/");
   }
 }
+
+TEST(FtpScripted, PassiveDataGoesThroughTheFirewall) {
+  ScriptedServer server({{{Step::Send, "220 firewall\r\n"},
+                          {Step::Expect, "USER u@real.example"},
+                          {Step::Send, "230 in\r\n"},
+                          {Step::Expect, "PASV"},
+                          {Step::Pasv, ""},
+                          {Step::Expect, "LIST"},
+                          {Step::Send, "150 listing\r\n"},
+                          {Step::DataSend, "a.txt\r\n"},
+                          {Step::DataClose, ""},
+                          {Step::Send, "226 done\r\n"}}});
+  Recorder r(1, true, "u", "p");
+  r.c.Host = "real.example";  // never looked up: everything goes to the firewall
+  r.c.Proxy = "127.0.0.1";
+  r.c.ProxyPort = server.port();
+  r.c.Connect();
+  r.c.List();
+  EXPECT_EQ(r.items, std::vector<std::string>{"a.txt"});
+  EXPECT_TRUE(server.mismatches().empty());
+}
