@@ -180,17 +180,6 @@ TEST(FtpProtocol, CurrentDirectoryFromPwdReply) {
   for (const auto& c : cases) EXPECT_EQ(currentDirFromReply(c.reply), c.dir) << c.reply;
 }
 
-TEST(FtpProtocol, ListingLinesLoseTheirLineEnd) {
-  struct Case {
-    const char* raw;
-    const char* line;
-  };
-  const Case cases[] = {
-      {"\r\n", "\r\n"}, {"\n", "\n"}, {"ab\r\n", "ab"}, {"abc\n", "abc"}, {"a\r\n", "a"}, {"abc", "abc"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(listingLine(c.raw), c.line) << c.raw;
-}
-
 TEST(FtpProtocol, UnixListingColumns) {
   struct Case {
     std::string line;
@@ -293,22 +282,6 @@ TEST(HttpProtocol, ParseUrlRefusals) {
       EXPECT_STREQ(e.what(), c.message);
     }
   }
-}
-
-TEST(HttpProtocol, TheUpdateRequest) {
-  RequestInput in;
-  in.requestPath = "/update.dat";
-  in.url = "http://www.example.com/update.dat";
-  in.host = "www.example.com";
-  const std::vector<std::string> want = {
-      "GET /update.dat HTTP/1.0",
-      "Host: www.example.com",
-      "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff",
-      "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript",
-      "Content-type: application/x-www-form-urlencoded",
-  };
-  EXPECT_EQ(buildRequest(in), want);
-  EXPECT_EQ(requestText({"A", "B: c"}), "A\r\nB: c\r\n\r\n");
 }
 
 TEST(HttpProtocol, RequestVariants) {

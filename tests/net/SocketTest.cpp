@@ -114,37 +114,6 @@ TEST(Socket, MalformedLinesAreErrors) {
   }
 }
 
-TEST(Socket, ConnectFailures) {
-  struct Case {
-    std::string host;
-    int port;
-    bool withHandler;
-    std::string error;
-    int invalidHostEvents;
-    int failedEvents;
-  };
-  const int closed = nettest::closedPort();
-  const Case cases[] = {
-      {"nosuch.invalid", 21, true, "Null Remote Address", 1, 0},
-      {"nosuch.invalid", 21, false, "Null Remote Address", 0, 0},
-      {"", 21, true, "Null Remote Address", 1, 0},
-      {"127.0.0.1", closed, true, "Connection Failed", 0, 1},
-  };
-  for (const auto& c : cases) {
-    TSocketClient client;
-    client.Host = c.host;
-    client.Port = c.port;
-    client.TimeOut = 5000;
-    int invalid = 0, failed = 0;
-    if (c.withHandler) client.OnInvalidHost = [&](bool&) { ++invalid; };
-    client.OnConnectionFailed = [&](TSocketClient*) { ++failed; };
-    EXPECT_EQ(errorOf([&] { client.Connect(); }), c.error) << c.host;
-    EXPECT_EQ(invalid, c.invalidHostEvents) << c.host;
-    EXPECT_EQ(failed, c.failedEvents) << c.host;
-    EXPECT_FALSE(client.Connected());
-  }
-}
-
 TEST(Socket, InvalidHostHandlerMayNameAnotherHost) {
   ScriptedServer server({{{Step::Send, "hi\r\n"}}});
   TSocketClient client;
