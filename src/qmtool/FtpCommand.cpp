@@ -111,7 +111,8 @@ int run(const std::vector<std::string>& args) {
       c.CurrentDir();
       c.List();
     } else if (op == "get") {
-      const std::string local = rest.size() > 1 ? rest[1] : rest[0];
+      // Without a local name the file lands in the current folder under the remote file's name.
+      const std::string local = rest.size() > 1 ? rest[1] : rest[0].substr(rest[0].find_last_of('/') + 1);
       logLine("QX>Download Loc FN:" + local + " <-- Rmt FN:" + rest[0]);
       c.Download(rest[0], localName(local));
     } else {
