@@ -301,12 +301,20 @@ void TFtpClient::EndTransfer() {
 
 void TFtpClient::List() {
   if (m_listBusy) throw std::runtime_error("A list command is already being processed!");
-  m_listBusy = true;
-  struct BusyReset {
-    bool& flag;
-    ~BusyReset() { flag = false; }
-  } busyReset{m_listBusy};
+  bool ok = false;
+  {
+    m_listBusy = true;
+    struct BusyReset {
+      bool& flag;
+      ~BusyReset() { flag = false; }
+    } busyReset{m_listBusy};
+    ok = ListBody();
+  }
+  // Raised once everything is released, so that the handler may list again.
+  if (ok && OnSuccess) OnSuccess(TCmdType::List);
+}
 
+bool TFtpClient::ListBody() {
   TransferLock lock(*this);
   CancelRequested = false;
   CheckConnection();
@@ -325,12 +333,12 @@ void TFtpClient::List() {
     if (!m_listParser && vendorHasUnixListing(Vendor)) m_listParser = std::make_unique<TFTPUnixList>();
     if (m_listParser) m_listParser->Clear();
   }
-  if (!OpenDataConnection(TCmdType::List)) return;
+  if (!OpenDataConnection(TCmdType::List)) return false;
   Status(1, "LIST");
   Transaction("LIST");
   if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
     ReportFailure(TCmdType::List);
-    return;
+    return false;
   }
   m_awaitingFinal = true;
   AcceptIfActive();
@@ -346,9 +354,8 @@ void TFtpClient::List() {
   }
   if (OnTransactionStop) OnTransactionStop(this);
   m_dataSocket->Disconnect();
-  if (!CancelRequested && !TimedOut && !FinalReply(TCmdType::List)) return;
-  m_dataSocket.reset();
-  if (OnSuccess) OnSuccess(TCmdType::List);
+  if (!CancelRequested && !TimedOut && !FinalReply(TCmdType::List)) return false;
+  return true;
 }
 
 namespace {

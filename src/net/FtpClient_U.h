@@ -105,6 +105,8 @@ class TFtpClient : public TSocketClient {
   class TransferLock;
   class DataSocketScope;
 
+  // The work of List; true on success.
+  bool ListBody();
   // Reads the lines that continue a reply begun by `first`, reporting each;
   // returns the last line of the reply.
   std::string ReadContinuation(const std::string& first);

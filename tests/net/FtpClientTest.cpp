@@ -279,6 +279,17 @@ TEST_F(FtpReal, ASecondListIsRefusedWhileOneRuns) {
   EXPECT_FALSE(r.c.ListBusy());
   r.c.List();  // free again afterwards
   EXPECT_EQ(std::count(r.successes.begin(), r.successes.end(), TCmdType::List), 2);
+
+  // The success event comes after the list is over: its handler may list again.
+  std::string again = "(not run)";
+  bool inside = false;
+  r.c.OnSuccess = [&](TCmdType k) {
+    if (k != TCmdType::List || inside) return;
+    inside = true;
+    again = errorOf([&] { r.c.List(); });
+  };
+  r.c.List();
+  EXPECT_EQ(again, "(no error)");
 }
 
 TEST_F(FtpReal, ConnectionProblems) {
