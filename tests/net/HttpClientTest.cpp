@@ -210,3 +210,18 @@ TEST(HttpClient, ServerThatNeverAnswersTimesOut) {
   }
   EXPECT_FALSE(k.c.Connected());
 }
+
+TEST(HttpClient, PostSendsTheBodyWithItsLength) {
+  ScriptedServer server({{{Step::ReadRequest, ""},
+                          {Step::Expect, "name=%E0&x=1"},
+                          {Step::Send, "HTTP/1.0 200 OK\r\n\r\nthanks"},
+                          {Step::Close, ""}}});
+  Client k;
+  k.c.Post(base(server) + "/form", "name=%E0&x=1\r\n");
+  const auto req = requests(server);
+  ASSERT_FALSE(req.empty());
+  EXPECT_EQ(req[0].front(), "POST /form HTTP/1.0");
+  EXPECT_EQ(req[0].back(), "Content-Length: 14");
+  EXPECT_EQ(k.c.Body, "thanks");
+  EXPECT_TRUE(server.mismatches().empty());
+}
