@@ -1,0 +1,481 @@
+#include "net/FtpClient_U.h"
+
+#include <QFileInfo>
+
+#include "core/net/NetText.h"
+#include "core/text/Cp1255.h"
+#include "net/ReplacingFile.h"
+
+namespace qm::net {
+
+void TFTPDirectoryList::Clear() {
+  AttrList.clear();
+  NameList.clear();
+  DateList.clear();
+  SizeList.clear();
+}
+
+void TFTPUnixList::ParseLine(const std::string& line) {
+  const auto columns = parseUnixListLine(line);
+  if (!columns) return;
+  AttrList.push_back(columns->attr);
+  NameList.push_back(columns->name);
+  DateList.push_back(columns->date);
+  SizeList.push_back(columns->size);
+}
+
+// Held by each transfer for its duration. Re-entrant: a transfer started from
+// an event handler inside a running one shares the control connection.
+class TFtpClient::TransferLock {
+ public:
+  explicit TransferLock(TFtpClient& c) : m_c(c) { ++m_c.m_transferDepth; }
+  ~TransferLock() { --m_c.m_transferDepth; }
+  TransferLock(const TransferLock&) = delete;
+  TransferLock& operator=(const TransferLock&) = delete;
+
+ private:
+  TFtpClient& m_c;
+};
+
+// Frees the data socket however a transfer ends.
+class TFtpClient::DataSocketScope {
+ public:
+  explicit DataSocketScope(TFtpClient& c) : m_c(c) {}
+  ~DataSocketScope() { m_c.EndTransfer(); }
+  DataSocketScope(const DataSocketScope&) = delete;
+  DataSocketScope& operator=(const DataSocketScope&) = delete;
+
+ private:
+  TFtpClient& m_c;
+};
+
+TFtpClient::TFtpClient(QObject* parent) : TSocketClient(parent) { Port = 21; }
+
+TFtpClient::~TFtpClient() { m_dataSocket.reset(); }
+
+void TFtpClient::SocketConnected() {
+  // The FTP client's OnConnect means "logged in"; it is raised by Connect.
+}
+
+void TFtpClient::Abort() {
+  Status(8, "Abort");
+  if (m_dataSocket) m_dataSocket->Abort();
+  WakeAll();
+}
+
+// ---------------------------------------------------------------- replies
+
+std::string TFtpClient::ReadReply() {
+  const std::string line = ReadLn();
+  if (line.empty()) throw ESockError("Connection closed by the server");
+  Status(1, line);
+  return line;
+}
+
+std::string TFtpClient::ReadContinuation(const std::string& first) {
+  std::string line = first;
+  while (replyContinues(first, line)) line = ReadReply();
+  return line;
+}
+
+std::string TFtpClient::Transaction(const std::string& command) {
+  TSocketClient::Transaction(command);
+  if (ReplyText.empty()) throw ESockError("Connection closed by the server");
+  const std::string first = ReplyText;
+  const int code = ReplyCode;
+  ReadContinuation(first);
+  ReplyText = first;
+  ReplyCode = code;
+  return ReplyText;
+}
+
+void TFtpClient::ReportFailure(TCmdType kind, bool offerUnsupported) {
+  if (offerUnsupported && ReplyCode >= 500 && ReplyCode <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kind);
+  FTPException error(ReplyText);
+  if (OnFailure) {
+    bool handled = false;
+    OnFailure(handled, kind);
+    if (handled) return;
+    error.Reported = true;
+  }
+  throw error;
+}
+
+bool TFtpClient::OfferFailure(TCmdType kind, std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const FTPException& e) {
+    if (e.Reported) return false;
+  } catch (...) {
+  }
+  if (!OnFailure) return false;
+  bool handled = false;
+  OnFailure(handled, kind);
+  return handled;
+}
+
+// ---------------------------------------------------------------- session
+
+void TFtpClient::FailConnect() {
+  if (OnConnectionFailed) OnConnectionFailed(this);
+  throw FTPException(ReplyText);
+}
+
+void TFtpClient::LoginStep(const std::string& shown, const std::string& command) {
+  if (!shown.empty()) Status(1, shown);
+  Transaction(command);
+  if (isFailureReply(ReplyStep::Login, ReplyCode)) FailConnect();
+}
+
+void TFtpClient::Connect() {
+  if (Connected()) return;
+  try {
+    CancelRequested = false;
+    ClearInput();
+    TSocketClient::Connect();
+
+    // The greeting, possibly several lines; a refusal ends the session here.
+    // A refusal is reported with the line that ends the greeting ("421 Too many users").
+    const std::string first = ReadReply();
+    ReplyText = ReadContinuation(first);
+    ReplyCode = leadingNumber(first);
+    if (isFailureReply(ReplyStep::Greeting, ReplyCode)) FailConnect();
+
+    if (FWAuthenticate) {
+      LoginStep({}, "USER " + FWUserID);
+      if (ReplyCode == 331) LoginStep("PASS ", "PASS " + FWPassword);
+    }
+    if ((UserID.empty() || Password.empty()) && OnAuthenticationNeeded) {
+      bool handled = false;
+      OnAuthenticationNeeded(handled);
+    }
+    if (!Proxy.empty()) {
+      switch (FirewallType) {
+        case TFirewallType::FTUser: Transaction("USER " + UserID + "@" + Host); break;
+        case TFirewallType::FtOpen: Transaction("OPEN " + Host); break;
+        case TFirewallType::FtSite: Transaction("SITE " + Host); break;
+      }
+    }
+    if (Proxy.empty() || FirewallType != TFirewallType::FTUser) LoginStep("USER " + UserID, "USER " + UserID);
+    if (ReplyCode == 331) LoginStep("PASS ", "PASS " + Password);
+    if (OnConnect) OnConnect(this);
+  } catch (...) {
+    try {
+      Disconnect();
+    } catch (...) {
+      // The session is given up either way; the first error is the one reported.
+    }
+    if (Connected()) CloseSocket();
+    Status(1, "Disconnected");
+    throw;
+  }
+}
+
+void TFtpClient::Disconnect() {
+  CancelRequested = false;
+  if (!Connected()) return;
+  Status(1, "QUIT");
+  m_listParser.reset();
+  Vendor = VendorDetect;
+  ClearInput();
+  TSocketClient::Transaction("QUIT");
+  if (ReplyText.empty()) {  // the server had already gone
+    if (Connected()) CloseSocket();
+    return;
+  }
+  ReadContinuation(ReplyText);
+  if (isFailureReply(ReplyStep::Quit, ReplyCode)) throw FTPException(ReplyText);
+  TSocketClient::Disconnect();
+}
+
+void TFtpClient::DoCommand(const std::string& command) {
+  const TCmdType kind = commandKind(command);
+  CancelRequested = false;
+  CheckConnection();
+  Status(1, command);
+  ClearInput();
+  Transaction(command);
+  if (isFailureReply(ReplyStep::Command, ReplyCode)) {
+    ReportFailure(kind);
+    return;
+  }
+  if (OnSuccess) OnSuccess(kind);
+}
+
+std::string TFtpClient::CurrentDir() {
+  DoCommand("PWD");
+  if (isFailureReply(ReplyStep::Command, ReplyCode)) return {};
+  return currentDirFromReply(ReplyText);
+}
+
+// ---------------------------------------------------------------- data connection
+
+void TFtpClient::MakeDataSocket(bool forUpload) {
+  m_dataSocket = std::make_unique<TSocketClient>();
+  m_dataSocket->TimeOut = TimeOut;
+  if (forUpload) m_dataSocket->OnPacketSent = OnPacketSent;
+  else m_dataSocket->OnPacketRecvd = OnPacketRecvd;
+}
+
+bool TFtpClient::OpenDataConnection(TCmdType kind) {
+  if (Passive) {
+    Transaction("PASV");
+    if (isFailureReply(ReplyStep::Passive, ReplyCode)) {
+      ReportFailure(kind, false);
+      return false;
+    }
+    // The address in the reply is not used: the data connection goes to the
+    // machine the control connection talks to (the firewall, when there is one).
+    m_dataSocket->Port = parsePasvPort(ReplyText);
+    m_dataSocket->Host = Proxy.empty() ? Host : Proxy;
+    m_dataSocket->Connect();
+  } else {
+    const std::string local = LocalAddress();
+    m_dataSocket->Port = 0;
+    m_dataSocket->Listen(local);
+    Transaction(portCommand(local, m_dataSocket->ListeningPort()));
+    if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
+      ReportFailure(kind, false);
+      return false;
+    }
+  }
+  return true;
+}
+
+void TFtpClient::AcceptIfActive() {
+  if (!Passive) m_dataSocket->Accept();
+}
+
+bool TFtpClient::BinaryType(TCmdType kind) {
+  // Files travel byte for byte: a server translating text mode would change
+  // line ends and damage pictures.
+  Status(1, "TYPE I");
+  Transaction("TYPE I");
+  if (isFailureReply(ReplyStep::Command, ReplyCode)) {
+    ReportFailure(kind);
+    return false;
+  }
+  return true;
+}
+
+bool TFtpClient::FinalReply(TCmdType kind) {
+  m_awaitingFinal = false;
+  const std::string first = ReadReply();
+  ReplyText = first;
+  ReplyCode = leadingNumber(first);
+  ReadContinuation(first);
+  ReplyText = first;
+  if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
+    ReportFailure(kind);
+    return false;
+  }
+  return true;
+}
+
+void TFtpClient::EndTransfer() {
+  m_dataSocket.reset();
+  if (m_awaitingFinal) {
+    // A transfer that ended early still gets its final reply from the server
+    // (426, or 226 when it had finished): read it now, so that it is not taken
+    // for the answer to the next command.
+    m_awaitingFinal = false;
+    if (Connected() && TimeOut > 0) {
+      try {
+        ReadContinuation(ReadReply());
+      } catch (...) {
+        // The operation already failed; its own error is the one to report.
+      }
+    }
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    try {
+      Transaction("ABOR");
+    } catch (...) {
+      // The operation already failed; its own error is the one to report.
+    }
+  }
+}
+
+// ---------------------------------------------------------------- operations
+
+void TFtpClient::List() {
+  if (m_listBusy) throw std::runtime_error("A list command is already being processed!");
+  bool ok = false;
+  {
+    m_listBusy = true;
+    struct BusyReset {
+      bool& flag;
+      ~BusyReset() { flag = false; }
+    } busyReset{m_listBusy};
+    ok = ListBody();
+  }
+  // Raised once everything is released, so that the handler may list again.
+  if (ok && OnSuccess) OnSuccess(TCmdType::List);
+}
+
+bool TFtpClient::ListBody() {
+  TransferLock lock(*this);
+  CancelRequested = false;
+  CheckConnection();
+  ClearInput();
+  DataSocketScope scope(*this);
+  MakeDataSocket(false);
+  if (ParseList) {
+    if (!m_listParser && Vendor == VendorDetect) {
+      try {
+        DoCommand("SYST");
+      } catch (...) {
+        // Without a SYST answer the listing is read as Unix-style.
+      }
+      Vendor = vendorFromSyst(ReplyText);
+    }
+    if (!m_listParser && vendorHasUnixListing(Vendor)) m_listParser = std::make_unique<TFTPUnixList>();
+    if (m_listParser) m_listParser->Clear();
+  }
+  if (!OpenDataConnection(TCmdType::List)) return false;
+  Status(1, "LIST");
+  Transaction("LIST");
+  if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
+    ReportFailure(TCmdType::List);
+    return false;
+  }
+  m_awaitingFinal = true;
+  AcceptIfActive();
+  if (OnTransactionStart) OnTransactionStart(this);
+  if (!CancelRequested && !TimedOut) {
+    for (;;) {
+      const std::string raw = m_dataSocket->ReadLn(true);
+      if (raw.empty()) break;
+      const std::string line = listingLine(raw);
+      if (ParseList && m_listParser) m_listParser->ParseLine(line);
+      if (OnListItem) OnListItem(line);
+    }
+  }
+  if (OnTransactionStop) OnTransactionStop(this);
+  m_dataSocket->Disconnect();
+  if (!CancelRequested && !TimedOut && !FinalReply(TCmdType::List)) return false;
+  return true;
+}
+
+namespace {
+// The file name of a local path, cut at the last "/" or "\".
+QString bareName(const QString& path) {
+  const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+  return path.mid(cut + 1);
+}
+
+std::string toBytes(const QString& text) {
+  return cp1255::encode(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                            static_cast<std::size_t>(text.size())));
+}
+
+QString fromBytes(const std::string& bytes) {
+  const std::u16string u = cp1255::decode(bytes);
+  return QString(reinterpret_cast<const QChar*>(u.data()), static_cast<qsizetype>(u.size()));
+}
+}  // namespace
+
+void TFtpClient::Upload(const QString& local, const std::string& remote) {
+  try {
+    CancelRequested = false;
+    CheckConnection();
+    TransferLock lock(*this);
+    ClearInput();
+    DataSocketScope scope(*this);
+    MakeDataSocket(true);
+    {
+      const QFileInfo info(local);
+      QFile file(local);
+      if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("Cannot open " + local.toStdString() + ": " + file.errorString().toStdString());
+      TransferSize = info.size();
+    }
+    if (!BinaryType(TCmdType::Upload)) return;
+    if (!OpenDataConnection(TCmdType::Upload)) return;
+    if (!remote.empty()) {
+      Status(1, "STOR " + remote);
+      Transaction("STOR " + remote);
+    } else {
+      Status(1, "STOR " + toBytes(local));
+      Transaction("STOR " + toBytes(bareName(local)));
+    }
+    if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
+      ReportFailure(TCmdType::Upload);
+      return;
+    }
+    m_awaitingFinal = true;
+    AcceptIfActive();
+    if (OnTransactionStart) OnTransactionStart(this);
+    if (!CancelRequested && !TimedOut) m_dataSocket->SendFile(local);
+    if (OnTransactionStop) OnTransactionStop(this);
+    m_dataSocket->CloseGracefully();
+    if (!CancelRequested && !TimedOut && !FinalReply(TCmdType::Upload)) return;
+  } catch (...) {
+    if (OfferFailure(TCmdType::Upload, std::current_exception())) return;
+    throw;
+  }
+  if (OnSuccess) OnSuccess(TCmdType::Upload);
+}
+
+void TFtpClient::Download(const std::string& remote, const QString& local) {
+  try {
+    CancelRequested = false;
+    CheckConnection();
+    TransferLock lock(*this);
+    ClearInput();
+    DataSocketScope scope(*this);
+    MakeDataSocket(false);
+    if (!BinaryType(TCmdType::Download)) return;
+    if (!OpenDataConnection(TCmdType::Download)) return;
+    Status(1, "RETR " + remote);
+    TransferSize = 0;
+    TSocketClient::Transaction("RETR " + remote);
+    if (ReplyText.empty()) throw ESockError("Connection closed by the server");
+    if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
+      ReadContinuation(ReplyText);
+      ReportFailure(TCmdType::Download);
+      return;
+    }
+    // The size the server announces, from the first line that names one.
+    long long announced = parseByteCount(ReplyText);
+    {
+      const std::string first = ReplyText;
+      std::string line = first;
+      while (replyContinues(first, line)) {
+        line = ReadReply();
+        if (announced == 0) announced = parseByteCount(line);
+      }
+      ReplyText = first;
+    }
+    TransferSize = announced;
+    m_awaitingFinal = true;
+    AcceptIfActive();
+
+    const QString target = local.isEmpty() ? fromBytes(remote) : local;
+    ReplacingFile file(target);
+    file.open();
+    if (OnTransactionStart) OnTransactionStart(this);
+    if (!CancelRequested && !TimedOut) {
+      Status(8, "CaptureFile");
+      m_dataSocket->CaptureToDevice(file.device());
+    }
+    if (OnTransactionStop) OnTransactionStop(this);
+    const long long received = m_dataSocket->ReceivedCount;
+    m_dataSocket->Disconnect();
+    TransferSize = received;
+    Status(1, "Received " + std::to_string(received) + " Bytes");
+    if (CancelRequested || TimedOut) return;
+    if (!FinalReply(TCmdType::Download)) return;
+    if (announced > 0 && received < announced)
+      throw ESockError("Transfer incomplete: received " + std::to_string(received) + " of " +
+                       std::to_string(announced) + " bytes");
+    file.commit();
+  } catch (...) {
+    if (OfferFailure(TCmdType::Download, std::current_exception())) return;
+    throw;
+  }
+  if (OnSuccess) OnSuccess(TCmdType::Download);
+}
+
+}  // namespace qm::net

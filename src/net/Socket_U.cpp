@@ -1,0 +1,626 @@
+#include "net/Socket_U.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QHostInfo>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <algorithm>
+
+#include "core/net/NetText.h"
+#include "core/net/SocketErrors.h"
+#include "net/ReplacingFile.h"
+
+namespace qm::net {
+
+namespace {
+constexpr qint64 kBlock = 65536;       // one read or send
+constexpr qint64 kMaxLine = 65536;     // longest line ReadLn accepts
+constexpr qint64 kSendWindow = 1 << 20;  // bytes queued ahead of the network in SendFile
+
+std::vector<QEventLoop*>& activeLoops() {
+  static std::vector<QEventLoop*> loops;
+  return loops;
+}
+}  // namespace
+
+int socketErrorNumber(int qtSocketError) {
+  switch (static_cast<QAbstractSocket::SocketError>(qtSocketError)) {
+    case QAbstractSocket::ConnectionRefusedError: return sockerr::ConnectionRefused;
+    case QAbstractSocket::RemoteHostClosedError: return sockerr::ConnectionReset;
+    case QAbstractSocket::HostNotFoundError: return sockerr::HostNotFound;
+    case QAbstractSocket::SocketAccessError: return sockerr::PermissionDenied;
+    case QAbstractSocket::SocketResourceError: return sockerr::NoBufferSpace;
+    case QAbstractSocket::SocketTimeoutError: return sockerr::TimedOut;
+    case QAbstractSocket::DatagramTooLargeError: return sockerr::MessageTooLong;
+    case QAbstractSocket::NetworkError: return sockerr::NetworkUnreachable;
+    case QAbstractSocket::AddressInUseError: return sockerr::AddressInUse;
+    case QAbstractSocket::SocketAddressNotAvailableError: return sockerr::CantAssignAddress;
+    case QAbstractSocket::UnsupportedSocketOperationError: return sockerr::NotSupported;
+    case QAbstractSocket::UnfinishedSocketOperationError: return sockerr::InProgress;
+    case QAbstractSocket::OperationError: return sockerr::NotConnected;
+    default: return sockerr::ConnectionAborted;
+  }
+}
+
+TSocketClient::TSocketClient(QObject* parent) : QObject(parent) {
+  Status(8, "Create");
+  m_timer.setSingleShot(true);
+  connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });
+  Status(8, "Initializing Winsock");
+  MakeSocket();
+}
+
+TSocketClient::~TSocketClient() {
+  Status(8, "Destroy");
+  CancelRequested = true;
+  m_timer.stop();
+  m_destroying = true;
+  if (m_socket) {
+    m_closing = true;
+    m_socket->abort();
+  }
+  WakeAll();
+}
+
+// ---------------------------------------------------------------- plumbing
+
+void TSocketClient::MakeSocket() { AdoptSocket(new QTcpSocket(this)); }
+
+void TSocketClient::AdoptSocket(QTcpSocket* s) {
+  m_socket = s;
+  m_closing = false;
+  // Commands are short lines answered at once: do not hold them back.
+  s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  connect(s, &QTcpSocket::connected, this, [this, s] {
+    if (s != m_socket) return;
+    m_connected = true;  // Connect raises OnConnect once its wait is over
+    WakeAll();
+  });
+  connect(s, &QTcpSocket::disconnected, this, [this, s] {
+    if (s != m_socket || m_closing) return;
+    // This runs inside the event loop, which an exception must not cross.
+    try {
+      PeerClosed();
+    } catch (const std::exception& e) {
+      qWarning("Quillmark: a disconnect handler failed: %s", e.what());
+    } catch (...) {
+      qWarning("Quillmark: a disconnect handler failed");
+    }
+    WakeAll();
+  });
+  connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
+    if (s != m_socket || m_closing) return;
+    if (e != QAbstractSocket::RemoteHostClosedError) {
+      LastError = socketErrorNumber(e);
+      if (m_connected) m_peerError = LastError;
+    }
+    if (!m_connected) m_asyncOk = false;
+    WakeAll();
+  });
+  connect(s, &QTcpSocket::readyRead, this, [] { WakeAll(); });
+  connect(s, &QTcpSocket::bytesWritten, this, [] { WakeAll(); });
+}
+
+void TSocketClient::SocketConnected() {
+  if (OnConnect) OnConnect(this);
+}
+
+void TSocketClient::PeerClosed() {
+  // Data still waiting keeps the object connected until it has been read.
+  if (m_socket->bytesAvailable() == 0) CloseSocket();
+}
+
+bool TSocketClient::PeerGone() const { return m_socket->state() != QAbstractSocket::ConnectedState; }
+
+void TSocketClient::CloseSocket() {
+  Status(4, "Request Close Socket");
+  const bool was = m_connected;
+  m_connected = false;
+  if (m_server) {
+    m_server->close();
+    m_server->deleteLater();
+    m_server = nullptr;
+  }
+  m_closing = true;
+  QTcpSocket* old = m_socket;
+  old->abort();
+  old->disconnect(this);
+  old->deleteLater();
+  if (!m_destroying) MakeSocket();
+  if (was && !m_destroying && OnDisconnect) OnDisconnect(this);
+}
+
+void TSocketClient::WakeAll() {
+  for (QEventLoop* l : activeLoops()) l->quit();
+}
+
+void TSocketClient::WaitFor(const std::function<bool()>& done) {
+  QEventLoop loop;
+  activeLoops().push_back(&loop);
+  try {
+    while (!done() && !CancelRequested && !TimedOut) loop.exec();
+  } catch (...) {
+    activeLoops().erase(std::find(activeLoops().begin(), activeLoops().end(), &loop));
+    throw;
+  }
+  activeLoops().erase(std::find(activeLoops().begin(), activeLoops().end(), &loop));
+}
+
+void TSocketClient::TimerOn() {
+  Status(8, "Timer On");
+  TimedOut = false;
+  if (TimeOut > 0) m_timer.start(TimeOut);
+}
+
+void TSocketClient::TimerOff() {
+  Status(8, "Timer Off");
+  m_timer.stop();
+}
+
+void TSocketClient::RestartTimer() {
+  if (m_timer.isActive()) m_timer.start(TimeOut);
+}
+
+void TSocketClient::OnTimer() {
+  Status(8, "Timer Triggered");
+  m_timer.stop();
+  TimedOut = true;
+  m_asyncDone = true;
+  Abort();
+  WakeAll();
+}
+
+void TSocketClient::Abort() {
+  Status(8, "Abort");
+  CancelRequested = true;
+  WakeAll();
+}
+
+void TSocketClient::Status(int level, const std::string& text) {
+  if (level > ReportLevel) return;
+  LastStatus = text;
+  if (!m_destroying && OnStatus) OnStatus(this, text);
+}
+
+std::string TSocketClient::SocketErrorText(int code) {
+  Status(8, "Looking Up Error Message");
+  return socketErrorText(code);
+}
+
+void TSocketClient::RaiseSocketError(int ignore) {
+  const int code = LastError;
+  if (code == ignore || code <= 10000) return;
+  const std::string text = SocketErrorText(code);
+  if (OnError) OnError(this, code, text);
+  throw ESockError(text);
+}
+
+void TSocketClient::CheckReadError() {
+  // A plain close by the peer is the normal end of a transfer; a reset is not.
+  if (m_peerError != 0) {
+    LastError = m_peerError;
+    m_peerError = 0;
+    RaiseSocketError(sockerr::WouldBlock);
+    return;
+  }
+  const auto e = m_socket->error();
+  if (e == QAbstractSocket::UnknownSocketError || e == QAbstractSocket::RemoteHostClosedError) return;
+  LastError = socketErrorNumber(e);
+  RaiseSocketError(sockerr::WouldBlock);
+}
+
+// ---------------------------------------------------------------- connecting
+
+QHostAddress TSocketClient::ResolveHost() {
+  Status(8, "Resolve Host");
+  const std::string name = Proxy.empty() ? Host : Proxy;
+  QHostAddress direct;
+  if (direct.setAddress(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))) return direct;
+  if (name.empty()) return {};
+
+  TimerOn();
+  m_asyncDone = false;
+  m_lookupResult.clear();
+  m_lookupError = 0;
+  const int id = QHostInfo::lookupHost(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), this,
+                                       [this](const QHostInfo& info) {
+                                         m_lookupError = info.error();
+                                         // PORT needs an IPv4 address, so IPv4 comes first.
+                                         for (const QHostAddress& a : info.addresses())
+                                           if (a.protocol() == QAbstractSocket::IPv4Protocol) {
+                                             m_lookupResult = a;
+                                             break;
+                                           }
+                                         if (m_lookupResult.isNull() && !info.addresses().isEmpty())
+                                           m_lookupResult = info.addresses().first();
+                                         m_asyncDone = true;
+                                         WakeAll();
+                                       });
+  WaitFor([this] { return m_asyncDone; });
+  TimerOff();
+  if (!m_asyncDone || TimedOut) QHostInfo::abortHostLookup(id);
+  if (TimedOut) throw ESockError("Host Lookup Timed Out");
+  if (CancelRequested) throw ESockError("Host Lookup Canceled");
+  if (m_lookupError == QHostInfo::HostNotFound) return {};
+  if (m_lookupError != QHostInfo::NoError) throw ESockError("Host Lookup Failed");
+  if (m_lookupResult.isNull()) return {};
+  if (OnHostResolved) OnHostResolved(this);
+  return m_lookupResult;
+}
+
+void TSocketClient::Connect() {
+  Status(8, "Connecting");
+  CancelRequested = false;
+  if (m_connected) throw ESockError("Already connected");
+  QHostAddress address;
+  for (int attempt = 0;; ++attempt) {
+    address = ResolveHost();
+    if (!address.isNull()) break;
+    bool handled = false;
+    if (attempt == 0 && OnInvalidHost) OnInvalidHost(handled);
+    if (!handled) throw ESockError("Null Remote Address");
+  }
+  const int port = Proxy.empty() ? Port : ProxyPort;
+  if (port <= 0 || port > 65535) {
+    if (OnConnectionFailed) OnConnectionFailed(this);
+    throw ESockError("Connection Failed");
+  }
+  m_asyncOk = true;
+  m_peerError = 0;
+  TimedOut = false;
+  m_socket->connectToHost(address, static_cast<quint16>(port));
+  TimerOn();
+  WaitFor([this] { return m_connected || !m_asyncOk; });
+  TimerOff();
+  if (m_connected && !TimedOut && !CancelRequested) {
+    SocketConnected();
+    return;
+  }
+  const bool timedOut = TimedOut;
+  const bool cancelled = CancelRequested;
+  m_connected = false;
+  m_closing = true;
+  m_socket->abort();
+  m_closing = false;
+  if (OnConnectionFailed) OnConnectionFailed(this);
+  if (timedOut) throw ESockError("Connection Timed out");
+  if (cancelled) throw ESockError("Connection Canceled");
+  throw ESockError("Connection Failed");
+}
+
+void TSocketClient::Disconnect() {
+  Status(8, "Disconnecting");
+  CloseSocket();
+}
+
+void TSocketClient::CheckConnection() {
+  Status(8, "Checking Connection");
+  for (int pass = 0; !m_connected; ++pass) {
+    bool handled = false;
+    if (pass == 0 && OnConnectionRequired) OnConnectionRequired(handled);
+    if (!handled) throw std::runtime_error("Not Connected");
+  }
+}
+
+void TSocketClient::Listen(const std::string& address) {
+  Status(8, "Listening");
+  if (m_server) m_server->deleteLater();
+  m_server = new QTcpServer(this);
+  m_asyncDone = false;
+  connect(m_server, &QTcpServer::newConnection, this, [this] {
+    m_asyncDone = true;
+    WakeAll();
+  });
+  QHostAddress bindTo(QHostAddress::AnyIPv4);
+  if (!address.empty()) bindTo.setAddress(QString::fromLatin1(address.c_str()));
+  if (!m_server->listen(bindTo, static_cast<quint16>(Port))) {
+    LastError = socketErrorNumber(m_server->serverError());
+    RaiseSocketError(0);
+    throw ESockError("Error creating Data Connection");
+  }
+}
+
+int TSocketClient::ListeningPort() const { return m_server ? m_server->serverPort() : 0; }
+
+void TSocketClient::Accept() {
+  Status(4, "Accepting");
+  if (!m_server) throw ESockError("Error creating Data Connection");
+  TimerOn();
+  WaitFor([this] { return m_asyncDone && m_server->hasPendingConnections(); });
+  TimerOff();
+  if (TimedOut) {
+    TimedOut = false;
+    throw ESockError("Accepting Timed out");
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw ESockError("Accepting Canceled");
+  }
+  QTcpSocket* accepted = m_server->nextPendingConnection();
+  if (!accepted) throw ESockError("Error creating Data Connection");
+  m_server->close();
+  m_server->deleteLater();
+  m_server = nullptr;
+  m_closing = true;
+  m_socket->abort();
+  m_socket->disconnect(this);
+  m_socket->deleteLater();
+  accepted->setParent(this);
+  m_peerError = 0;
+  AdoptSocket(accepted);
+  m_connected = accepted->state() == QAbstractSocket::ConnectedState || accepted->bytesAvailable() > 0;
+}
+
+// ---------------------------------------------------------------- writing
+
+void TSocketClient::Write(const std::string& text) {
+  Status(8, "Write");
+  Status(4, "Sending Buffer");
+  TimerOn();
+  if (!CancelRequested) {
+    if (m_socket->state() != QAbstractSocket::ConnectedState) {
+      TimerOff();
+      LastError = sockerr::NotConnected;
+      RaiseSocketError(0);
+    }
+    if (m_socket->write(text.data(), static_cast<qint64>(text.size())) < 0) {
+      TimerOff();
+      LastError = socketErrorNumber(m_socket->error());
+      RaiseSocketError(0);
+    }
+    WaitFor([this] { return m_socket->bytesToWrite() == 0 || PeerGone(); });
+  }
+  TimerOff();
+  if (TimedOut) {
+    TimedOut = CancelRequested = false;
+    throw ESockError("Socket send timed out");
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw EAbortError("Socket send aborted");
+  }
+  if (m_socket->bytesToWrite() > 0) {
+    LastError = m_socket->error() == QAbstractSocket::UnknownSocketError ? sockerr::NotConnected
+                                                                          : socketErrorNumber(m_socket->error());
+    RaiseSocketError(0);
+  }
+}
+
+void TSocketClient::Writeln(const std::string& text) {
+  Status(8, "Writeln");
+  Write(text + "\r\n");
+}
+
+void TSocketClient::SendFile(const QString& path) {
+  Status(8, "SendFile");
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    throw std::runtime_error("Cannot open " + path.toStdString() + ": " + file.errorString().toStdString());
+  if (m_socket->state() != QAbstractSocket::ConnectedState) {
+    LastError = sockerr::NotConnected;
+    RaiseSocketError(0);
+  }
+  std::vector<char> block(kBlock);
+  TimerOn();
+  bool failed = false;
+  while (!CancelRequested && !TimedOut) {
+    // Keep a window of data queued ahead of the network, then wait for room.
+    while (m_socket->bytesToWrite() < kSendWindow && !file.atEnd()) {
+      const qint64 n = file.read(block.data(), kBlock);
+      if (n < 0) throw std::runtime_error("Cannot read " + path.toStdString());
+      if (n == 0) break;
+      if (m_socket->write(block.data(), n) != n) {
+        failed = true;
+        break;
+      }
+      SentCount += n;
+      if (OnPacketSent) OnPacketSent(this);
+    }
+    if (failed || PeerGone()) break;
+    if (file.atEnd() && m_socket->bytesToWrite() == 0) break;
+    const qint64 before = m_socket->bytesToWrite();
+    WaitFor([this, before] { return m_socket->bytesToWrite() < before || PeerGone(); });
+    RestartTimer();
+  }
+  TimerOff();
+  if (TimedOut) {
+    TimedOut = CancelRequested = false;
+    throw ESockError("Socket send timed out");
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw EAbortError("Socket send aborted");
+  }
+  if (failed || m_socket->bytesToWrite() > 0 || !file.atEnd()) {
+    LastError = m_socket->error() == QAbstractSocket::UnknownSocketError ? sockerr::NotConnected
+                                                                          : socketErrorNumber(m_socket->error());
+    RaiseSocketError(0);
+  }
+}
+
+void TSocketClient::CloseGracefully() {
+  if (m_socket->state() != QAbstractSocket::UnconnectedState) {
+    m_closing = true;
+    m_socket->disconnectFromHost();
+    TimerOn();
+    WaitFor([this] { return m_socket->state() == QAbstractSocket::UnconnectedState; });
+    TimerOff();
+    TimedOut = false;
+  }
+  CloseSocket();
+}
+
+// ---------------------------------------------------------------- reading
+
+std::string TSocketClient::ReadLn(bool restAtClose) {
+  Status(8, "ReadLn");
+  TimerOn();
+  std::string line;
+  bool closed = false;
+  WaitFor([&] {
+    if (m_socket->canReadLine()) return true;
+    if (m_socket->bytesAvailable() > kMaxLine) return true;
+    if (PeerGone()) {
+      closed = true;
+      return true;
+    }
+    return false;
+  });
+  TimerOff();
+  if (TimedOut) {
+    TimedOut = CancelRequested = false;
+    throw ESockError("Socket readln timed out");
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw EAbortError("Socket readln aborted");
+  }
+  if (m_socket->canReadLine()) {
+    const QByteArray bytes = m_socket->readLine(kMaxLine + 1);
+    if (!bytes.endsWith('\n')) throw ESockError("Line longer than 65536 bytes");
+    ReceivedCount += bytes.size();
+    return bytes.toStdString();
+  }
+  if (m_socket->bytesAvailable() > kMaxLine) throw ESockError("Line longer than 65536 bytes");
+  if (closed) {
+    CheckReadError();
+    const QByteArray rest = m_socket->bytesAvailable() > 0 ? m_socket->readAll() : QByteArray();
+    if (m_connected) CloseSocket();
+    if (!rest.isEmpty() && !restAtClose)
+      throw ESockError("Connection closed in the middle of a line: " + rest.left(80).toStdString());
+    line = rest.toStdString();
+  }
+  return line;
+}
+
+std::string TSocketClient::Read(int count) {
+  Status(8, "Read( " + std::to_string(count) + " )");
+  if (count > 0) {
+    TimerOn();
+    WaitFor([&] { return m_socket->bytesAvailable() >= count || PeerGone(); });
+    TimerOff();
+  }
+  if (TimedOut) {
+    TimedOut = CancelRequested = false;
+    throw ESockError("Socket read timed out");
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw EAbortError("Socket send aborted");
+  }
+  if (count > 0 && m_socket->bytesAvailable() < count) {
+    CheckReadError();
+    return {};
+  }
+  if (m_socket->bytesAvailable() == 0) return {};
+  const QByteArray bytes = m_socket->read(count > 0 ? count : kBlock);
+  ReceivedCount += bytes.size();
+  return bytes.toStdString();
+}
+
+void TSocketClient::CaptureToDevice(QIODevice& out) {
+  ReceivedCount = 0;
+  TimerOn();
+  std::vector<char> block(4 * kBlock);
+  while (!CancelRequested && !TimedOut) {
+    qint64 n = 0;
+    bool got = false;
+    while (m_socket->bytesAvailable() > 0 &&
+           (n = m_socket->read(block.data(), static_cast<qint64>(block.size()))) > 0) {
+      if (out.write(block.data(), n) != n)
+        throw std::runtime_error("Cannot write the received data: " + out.errorString().toStdString());
+      ReceivedCount += n;
+      got = true;
+      if (OnPacketRecvd) OnPacketRecvd(this);
+    }
+    if (got) RestartTimer();
+    if (PeerGone() && m_socket->bytesAvailable() == 0) break;
+    WaitFor([this] { return m_socket->bytesAvailable() > 0 || PeerGone(); });
+  }
+  TimerOff();
+  if (TimedOut) {
+    TimedOut = CancelRequested = false;
+    throw ESockError("Socket capture timed out");
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw EAbortError("Socket send aborted");
+  }
+  CheckReadError();
+  if (m_connected) CloseSocket();
+}
+
+void TSocketClient::CaptureFile(const QString& path) {
+  Status(8, "CaptureFile");
+  ReplacingFile file(path);
+  file.open();
+  CaptureToDevice(file.device());
+  file.commit();
+}
+
+std::string TSocketClient::CaptureString(long long limit) {
+  Status(8, "Capture String");
+  ReceivedCount = 0;
+  std::string out;
+  TimerOn();
+  while (!CancelRequested && !TimedOut && (limit < 0 || static_cast<long long>(out.size()) < limit)) {
+    const QByteArray bytes = m_socket->bytesAvailable() > 0 ? m_socket->readAll() : QByteArray();
+    if (!bytes.isEmpty()) {
+      out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+      ReceivedCount += bytes.size();
+      if (OnPacketRecvd) OnPacketRecvd(this);
+      RestartTimer();
+      continue;
+    }
+    if (PeerGone()) break;
+    WaitFor([this] { return m_socket->bytesAvailable() > 0 || PeerGone(); });
+  }
+  TimerOff();
+  if (TimedOut) {
+    TimedOut = CancelRequested = false;
+    throw ESockError("Socket capture timed out");
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw EAbortError("Socket capture aborted");
+  }
+  CheckReadError();
+  if (PeerGone() && m_socket->bytesAvailable() == 0 && m_connected) CloseSocket();
+  return out;
+}
+
+bool TSocketClient::DataAvailable() {
+  Status(8, "Data Available");
+  return m_socket->bytesAvailable() > 0;
+}
+
+void TSocketClient::ClearInput() {
+  Status(8, "Clearing Input");
+  if (m_socket->bytesAvailable() > 0) m_socket->read(kBlock);
+}
+
+std::string TSocketClient::RemoteAddress() {
+  Status(8, "Getting Remote IP");
+  return m_socket->peerAddress().toString().toStdString();
+}
+
+std::string TSocketClient::LocalAddress() const { return m_socket->localAddress().toString().toStdString(); }
+
+int TSocketClient::LocalPort() const { return m_socket->localPort(); }
+
+// ---------------------------------------------------------------- protocol
+
+std::string TSocketClient::Transaction(const std::string& command) {
+  Status(8, "Transaction");
+  ReplyCode = 0;
+  Writeln(command);
+  ReplyText = ReadLn();
+  if (!ReplyText.empty()) {
+    Status(1, ReplyText);
+    ReplyCode = leadingNumber(ReplyText);
+  }
+  return ReplyText;
+}
+
+}  // namespace qm::net

@@ -1,0 +1,164 @@
+#pragma once
+
+// One TCP client socket with blocking-style operations for the FTP and HTTP
+// clients. Every wait runs a local event loop, so the user interface, timers
+// and other sockets keep working while an operation is in progress; a wait ends
+// on its condition, a cancel request (Abort), or the idle time-out.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QHostAddress>
+
+class QIODevice;
+class QTcpServer;
+class QTcpSocket;
+
+namespace qm::net {
+
+// Socket failures: lookup, connect, time-out, peer errors ("10061:Connection refused").
+class ESockError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// An operation ended by a cancel request.
+class EAbortError : public ESockError {
+ public:
+  using ESockError::ESockError;
+};
+
+class TSocketClient : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TSocketClient(QObject* parent = nullptr);
+  ~TSocketClient() override;
+
+  // Properties.
+  std::string Host;       // server name or dotted address
+  int Port = 0;           // server port
+  int TimeOut = 0;        // idle time-out of a wait in milliseconds; 0: none
+  int ReportLevel = 0;    // status texts of this level or lower reach OnStatus
+  std::string Proxy;      // when set, the connection goes here instead of Host
+  int ProxyPort = 0;      // the port used with Proxy
+
+  // Events. Plain callbacks: an unassigned one is simply not called, and a
+  // handler with a `handled` argument may set it to change what follows.
+  std::function<void(TSocketClient*)> OnConnect;
+  std::function<void(TSocketClient*)> OnDisconnect;
+  std::function<void(TSocketClient*, int errnum, const std::string& errmsg)> OnError;
+  std::function<void(bool& handled)> OnInvalidHost;
+  std::function<void(TSocketClient*)> OnHostResolved;
+  std::function<void(TSocketClient*, const std::string& status)> OnStatus;
+  std::function<void(TSocketClient*)> OnConnectionFailed;
+  std::function<void(bool& handled)> OnConnectionRequired;
+  std::function<void(TSocketClient*)> OnPacketRecvd;
+  std::function<void(TSocketClient*)> OnPacketSent;
+
+  // State.
+  bool Connected() const { return m_connected; }
+  bool CancelRequested = false;
+  bool TimedOut = false;
+  int ReplyCode = 0;          // number leading the last reply line; 0 when none
+  std::string ReplyText;      // the last reply line, line end included
+  long long TransferSize = 0;
+  long long SentCount = 0;
+  long long ReceivedCount = 0;
+  std::string LastStatus;
+  int LastError = 0;          // the last socket error number
+
+  // Operations that the FTP and HTTP clients refine.
+  virtual void Connect();
+  virtual void Disconnect();
+  virtual std::string Transaction(const std::string& command);
+  virtual void Abort();
+  // Waits for the connection a Listen announced; the accepted connection
+  // becomes this object's socket and the listening socket is closed.
+  virtual void Accept();
+
+  void Write(const std::string& text);
+  void Writeln(const std::string& text);
+  // Waits for `count` bytes (an empty result when the connection closes first);
+  // with 0, takes what is waiting, at most 65536 bytes.
+  std::string Read(int count);
+  // One line, line end included. An empty result means the peer closed the
+  // connection. A peer that closes in the middle of a line raises ESockError,
+  // unless `restAtClose` asks for the unfinished line instead; so does a line
+  // longer than 65536 bytes.
+  std::string ReadLn(bool restAtClose = false);
+  void SendFile(const QString& path);
+  // Receives until the peer closes. The file is written under a temporary
+  // name and replaces `path` only when the transfer ended without error.
+  void CaptureFile(const QString& path);
+  // Receives until the peer closes, appending to `out` (the caller decides
+  // when the data is kept, e.g. after a final reply).
+  void CaptureToDevice(QIODevice& out);
+  std::string CaptureString(long long limit = -1);
+  // Listens on `address` (any address when empty) and Port (0: a free port).
+  void Listen(const std::string& address = {});
+  int ListeningPort() const;
+  void CheckConnection();
+  bool DataAvailable();
+  void ClearInput();
+  // Closes after the data written so far has gone out (no reset).
+  void CloseGracefully();
+
+  std::string RemoteAddress();
+  std::string LocalAddress() const;
+  int LocalPort() const;
+
+  void Status(int level, const std::string& text);
+  // Raises OnError and ESockError for LastError unless it is `ignore` or not a
+  // socket error number.
+  void RaiseSocketError(int ignore);
+  std::string SocketErrorText(int code);
+
+ protected:
+  // Called when the socket reports an established connection; raises OnConnect.
+  virtual void SocketConnected();
+  // Closes the socket and makes a fresh one; OnDisconnect when it was connected.
+  void CloseSocket();
+  // Runs the event loop until `done` holds, a cancel is requested or the
+  // time-out timer fired.
+  void WaitFor(const std::function<bool()>& done);
+  void TimerOn();
+  void TimerOff();
+  void RestartTimer();
+  // Wakes every wait in progress so that it checks its condition again.
+  static void WakeAll();
+
+  bool m_destroying = false;
+
+ private:
+  void MakeSocket();
+  void AdoptSocket(QTcpSocket* socket);
+  QHostAddress ResolveHost();
+  void OnTimer();
+  void PeerClosed();
+  // Takes the current socket error, raising ESockError unless it is a plain close.
+  void CheckReadError();
+  bool PeerGone() const;
+
+  QTcpSocket* m_socket = nullptr;
+  QTcpServer* m_server = nullptr;
+  QTimer m_timer;
+  bool m_connected = false;
+  bool m_closing = false;
+  bool m_asyncDone = false;
+  bool m_asyncOk = true;
+  QHostAddress m_lookupResult;
+  int m_lookupError = 0;
+  int m_peerError = 0;  // an error the peer caused on an established connection
+};
+
+// Maps a Qt socket error to the program's socket error number.
+int socketErrorNumber(int qtSocketError);
+
+}  // namespace qm::net

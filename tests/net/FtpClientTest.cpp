@@ -1,0 +1,603 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
+#include <random>
+
+#include "NetTestUtil.h"
+#include "core/net/NetText.h"
+#include "net/FtpClient_U.h"
+#include "support/FtpServer.h"
+#include "support/ScriptedServer.h"
+
+using namespace qm::net;
+using qmtest::ScriptedServer;
+using qmtest::Step;
+
+namespace {
+
+std::string readFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return "(missing)";
+  return f.readAll().toStdString();
+}
+
+void writeFile(const QString& path, const std::string& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// A client with every event recorded.
+struct Recorder {
+  TFtpClient c;
+  std::vector<std::string> status;
+  std::vector<std::string> items;
+  std::vector<TCmdType> successes, failures, unsupported;
+  int connects = 0, disconnects = 0, connectionFailed = 0, starts = 0, stops = 0, authNeeded = 0;
+  bool handleFailures = false;
+
+  Recorder(int port, bool passive, std::string user = qmtest::FtpServer::User,
+           std::string password = qmtest::FtpServer::Password) {
+    c.Host = "127.0.0.1";
+    c.Port = port;
+    c.UserID = std::move(user);
+    c.Password = std::move(password);
+    c.Passive = passive;
+    c.TimeOut = 5000;
+    c.ReportLevel = 1;
+    c.OnStatus = [this](TSocketClient*, const std::string& s) { status.push_back(s); };
+    c.OnListItem = [this](const std::string& l) { items.push_back(l); };
+    c.OnSuccess = [this](TCmdType k) { successes.push_back(k); };
+    c.OnFailure = [this](bool& handled, TCmdType k) {
+      failures.push_back(k);
+      handled = handleFailures;
+    };
+    c.OnUnSupportedFunction = [this](TCmdType k) { unsupported.push_back(k); };
+    c.OnConnect = [this](TSocketClient*) { ++connects; };
+    c.OnDisconnect = [this](TSocketClient*) { ++disconnects; };
+    c.OnConnectionFailed = [this](TSocketClient*) { ++connectionFailed; };
+    c.OnTransactionStart = [this](TSocketClient*) { ++starts; };
+    c.OnTransactionStop = [this](TSocketClient*) { ++stops; };
+    c.OnAuthenticationNeeded = [this](bool&) { ++authNeeded; };
+  }
+  bool saw(const std::string& s) const { return std::find(status.begin(), status.end(), s) != status.end(); }
+  bool sawPrefix(const std::string& p) const {
+    return std::any_of(status.begin(), status.end(), [&](const std::string& s) { return s.rfind(p, 0) == 0; });
+  }
+};
+
+std::string errorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    return std::string(withoutLineEnd(e.what()));
+  }
+  return "(no error)";
+}
+
+std::string binaryBytes(std::size_t n) {
+  std::mt19937 gen(1255);
+  std::string s(n, '\0');
+  for (auto& ch : s) ch = static_cast<char>(gen() & 0xFF);
+  for (std::size_t i = 0; i + 1 < n && i < 512; i += 2) s[i] = static_cast<char>(i / 2);  // every byte value
+  s.replace(n / 2, 4, "\r\n\n\r");
+  return s;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- against pyftpdlib
+
+class FtpReal : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { server = std::make_unique<qmtest::FtpServer>(); }
+  static void TearDownTestSuite() { server.reset(); }
+  void SetUp() override { ASSERT_TRUE(server->running()) << server->error().toStdString(); }
+  static std::unique_ptr<qmtest::FtpServer> server;
+  QTemporaryDir local;
+};
+std::unique_ptr<qmtest::FtpServer> FtpReal::server;
+
+TEST_F(FtpReal, LoginAndWorkingDirectory) {
+  QDir(server->root()).mkpath(QStringLiteral("docs"));
+  Recorder r(server->port(), true);
+  r.c.Connect();
+  EXPECT_EQ(r.connects, 1);
+  ASSERT_TRUE(r.c.Connected());
+  // The login as reported: greeting, USER, its reply, "PASS " without the password, its reply.
+  ASSERT_GE(r.status.size(), 5u);
+  EXPECT_EQ(r.status[0].substr(0, 4), "220 ");
+  EXPECT_EQ(r.status[1], "USER tester");
+  EXPECT_EQ(r.status[2].substr(0, 4), "331 ");
+  EXPECT_EQ(r.status[3], "PASS ");
+  EXPECT_EQ(r.status[4].substr(0, 4), "230 ");
+  EXPECT_EQ(r.status[4].substr(r.status[4].size() - 2), "\r\n");
+  for (const auto& s : r.status) EXPECT_EQ(s.find(qmtest::FtpServer::Password), std::string::npos);
+
+  EXPECT_EQ(r.c.CurrentDir(), "/");
+  r.c.ChangeDir("docs");
+  EXPECT_EQ(r.c.CurrentDir(), "/docs");
+  r.c.ChangeDir("..");
+  EXPECT_EQ(r.c.CurrentDir(), "/");
+  const std::vector<TCmdType> ok = {TCmdType::CurrentDir, TCmdType::ChangeDir, TCmdType::CurrentDir,
+                                    TCmdType::ChangeDir, TCmdType::CurrentDir};
+  EXPECT_EQ(r.successes, ok);
+
+  EXPECT_EQ(errorOf([&] { r.c.ChangeDir("no-such-folder"); }).substr(0, 4), "550 ");
+  EXPECT_EQ(r.failures, std::vector<TCmdType>{TCmdType::ChangeDir});
+
+  r.c.Disconnect();
+  EXPECT_FALSE(r.c.Connected());
+  EXPECT_EQ(r.disconnects, 1);
+  EXPECT_TRUE(r.saw("QUIT"));
+  EXPECT_TRUE(r.sawPrefix("221"));
+}
+
+TEST_F(FtpReal, ListInPassiveAndActiveMode) {
+  writeFile(server->file(QStringLiteral("index.htm")), "<html></html>\r\n");
+  writeFile(server->file(QStringLiteral("a.txt")), "a");
+  QDir(server->root()).mkpath(QStringLiteral("images"));
+  for (const bool passive : {true, false}) {
+    Recorder r(server->port(), passive);
+    r.c.ParseList = true;
+    r.c.Connect();
+    r.c.List();
+    EXPECT_EQ(r.starts, 1);
+    EXPECT_EQ(r.stops, 1);
+    EXPECT_EQ(r.successes.back(), TCmdType::List) << passive;
+    EXPECT_EQ(r.c.Vendor, 2400);  // pyftpdlib says "UNIX" to SYST
+    EXPECT_TRUE(r.saw("LIST"));
+    EXPECT_EQ(r.c.DataSocket(), nullptr);
+    ASSERT_NE(r.c.ListParser(), nullptr);
+    const auto& names = r.c.ListParser()->NameList;
+    for (const char* want : {"index.htm", "a.txt", "images"})
+      EXPECT_NE(std::find(names.begin(), names.end(), want), names.end()) << want << " passive=" << passive;
+    EXPECT_EQ(names.size(), r.items.size());
+    for (const auto& line : r.items) {
+      EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+      EXPECT_EQ(line.find('\r'), std::string::npos) << line;
+    }
+    const bool dirSeen = std::any_of(r.items.begin(), r.items.end(), [](const std::string& l) {
+      return l.front() == 'd' && l.size() > 6 && l.substr(l.size() - 6) == "images";
+    });
+    EXPECT_TRUE(dirSeen);
+    r.c.Disconnect();
+    EXPECT_EQ(r.c.Vendor, VendorDetect);
+    EXPECT_EQ(r.c.ListParser(), nullptr);
+  }
+}
+
+TEST_F(FtpReal, TransfersAreByteForByte) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case files[] = {
+      {"page.htm", "<p>\xf9\xec\xe5\xed</p>\r\nsecond\nthird\rlast"},  // Hebrew bytes, mixed line ends
+      {"picture.gif", binaryBytes(300000)},
+      {"empty.txt", ""},
+  };
+  for (const bool passive : {true, false}) {
+    for (const auto& f : files) {
+      const QString name = QString::fromLatin1(f.name);
+      const QString up = local.filePath(QStringLiteral("up-") + name);
+      const QString down = local.filePath(QStringLiteral("down-") + name);
+      writeFile(up, f.bytes);
+      Recorder r(server->port(), passive);
+      r.c.Connect();
+      r.c.Upload(up, f.name);
+      EXPECT_EQ(readFile(server->file(name)), f.bytes) << f.name << " passive=" << passive;
+      r.c.Download(f.name, down);
+      EXPECT_EQ(readFile(down), f.bytes) << f.name << " passive=" << passive;
+      EXPECT_TRUE(r.saw("Received " + std::to_string(f.bytes.size()) + " Bytes"));
+      EXPECT_EQ(r.c.TransferSize, static_cast<long long>(f.bytes.size()));
+      EXPECT_EQ(r.successes, (std::vector<TCmdType>{TCmdType::Upload, TCmdType::Download}));
+      EXPECT_TRUE(r.failures.empty());
+      EXPECT_EQ(std::count(r.status.begin(), r.status.end(), "TYPE I"), 2);
+      EXPECT_FALSE(r.c.TransferActive());
+      r.c.Disconnect();
+      QFile::remove(server->file(name));
+    }
+  }
+}
+
+TEST_F(FtpReal, UploadWithoutRemoteNameUsesTheBareFileName) {
+  const QString up = local.filePath(QStringLiteral("index.htm"));
+  writeFile(up, "hello");
+  Recorder r(server->port(), true);
+  r.c.Connect();
+  r.c.Upload(up, "");
+  EXPECT_EQ(readFile(server->file(QStringLiteral("index.htm"))), "hello");
+  EXPECT_TRUE(r.saw("STOR " + up.toStdString()));
+
+  // Downloading without a local name writes the remote name in the current folder.
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(local.path());
+  QFile::remove(local.filePath(QStringLiteral("index.htm")));
+  r.c.Download("index.htm", QString());
+  QDir::setCurrent(before);
+  EXPECT_EQ(readFile(local.filePath(QStringLiteral("index.htm"))), "hello");
+}
+
+TEST_F(FtpReal, WrongPasswordEndsTheSession) {
+  Recorder r(server->port(), true, qmtest::FtpServer::User, "wrong");
+  EXPECT_EQ(errorOf([&] { r.c.Connect(); }).substr(0, 4), "530 ");
+  EXPECT_FALSE(r.c.Connected());
+  EXPECT_EQ(r.connects, 0);
+  EXPECT_EQ(r.connectionFailed, 1);
+  EXPECT_TRUE(r.saw("QUIT"));
+  EXPECT_EQ(r.status.back(), "Disconnected");
+}
+
+TEST_F(FtpReal, EmptyPasswordAsksForAuthenticationFirst) {
+  Recorder r(server->port(), true, qmtest::FtpServer::User, "");
+  EXPECT_EQ(errorOf([&] { r.c.Connect(); }).substr(0, 4), "530 ");
+  EXPECT_EQ(r.authNeeded, 1);
+  EXPECT_TRUE(r.saw("PASS "));
+}
+
+TEST_F(FtpReal, FailedTransfersAreReportedOnceAndKeepTheLocalFile) {
+  struct Case {
+    bool upload;
+    bool handled;
+  };
+  const QString existing = local.filePath(QStringLiteral("keep.htm"));
+  for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+    writeFile(existing, "old text");
+    Recorder r(server->port(), true);
+    r.handleFailures = c.handled;
+    r.c.Connect();
+    const std::string error = errorOf([&] {
+      if (c.upload) r.c.Upload(existing, "no-such-folder/keep.htm");
+      else r.c.Download("no-such-file.htm", existing);
+    });
+    EXPECT_EQ(error.substr(0, 4), c.handled ? "(no " : "550 ") << error;
+    EXPECT_EQ(r.failures.size(), 1u) << "upload=" << c.upload << " handled=" << c.handled;
+    EXPECT_TRUE(r.successes.empty());
+    EXPECT_EQ(readFile(existing), "old text");
+    EXPECT_FALSE(r.c.TransferActive());
+    EXPECT_EQ(r.c.DataSocket(), nullptr);
+    // The session goes on.
+    EXPECT_EQ(r.c.CurrentDir(), "/");
+  }
+}
+
+TEST_F(FtpReal, ASecondListIsRefusedWhileOneRuns) {
+  writeFile(server->file(QStringLiteral("one.txt")), "1");
+  Recorder r(server->port(), true);
+  r.c.Connect();
+  std::string nested;
+  r.c.OnListItem = [&](const std::string&) {
+    if (nested.empty()) nested = errorOf([&] { r.c.List(); });
+  };
+  r.c.List();
+  EXPECT_EQ(nested, "A list command is already being processed!");
+  EXPECT_FALSE(r.c.ListBusy());
+  r.c.List();  // free again afterwards
+  EXPECT_EQ(std::count(r.successes.begin(), r.successes.end(), TCmdType::List), 2);
+
+  // The success event comes after the list is over: its handler may list again.
+  std::string again = "(not run)";
+  bool inside = false;
+  r.c.OnSuccess = [&](TCmdType k) {
+    if (k != TCmdType::List || inside) return;
+    inside = true;
+    again = errorOf([&] { r.c.List(); });
+  };
+  r.c.List();
+  EXPECT_EQ(again, "(no error)");
+}
+
+TEST_F(FtpReal, ConnectionProblems) {
+  struct Case {
+    std::string host;
+    int port;
+    std::string error;
+  };
+  const Case cases[] = {
+      {"nosuch.invalid", 21, "Null Remote Address"},
+      {"127.0.0.1", nettest::closedPort(), "Connection Failed"},
+  };
+  for (const auto& c : cases) {
+    Recorder r(c.port, true);
+    r.c.Host = c.host;
+    int invalid = 0;
+    r.c.OnInvalidHost = [&](bool&) { ++invalid; };
+    EXPECT_EQ(errorOf([&] { r.c.Connect(); }), c.error);
+    EXPECT_EQ(invalid, c.host == "nosuch.invalid" ? 1 : 0);
+    EXPECT_EQ(r.status.back(), "Disconnected");
+    EXPECT_EQ(r.connects, 0);
+  }
+  // Operations without a connection.
+  Recorder r(server->port(), true);
+  EXPECT_EQ(errorOf([&] { r.c.DoCommand("NOOP"); }), "Not Connected");
+  EXPECT_EQ(errorOf([&] { r.c.Download("x", local.filePath(QStringLiteral("x"))); }), "Not Connected");
+  EXPECT_EQ(r.failures, std::vector<TCmdType>{TCmdType::Download});
+}
+
+// ---------------------------------------------------------------- scripted servers
+
+namespace {
+std::vector<Step> login() {
+  return {{Step::Send, "220 ready\r\n"}, {Step::Expect, "USER u"}, {Step::Send, "331 pass\r\n"},
+          {Step::Expect, "PASS p"},      {Step::Send, "230 in\r\n"}};
+}
+
+std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+std::unique_ptr<Recorder> clientFor(const ScriptedServer& s, int timeout = 5000) {
+  auto r = std::make_unique<Recorder>(s.port(), true, "u", "p");
+  r->c.TimeOut = timeout;
+  return r;
+}
+}  // namespace
+
+TEST(FtpScripted, LoginVariants) {
+  struct Case {
+    const char* what;
+    std::vector<Step> script;
+    std::vector<std::string> sent;
+  };
+  const Case cases[] = {
+      {"multi-line greeting",
+       {{Step::Send, "220-Welcome\r\n220-to the\r\n this server\r\n220 ready\r\n"},
+        {Step::Expect, "USER u"},
+        {Step::Send, "331-Password\r\n331 please\r\n"},
+        {Step::Expect, "PASS p"},
+        {Step::Send, "230 in\r\n"}},
+       {"USER u", "PASS p"}},
+      {"230 without PASS", {{Step::Send, "220 hi\r\n"}, {Step::Expect, "USER u"}, {Step::Send, "230 in\r\n"}}, {"USER u"}},
+      {"greeting with a text line inside",
+       {{Step::Send, "220-Hello\r\nWelcome text\r\n220 ready\r\n"},
+        {Step::Expect, "USER u"},
+        {Step::Send, "230 in\r\n"}},
+       {"USER u"}},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({c.script});
+    auto r = clientFor(server);
+    r->c.Connect();
+    EXPECT_EQ(r->connects, 1) << c.what;
+    EXPECT_TRUE(r->c.Connected()) << c.what;
+    EXPECT_EQ(server.received(), c.sent) << c.what;
+    EXPECT_TRUE(server.mismatches().empty()) << c.what;
+  }
+}
+
+TEST(FtpScripted, RefusingGreetingFailsAtOnce) {
+  struct Case {
+    const char* greeting;
+    const char* error;
+  };
+  const Case cases[] = {{"421 Too many users\r\n", "421 Too many users"},
+                        {"554 Go away\r\n", "554 Go away"},
+                        {"421-Busy\r\n421 Too many users\r\n", "421 Too many users"}};
+  for (const auto& c : cases) {
+    ScriptedServer server(
+        {{{Step::Send, c.greeting}, {Step::Expect, "QUIT"}, {Step::Send, "221 bye\r\n"}, {Step::Close, ""}}});
+    auto r = clientFor(server);
+    EXPECT_EQ(errorOf([&] { r->c.Connect(); }), c.error);
+    EXPECT_EQ(r->connectionFailed, 1) << c.greeting;
+    EXPECT_EQ(r->connects, 0);
+    EXPECT_FALSE(r->c.Connected());
+    for (const auto& line : server.received()) EXPECT_EQ(line.rfind("USER", 0), std::string::npos) << c.greeting;
+  }
+}
+
+TEST(FtpScripted, FailureRepliesOfCommands) {
+  struct Case {
+    const char* reply;
+    bool unsupported;
+  };
+  const Case cases[] = {{"500 Syntax error\r\n", true},
+                        {"501 Bad arguments\r\n", true},
+                        {"502 Not implemented\r\n", true},
+                        {"504 Not for that parameter\r\n", false},
+                        {"421 Closing\r\n", false}};
+  for (const auto& c : cases) {
+    for (const bool handled : {false, true}) {
+      ScriptedServer server({login() + std::vector<Step>{{Step::Expect, "SITE X"}, {Step::Send, c.reply}}});
+      auto r = clientFor(server);
+      r->handleFailures = handled;
+      r->c.Connect();
+      const std::string error = errorOf([&] { r->c.DoCommand("SITE X"); });
+      EXPECT_EQ(error, handled ? "(no error)" : std::string(withoutLineEnd(c.reply)));
+      EXPECT_EQ(r->unsupported.size(), c.unsupported ? 1u : 0u) << c.reply;
+      EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::DoCommand}) << c.reply;
+      EXPECT_TRUE(r->successes.empty());
+    }
+  }
+}
+
+TEST(FtpScripted, PassiveModeUsesTheServerHostNotTheReplyAddress) {
+  ScriptedServer server({login() + std::vector<Step>{{Step::Expect, "PASV"},
+                                                     {Step::Pasv, ""},  // announces 10.0.0.1
+                                                     {Step::Expect, "LIST"},
+                                                     {Step::Send, "150 Here it comes\r\n"},
+                                                     {Step::DataSend, "-rw-r--r-- 1 u g 5 Jan 1 10:00 a.txt\r\n"},
+                                                     {Step::DataSend, "\r\n"},
+                                                     {Step::DataSend, "lf-only line\n"},
+                                                     {Step::DataClose, ""},
+                                                     {Step::Send, "226-Done\r\n226 really\r\n"}}});
+  auto r = clientFor(server);
+  r->c.Connect();
+  r->c.List();
+  EXPECT_EQ(r->items, (std::vector<std::string>{"-rw-r--r-- 1 u g 5 Jan 1 10:00 a.txt", "\r\n", "lf-only line"}));
+  EXPECT_EQ(r->successes, std::vector<TCmdType>{TCmdType::List});
+  EXPECT_TRUE(r->saw("226 really\r\n"));
+  EXPECT_TRUE(server.mismatches().empty());
+}
+
+TEST(FtpScripted, MalformedPasvRepliesAreClearErrors) {
+  const char* replies[] = {"227 Entering Passive Mode (127,0,0,1,4,1\r\n", "227 Entering Passive Mode (127,0,0,1,x,1)\r\n",
+                           "227 Entering Passive Mode\r\n"};
+  for (const char* reply : replies) {
+    ScriptedServer server({login() + std::vector<Step>{{Step::Expect, "PASV"}, {Step::Send, reply}}});
+    auto r = clientFor(server);
+    r->c.Connect();
+    const std::string error = errorOf([&] { r->c.List(); });
+    EXPECT_EQ(error.rfind("Malformed PASV reply", 0), 0u) << error;
+    EXPECT_FALSE(r->c.ListBusy());
+    EXPECT_FALSE(r->c.TransferActive());
+  }
+}
+
+TEST(FtpScripted, ServerTroubleDuringADownload) {
+  struct Case {
+    const char* what;
+    std::vector<Step> ending;
+    std::string error;
+  };
+  const std::vector<Step> start = login() + std::vector<Step>{{Step::Expect, "TYPE I"},
+                                                              {Step::Send, "200 binary\r\n"},
+                                                              {Step::Expect, "PASV"},
+                                                              {Step::Pasv, ""},
+                                                              {Step::Expect, "RETR big.gif"},
+                                                              {Step::Send, "150 Opening (1000 bytes)\r\n"},
+                                                              {Step::DataSend, "0123456789"}};
+  const Case cases[] = {
+      {"426 after a short transfer",
+       {{Step::DataClose, ""}, {Step::Send, "426 Connection closed; transfer aborted.\r\n"}},
+       "426 Connection closed; transfer aborted."},
+      {"control connection closed", {{Step::DataClose, ""}, {Step::Close, ""}}, "Connection closed by the server"},
+      {"226 after a short transfer",
+       {{Step::DataClose, ""}, {Step::Send, "226 Transfer complete\r\n"}},
+       "Transfer incomplete: received 10 of 1000 bytes"},
+      {"data never ends", {}, "Socket capture timed out"},
+  };
+  QTemporaryDir dir;
+  const QString target = dir.filePath(QStringLiteral("big.gif"));
+  for (const auto& c : cases) {
+    writeFile(target, "previous picture");
+    ScriptedServer server({start + c.ending});
+    auto r = clientFor(server, 300);
+    r->c.Connect();
+    EXPECT_EQ(errorOf([&] { r->c.Download("big.gif", target); }), c.error) << c.what;
+    EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::Download}) << c.what;
+    EXPECT_EQ(readFile(target), "previous picture") << c.what;
+    // No partial file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("big.gif")}) << c.what;
+    EXPECT_TRUE(server.mismatches().empty()) << c.what;
+  }
+}
+
+TEST(FtpScripted, ServerThatNeverGreetsTimesOut) {
+  ScriptedServer server({std::vector<Step>{}});
+  auto r = clientFor(server, 200);
+  EXPECT_EQ(errorOf([&] { r->c.Connect(); }), "Socket readln timed out");
+  EXPECT_FALSE(r->c.Connected());
+  EXPECT_EQ(r->connects, 0);
+  EXPECT_EQ(r->status.back(), "Disconnected");
+}
+
+TEST(FtpScripted, UploadFailureReplyRaisesOnFailureOnce) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("page.htm"));
+  writeFile(file, "text");
+  ScriptedServer server({login() + std::vector<Step>{{Step::Expect, "TYPE I"},
+                                                     {Step::Send, "200 binary\r\n"},
+                                                     {Step::Expect, "PASV"},
+                                                     {Step::Pasv, ""},
+                                                     {Step::Expect, "STOR page.htm"},
+                                                     {Step::Send, "553 Not allowed\r\n"}}});
+  auto r = clientFor(server);
+  r->c.Connect();
+  EXPECT_EQ(errorOf([&] { r->c.Upload(file, ""); }), "553 Not allowed");
+  EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::Upload});
+  EXPECT_TRUE(server.mismatches().empty());
+}
+
+TEST(FtpScripted, FirewallVariants) {
+  struct Case {
+    TFirewallType type;
+    bool authenticate;
+    std::vector<Step> script;
+    std::vector<std::string> sent;
+  };
+  const Step greet{Step::Send, "220 firewall\r\n"};
+  const Case cases[] = {
+      {TFirewallType::FTUser, false,
+       {greet, {Step::Expect, "USER u@real.example"}, {Step::Send, "331 pw\r\n"}, {Step::Expect, "PASS p"},
+        {Step::Send, "230 in\r\n"}},
+       {"USER u@real.example", "PASS p"}},
+      {TFirewallType::FtOpen, false,
+       {greet, {Step::Expect, "OPEN real.example"}, {Step::Send, "220 open\r\n"}, {Step::Expect, "USER u"},
+        {Step::Send, "331 pw\r\n"}, {Step::Expect, "PASS p"}, {Step::Send, "230 in\r\n"}},
+       {"OPEN real.example", "USER u", "PASS p"}},
+      {TFirewallType::FtSite, false,
+       {greet, {Step::Expect, "SITE real.example"}, {Step::Send, "200 site\r\n"}, {Step::Expect, "USER u"},
+        {Step::Send, "230 in\r\n"}},
+       {"SITE real.example", "USER u"}},
+      {TFirewallType::FTUser, true,
+       {greet, {Step::Expect, "USER fw"}, {Step::Send, "331 fw pw\r\n"}, {Step::Expect, "PASS fwp"},
+        {Step::Send, "230 fw ok\r\n"}, {Step::Expect, "USER u@real.example"}, {Step::Send, "331 pw\r\n"},
+        {Step::Expect, "PASS p"}, {Step::Send, "230 in\r\n"}},
+       {"USER fw", "PASS fwp", "USER u@real.example", "PASS p"}},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({c.script});
+    Recorder r(1, true, "u", "p");
+    r.c.Host = "real.example";
+    r.c.Proxy = "127.0.0.1";
+    r.c.ProxyPort = server.port();
+    r.c.FirewallType = c.type;
+    r.c.FWAuthenticate = c.authenticate;
+    r.c.FWUserID = "fw";
+    r.c.FWPassword = "fwp";
+    r.c.Connect();
+    EXPECT_EQ(server.received(), c.sent) << static_cast<int>(c.type);
+    EXPECT_EQ(r.connects, 1);
+    // Only the login of the server itself is shown as sent.
+    EXPECT_FALSE(r.sawPrefix("USER fw"));
+    EXPECT_FALSE(r.sawPrefix("OPEN"));
+    EXPECT_FALSE(r.sawPrefix("SITE"));
+  }
+}
+
+TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
+  writeFile(server->file(QStringLiteral("large.bin")), binaryBytes(8 << 20));
+  const QString target = local.filePath(QStringLiteral("large.bin"));
+  writeFile(target, "before");
+  for (const bool passive : {true, false}) {
+    Recorder r(server->port(), passive);
+    r.c.Connect();
+    int packets = 0;
+    r.c.OnPacketRecvd = [&](TSocketClient*) {
+      if (++packets == 1) r.c.Abort();
+    };
+    EXPECT_EQ(errorOf([&] { r.c.Download("large.bin", target); }), "Socket send aborted");
+    EXPECT_EQ(readFile(target), "before");
+    EXPECT_EQ(r.failures, std::vector<TCmdType>{TCmdType::Download});
+    // The transfer's late final reply is not mistaken for the next answer.
+    EXPECT_EQ(r.c.CurrentDir(), "/");
+    EXPECT_EQ(r.c.CurrentDir(), "/");
+  }
+}
+
+TEST(FtpScripted, PassiveDataGoesThroughTheFirewall) {
+  ScriptedServer server({{{Step::Send, "220 firewall\r\n"},
+                          {Step::Expect, "USER u@real.example"},
+                          {Step::Send, "230 in\r\n"},
+                          {Step::Expect, "PASV"},
+                          {Step::Pasv, ""},
+                          {Step::Expect, "LIST"},
+                          {Step::Send, "150 listing\r\n"},
+                          {Step::DataSend, "a.txt\r\n"},
+                          {Step::DataClose, ""},
+                          {Step::Send, "226 done\r\n"}}});
+  Recorder r(1, true, "u", "p");
+  r.c.Host = "real.example";  // never looked up: everything goes to the firewall
+  r.c.Proxy = "127.0.0.1";
+  r.c.ProxyPort = server.port();
+  r.c.Connect();
+  r.c.List();
+  EXPECT_EQ(r.items, std::vector<std::string>{"a.txt"});
+  EXPECT_TRUE(server.mismatches().empty());
+}

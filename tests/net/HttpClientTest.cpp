@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "net/HttpClient_U.h"
+#include "support/ScriptedServer.h"
+
+using namespace qm::net;
+using qmtest::ScriptedServer;
+using qmtest::Step;
+
+namespace {
+
+// One connection: read the request, answer, close.
+std::vector<Step> answer(const std::string& reply) {
+  return {{Step::ReadRequest, ""}, {Step::Send, reply}, {Step::Close, ""}};
+}
+
+struct Client {
+  THttpClient c;
+  int successes = 0, failures = 0, redirects = 0, aboutToSend = 0, authNeeded = 0;
+  Client() {
+    c.TimeOut = 5000;
+    c.OnSuccess = [this](CmdType) { ++successes; };
+    c.OnFailure = [this](CmdType) { ++failures; };
+    c.OnRedirect = [this](bool&) { ++redirects; };
+    c.OnAboutToSend = [this](TSocketClient*) { ++aboutToSend; };
+    c.OnAuthenticationNeeded = [this](TSocketClient*) { ++authNeeded; };
+  }
+};
+
+std::string base(const ScriptedServer& s) { return "http://127.0.0.1:" + std::to_string(s.port()); }
+
+// The request lines of each connection, split at the empty line ending each request.
+std::vector<std::vector<std::string>> requests(const ScriptedServer& s) {
+  std::vector<std::vector<std::string>> out(1);
+  for (const auto& l : s.received()) {
+    if (l.empty()) out.emplace_back();
+    else out.back().push_back(l);
+  }
+  out.pop_back();
+  return out;
+}
+
+}  // namespace
+
+TEST(HttpClient, GetSendsTheRequestAndReadsTheBody) {
+  struct Case {
+    std::string url;  // after the server's "127.0.0.1:port"
+    bool withScheme;
+    std::string requestLine;
+  };
+  const Case cases[] = {
+      {"/update.dat", true, "GET /update.dat HTTP/1.0"},
+      {"/x", false, "GET /x HTTP/1.0"},
+      {"", true, "GET / HTTP/1.0"},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n205")});
+    Client k;
+    const std::string url = (c.withScheme ? "http://" : "") + std::string("127.0.0.1:") +
+                            std::to_string(server.port()) + c.url;
+    k.c.Get(url);
+    const auto req = requests(server);
+    ASSERT_EQ(req.size(), 1u) << url;
+    const std::vector<std::string> want = {
+        c.requestLine,
+        "Host: 127.0.0.1",
+        "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff",
+        "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript",
+        "Content-type: application/x-www-form-urlencoded",
+    };
+    EXPECT_EQ(req[0], want) << url;
+    EXPECT_EQ(k.c.Body, "205");
+    EXPECT_EQ(k.c.ReplyCode, 200);
+    EXPECT_EQ(k.c.Header, "HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n");
+    EXPECT_EQ(k.c.TransferSize, 3);
+    EXPECT_EQ(k.c.Port, server.port());
+    EXPECT_EQ(k.successes, 1);
+    EXPECT_EQ(k.aboutToSend, 1);
+    EXPECT_FALSE(k.c.Connected());
+  }
+}
+
+TEST(HttpClient, BodyIsReadUntilTheServerCloses) {
+  // Content-Length does not stop the reading, and a body without any line end arrives whole.
+  const std::string body = std::string(200000, 'b') + "\xe0\xfa";
+  ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\n" + body)});
+  Client k;
+  k.c.Get(base(server) + "/big");
+  EXPECT_EQ(k.c.Body, body);
+  EXPECT_EQ(k.c.ReceivedCount, static_cast<long long>(body.size()));
+}
+
+TEST(HttpClient, RedirectsAreFollowed) {
+  struct Case {
+    std::string location;
+    std::string secondRequestLine;
+  };
+  const Case cases[] = {
+      {"http://127.0.0.1:{PORT}/new/place.dat", "GET /new/place.dat HTTP/1.0"},
+      {"/new/place.dat", "GET /new/place.dat HTTP/1.0"},
+      {"place.dat", "GET /place.dat HTTP/1.0"},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({answer("HTTP/1.0 302 Found\r\nLocation: " + c.location +
+                                  "\r\nSet-Cookie: id=5\r\n\r\nmoved"),
+                           answer("HTTP/1.0 200 OK\r\n\r\nthere")});
+    Client k;
+    k.c.Get(base(server) + "/old.dat");
+    const auto req = requests(server);
+    ASSERT_EQ(req.size(), 2u) << c.location;
+    EXPECT_EQ(req[0][0], "GET /old.dat HTTP/1.0");
+    EXPECT_EQ(req[1][0], c.secondRequestLine) << c.location;
+    EXPECT_NE(std::find(req[1].begin(), req[1].end(), "Cookie: id=5"), req[1].end()) << c.location;
+    EXPECT_EQ(k.c.Body, "there");
+    EXPECT_EQ(k.c.ReplyCode, 200);
+    EXPECT_EQ(k.redirects, 1);
+    EXPECT_EQ(k.successes, 1);
+    EXPECT_EQ(k.c.ReceivedCookie(), "");
+  }
+}
+
+TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
+  struct Case {
+    std::string reply;
+    int code;
+    int successes, failures, redirects, authNeeded;
+  };
+  const Case cases[] = {
+      {"HTTP/1.0 299 Odd\r\nLocation: /elsewhere\r\n\r\nx", 299, 0, 0, 0, 0},
+      {"HTTP/1.0 303 See Other\r\nLocation: /elsewhere\r\n\r\nx", 303, 0, 0, 1, 0},
+      {"HTTP/1.0 304 Not Modified\r\n\r\nx", 304, 0, 0, 1, 0},
+      {"HTTP/1.0 302 Found\r\n\r\nx", 302, 0, 0, 1, 0},  // no Location: nowhere to go
+      {"HTTP/1.0 404 Not Found\r\n\r\nx", 404, 0, 1, 0, 0},
+      {"HTTP/1.0 401 Unauthorized\r\n\r\nx", 401, 0, 1, 0, 1},
+      {"x", 0, 1, 0, 0, 0},  // no status line at all
+      {"HTTP/1.0 OK\r\n\r\nx", 0, 1, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({answer(c.reply), answer("HTTP/1.0 200 OK\r\n\r\nsecond")});
+    Client k;
+    k.c.Get(base(server) + "/a");
+    EXPECT_EQ(server.connections(), 1) << c.reply;
+    EXPECT_EQ(k.c.ReplyCode, c.code) << c.reply;
+    EXPECT_EQ(k.successes, c.successes) << c.reply;
+    EXPECT_EQ(k.failures, c.failures) << c.reply;
+    EXPECT_EQ(k.redirects, c.redirects) << c.reply;
+    EXPECT_EQ(k.authNeeded, c.authNeeded) << c.reply;
+  }
+}
+
+TEST(HttpClient, RedirectHandlerMayStopTheRequest) {
+  ScriptedServer server({answer("HTTP/1.0 301 Moved\r\nLocation: /b\r\n\r\n"), answer("HTTP/1.0 200 OK\r\n\r\nb")});
+  Client k;
+  k.c.OnRedirect = [](bool& handled) { handled = true; };
+  k.c.Get(base(server) + "/a");
+  EXPECT_EQ(server.connections(), 1);
+  EXPECT_EQ(k.c.RedirectLocation(), "/b");
+}
+
+TEST(HttpClient, EndlessRedirectionsFail) {
+  std::vector<std::vector<Step>> scripts;
+  for (int i = 0; i < 15; ++i) scripts.push_back(answer("HTTP/1.0 302 Found\r\nLocation: /again\r\n\r\n"));
+  ScriptedServer server(scripts);
+  Client k;
+  try {
+    k.c.Get(base(server) + "/start");
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "Too many redirections (more than 10)");
+  }
+  EXPECT_EQ(server.connections(), 1 + THttpClient::MaxRedirects);
+  EXPECT_EQ(k.failures, 1);
+}
+
+TEST(HttpClient, RefusedBeforeConnecting) {
+  struct Case {
+    std::string url;
+    std::string error;
+  };
+  const Case cases[] = {{"", "Empty URL"},
+                        {"https://127.0.0.1:{PORT}/update.dat", "HTTP Secure Socket is not supported"},
+                        {"http://nosuch.invalid/update.dat", "Null Remote Address"}};
+  for (const auto& c : cases) {
+    ScriptedServer server({answer("HTTP/1.0 200 OK\r\n\r\n")});
+    Client k;
+    std::string url = c.url;
+    if (const auto at = url.find("{PORT}"); at != std::string::npos) url.replace(at, 6, std::to_string(server.port()));
+    try {
+      k.c.Get(url);
+      ADD_FAILURE() << "no error for " << c.url;
+    } catch (const std::exception& e) {
+      EXPECT_EQ(e.what(), c.error);
+    }
+    EXPECT_EQ(server.connections(), 0);
+    EXPECT_EQ(k.aboutToSend, c.error == "Null Remote Address" ? 1 : 0);
+  }
+}
+
+TEST(HttpClient, ServerThatNeverAnswersTimesOut) {
+  ScriptedServer server({{{Step::ReadRequest, ""}}});
+  Client k;
+  k.c.TimeOut = 200;
+  try {
+    k.c.Get(base(server) + "/slow");
+    ADD_FAILURE() << "no error";
+  } catch (const ESockError& e) {
+    EXPECT_STREQ(e.what(), "Socket readln timed out");
+  }
+  EXPECT_FALSE(k.c.Connected());
+}
+
+TEST(HttpClient, PostSendsTheBodyWithItsLength) {
+  ScriptedServer server({{{Step::ReadRequest, ""},
+                          {Step::Expect, "name=%E0&x=1"},
+                          {Step::Send, "HTTP/1.0 200 OK\r\n\r\nthanks"},
+                          {Step::Close, ""}}});
+  Client k;
+  k.c.Post(base(server) + "/form", "name=%E0&x=1\r\n");
+  const auto req = requests(server);
+  ASSERT_FALSE(req.empty());
+  EXPECT_EQ(req[0].front(), "POST /form HTTP/1.0");
+  EXPECT_EQ(req[0].back(), "Content-Length: 14");
+  EXPECT_EQ(k.c.Body, "thanks");
+  EXPECT_TRUE(server.mismatches().empty());
+}

@@ -1,0 +1,101 @@
+#include "support/ScriptedServer.h"
+
+namespace qmtest {
+
+ScriptedServer::ScriptedServer(std::vector<std::vector<Step>> scripts) : scripts_(std::move(scripts)) {
+  server_.listen(QHostAddress(QHostAddress::LocalHost), 0);
+  connect(&server_, &QTcpServer::newConnection, this, &ScriptedServer::accept);
+  connect(&dataServer_, &QTcpServer::newConnection, this, &ScriptedServer::acceptData);
+}
+
+ScriptedServer::~ScriptedServer() {
+  for (auto& c : conns_)
+    if (c->socket) c->socket->abort();
+  if (data_) data_->abort();
+}
+
+void ScriptedServer::accept() {
+  while (QTcpSocket* s = server_.nextPendingConnection()) {
+    auto c = std::make_unique<Conn>();
+    c->socket = s;
+    if (static_cast<std::size_t>(connections_) < scripts_.size()) c->script = scripts_[static_cast<std::size_t>(connections_)];
+    ++connections_;
+    Conn* raw = c.get();
+    conns_.push_back(std::move(c));
+    connect(s, &QTcpSocket::readyRead, this, [this, raw] { run(*raw); });
+    run(*raw);
+  }
+}
+
+void ScriptedServer::acceptData() {
+  if (QTcpSocket* s = dataServer_.nextPendingConnection()) {
+    data_ = s;
+    dataDone_ = false;
+    connect(s, &QTcpSocket::readyRead, this, [this] {
+      dataReceived_ += data_->readAll().toStdString();
+      for (auto& c : conns_) run(*c);
+    });
+    connect(s, &QTcpSocket::disconnected, this, [this] {
+      dataDone_ = true;
+      for (auto& c : conns_) run(*c);
+    });
+    for (auto& c : conns_) run(*c);
+  }
+}
+
+void ScriptedServer::run(Conn& c) {
+  while (c.next < c.script.size()) {
+    const Step& step = c.script[c.next];
+    switch (step.kind) {
+      case Step::Send: {
+        // "{PORT}" stands for this server's port, for replies that name it.
+        std::string text = step.text;
+        for (std::size_t at; (at = text.find("{PORT}")) != std::string::npos;)
+          text.replace(at, 6, std::to_string(port()));
+        c.socket->write(text.data(), static_cast<qint64>(text.size()));
+        break;
+      }
+      case Step::Expect: {
+        if (!c.socket->canReadLine()) return;
+        std::string line = c.socket->readLine().toStdString();
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        received_.push_back(line);
+        if (line.rfind(step.text, 0) != 0) mismatches_.push_back("expected " + step.text + ", got " + line);
+        break;
+      }
+      case Step::ReadRequest: {
+        for (;;) {
+          if (!c.socket->canReadLine()) return;
+          std::string line = c.socket->readLine().toStdString();
+          while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+          received_.push_back(line);
+          if (line.empty()) break;
+        }
+        break;
+      }
+      case Step::Pasv: {
+        if (!dataServer_.isListening()) dataServer_.listen(QHostAddress(QHostAddress::LocalHost), 0);
+        const int p = dataServer_.serverPort();
+        const std::string reply = "227 Entering Passive Mode (10,0,0,1," + std::to_string(p / 256) + "," +
+                                  std::to_string(p % 256) + ")\r\n";
+        c.socket->write(reply.data(), static_cast<qint64>(reply.size()));
+        break;
+      }
+      case Step::DataSend:
+        if (!data_) return;
+        data_->write(step.text.data(), static_cast<qint64>(step.text.size()));
+        break;
+      case Step::DataClose:
+        if (!data_) return;
+        data_->disconnectFromHost();
+        break;
+      case Step::DataReceive:
+        if (!data_ || !dataDone_) return;
+        break;
+      case Step::Close: c.socket->disconnectFromHost(); break;
+    }
+    ++c.next;
+  }
+}
+
+}  // namespace qmtest
