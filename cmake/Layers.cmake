@@ -10,3 +10,11 @@ function(qm_layer_sources out)
   endforeach()
   set(${out} ${result} PARENT_SCOPE)
 endfunction()
+
+# Moc runs again when a header joins a globbed library (without this, a new
+# Q_OBJECT header found by the glob leaves the old moc output in place).
+function(qm_moc_follows_headers target)
+  get_target_property(sources ${target} SOURCES)
+  list(FILTER sources INCLUDE REGEX "\\.h$")
+  set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${sources})
+endfunction()
