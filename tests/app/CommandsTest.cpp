@@ -138,16 +138,6 @@ TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {
   }
 }
 
-TEST_F(Commands, HebrewEditModeItemTogglesTheActiveDocument) {
-  TWorkForm* w = docWith("abc");
-  trigger("N48");
-  EXPECT_TRUE(w->HebMode);
-  EXPECT_TRUE(w->RichEdit1->isVisibleTo(w));
-  trigger("N48");
-  EXPECT_FALSE(w->HebMode);
-  EXPECT_EQ(w->DocText(), "abc");
-}
-
 TEST_F(Commands, DocumentCommandsWithoutADocumentDoNothing) {
   for (const char* name : {"N7", "N8", "N9", "N20", "N12", "N33", "N34", "NCIE1", "N48", "ToolButton5", "ToolButton9"})
     EXPECT_TRUE(form->runCommand(QString::fromLatin1(name))) << name;

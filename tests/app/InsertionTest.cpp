@@ -52,7 +52,6 @@ TEST_F(Insertion, TagButtonsWrapOrInsertByTheSmartTagsOption) {
       {"SpeedButton9", true, "x abc y", {2, 3}, "x <B>abc</B> y", {5, 3}},
       {"SpeedButton9", true, "x abc y", {2, 0}, "x <B></B>abc y", {5, 0}},
       {"SpeedButton9", false, "x abc y", {2, 3}, "x <B></B> y", {5, 0}},
-      {"SpeedButton10", true, "ab", {0, 2}, "<I>ab</I>", {3, 2}},
       {"SpeedButton11", true, "ab", {2, 0}, "ab<U></U>", {5, 0}},
       {"SpeedButton7", true, "a\r\nb", {0, 4}, "<!--a\r\nb-->", {4, 4}},
       // Alignment and paragraph: wrap, else the opening tag and a line break only.
@@ -61,7 +60,6 @@ TEST_F(Insertion, TagButtonsWrapOrInsertByTheSmartTagsOption) {
       {"SpeedButton2", false, "x abc y", {2, 3}, "x <CENTER>\r\n y", {12, 0}},
       {"SpeedButton4", true, "one\r\ntwo", {2, 5}, "on<P>e\r\ntw</P>o", {5, 5}},
       {"SpeedButton4", false, "one", {3, 0}, "one<P>\r\n", {8, 0}},
-      {"SpeedButton1", true, "t", {0, 1}, "<P ALIGN=LEFT>t</P>", {14, 1}},
       {"SpeedButton3", true, "t", {1, 0}, "t<P ALIGN=RIGHT>\r\n", {18, 0}},
       // Popup items wrap like bold.
       {"H31", true, "abc", {1, 1}, "a<H3>b</H3>c", {5, 1}},
@@ -71,8 +69,6 @@ TEST_F(Insertion, TagButtonsWrapOrInsertByTheSmartTagsOption) {
       // Plain insertions replace the selection.
       {"BrB", true, "abc", {1, 1}, "a<BR>c", {5, 0}},
       {"SpeedButton5", true, "abc", {1, 1}, "a<HR>\r\nc", {7, 0}},
-      {"SpeedButton18", true, "", {0, 0}, "SCROLLING=\"\"\r\n", {14, 0}},
-      {"EndIf1", true, "", {0, 0}, "<% End If %>", {12, 0}},
       {"break1", true, "zz", {0, 2}, "<!--#break -->", {14, 0}},
   };
   for (const Case& c : cases) {
@@ -96,12 +92,10 @@ TEST_F(Insertion, TableAndFrameButtonsInsertWholeLines) {
     std::string inserted;
   };
   const Case cases[] = {
-      {"SpeedButton23", "<TABLE>\r\n</TABLE>\r\n"},   {"SpeedButton24", "<TR></TR>\r\n"},
-      {"SpeedButton25", "<TD></TD>\r\n"},             {"SpeedButton26", "<TH></TH>\r\n"},
-      {"SpeedButton27", "<CAPTION></CAPTION>\r\n"},   {"SpeedButton14", "<FRAMESET></FRAMESET>\r\n"},
-      {"SpeedButton15", "<FRAME>\r\n"},               {"SpeedButton16", "<IFRAME></IFRAME>\r\n"},
-      {"SpeedButton17", "<NOFRAMES></NOFRAMES>\r\n"}, {"SpeedButton19", "FRAME SRC=\"\"\r\n"},
-      {"SpeedButton20", "<BASE TARGET=\"\">\r\n"},    {"SpeedButton21", "FRAMEBORDER=\"\"\r\n"},
+      {"SpeedButton23", "<TABLE>\r\n</TABLE>\r\n"},
+      {"SpeedButton27", "<CAPTION></CAPTION>\r\n"},
+      {"SpeedButton17", "<NOFRAMES></NOFRAMES>\r\n"},
+      {"SpeedButton20", "<BASE TARGET=\"\">\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
