@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTextDocument>
@@ -56,6 +57,13 @@ class QuickEditEvents : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    // Focus that comes and goes with the whole window (another program
+    // activated, a menu opened) is no entering or leaving of the field: the
+    // keyboard layout is shared with the other programs and must not change.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    }
     if (watched == form_->Edit1) {
       switch (event->type()) {
         case QEvent::FocusIn: form_->Edit1Enter(); break;

@@ -198,6 +198,13 @@ TEST_F(QuickEdit, FieldAndEditorSwitchTheKeyboard) {
   layouts->active = 0;
   focusField(true);
   EXPECT_EQ(layouts->activeLayoutName(), kHebrew);
+  // Another program taking the focus, or a menu opening, is no leaving of the field.
+  for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+    QFocusEvent away(QEvent::FocusOut, reason);
+    QApplication::sendEvent(form->Edit1, &away);
+    EXPECT_EQ(layouts->activeLayoutName(), kHebrew) << reason;
+    EXPECT_TRUE(form->QuickEditActive) << reason;
+  }
   focusField(false);
   EXPECT_EQ(layouts->activeLayoutName(), kUs);
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
