@@ -275,4 +275,16 @@ TEST_F(Insertion, PathsFollowTheIncludePathNamesOption) {
   }
 }
 
+// Wizards are tool windows: while one is in front, the page is still the active document.
+TEST_F(Insertion, ToolWindowInFrontStillInsertsIntoTheDocument) {
+  TWorkForm* w = docWith("ab", 1);
+  QWidget tool(form.get(), Qt::Tool);
+  tool.show();
+  tool.activateWindow();
+  QApplication::processEvents();
+  ASSERT_TRUE(tool.isActiveWindow());
+  form->insrt2("<BR>");
+  EXPECT_EQ(w->DocText(), "a<BR>b");
+}
+
 }  // namespace
