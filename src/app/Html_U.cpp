@@ -76,6 +76,8 @@ TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
   MdiArea->viewport()->installEventFilter(this);
   ToolBar1->hide();  // shown when the splash closes
   connectShellCommands();
+  connectInsertCommands();
+  connectQuickEdit();
   FormCreate();
 }
 

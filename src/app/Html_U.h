@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <string>
+#include <string_view>
 #include <vector>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/markup/MarkupText.h"
 #include "platform/SettingsStore.h"
 
 class QAbstractButton;
@@ -90,6 +92,23 @@ class TForm1 : public QMainWindow {
   void RefreshQEdit();
   void SetHebrew();
   void SetEnglish();
+  // The path as the wizards put it into markup: folders kept when N23
+  // "include path names" is checked (core TruncPath with N23's state).
+  std::string TruncPath(std::string_view path, qm::PathOrigin origin = qm::PathOrigin::Typed) const;
+  // Quick-edit line events (Edit1 in Panel2).
+  void Edit1Change();
+  void Edit1Enter();
+  void Edit1Exit();
+  void Edit1KeyDown();
+  void Edit1KeyUp();
+  void Edit1Click();
+  void Edit1MouseDown();
+  void Panel2Click();
+  void Panel2Enter();
+  void Panel2Resize();
+  // N33 "remove path names" after its question was answered OK. The document
+  // window's path removal is called from here once it exists.
+  void RunPathRemoval(TWorkForm* w);
 
   // ---- Commands -------------------------------------------------------
   // Every menu item, popup item, tool button and palette button runs the
@@ -151,6 +170,10 @@ class TForm1 : public QMainWindow {
   void buildQuickEditBar();
   void registerItem(const QString& name, QObject* item);
   void connectShellCommands();
+  // The insertion commands of the palette, popups and menus, and the
+  // quick-edit line's events (Html_U_Insert.cpp).
+  void connectInsertCommands();
+  void connectQuickEdit();
   void placeBars(Qt::ToolBarArea toolBarArea, Qt::ToolBarArea panelArea);
   void setItemEnabled(const QString& name, bool enabled);
   void writeGeometry();

@@ -173,6 +173,14 @@ void TWorkForm::SetPaletteEnabled(bool enabled) {
 
 // ------------------------------------------------------------------ activation and focus
 
+void TWorkForm::RefreshQEdit() {
+  if (main_) main_->RefreshQEdit();
+}
+
+void TWorkForm::SetEnglish() {
+  if (main_) main_->SetEnglish();
+}
+
 void TWorkForm::FormActivate() {
   SetPaletteEnabled(!HebMode);
   Memo1->viewport()->update();

@@ -125,9 +125,9 @@ class TWorkForm : public QWidget {
   // goes in, and before Backspace removes one.
   void TypingColourRules(char16_t c);
   void BackspaceColourRules();
-  // Hooks of the quick-edit line and the keyboard language.
-  void RefreshQEdit() {}
-  void SetEnglish() {}
+  // The main window's quick-edit line and keyboard language.
+  void RefreshQEdit();
+  void SetEnglish();
   void SetPaletteEnabled(bool enabled);
   bool FormCloseQuery();
   void FormClose();

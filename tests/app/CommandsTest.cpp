@@ -1,0 +1,148 @@
+// The Edit and Tools menus, the tool bar's edit buttons and the FTP items,
+// triggered as the user triggers them.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <cstdio>
+
+#include "../editor/DocFixture.h"
+
+namespace {
+
+class Commands : public qmtest::DocFixture {
+ protected:
+  TWorkForm* docWith(const std::string& text, int selStart = 0, int selLength = 0) {
+    TWorkForm* w = newDoc();
+    w->Memo1->setText(text);
+    w->Memo1->select(selStart, selLength);
+    return w;
+  }
+  void trigger(const char* name) {
+    QAction* a = form->Action(QString::fromLatin1(name));
+    ASSERT_NE(a, nullptr) << name;
+    ASSERT_TRUE(a->isEnabled()) << name;
+    a->trigger();
+  }
+  const QString sure = QStringLiteral("?  האם אתה בטוח");
+};
+
+TEST_F(Commands, WholeDocumentConversionsAreOneUndoStep) {
+  struct Case {
+    const char* item;
+    bool asks;
+    qm::Answer answer;
+    std::string text;
+    std::string expected;
+  };
+  const Case cases[] = {
+      // A tag that opens on one line and closes on the next goes with its break.
+      {"N34", true, qm::Answer::Ok, "one<A\r\nHREF=\"x\">two</A>\r\nthree > four",
+       "onetwo\r\nthree > four"},
+      {"N34", true, qm::Answer::Ok, "x<y\r\nz", "x"},
+      {"N34", true, qm::Answer::Cancel, "a<b>c", "a<b>c"},
+      // Entities of the table become letters; others, "&" included, stay.
+      {"NCIE1", false, qm::Answer::Ok, "&aacute;&lt;&Aacute;\xBA&amp", "\xE1&lt;&Aacute;\xF7&amp"},
+      {"NCIE1", false, qm::Answer::Ok, "&ugrave;&eth;\r\n&divide;", "\xF9\xF0\r\n\xF7"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.item << " " << c.text);
+    prompts.calls.clear();
+    TWorkForm* w = docWith(c.text);
+    const int count = w->UndoCount();
+    if (c.asks) prompts.answers.push_back(c.answer);
+    trigger(c.item);
+    EXPECT_EQ(w->DocText(), c.expected);
+    EXPECT_EQ(prompts.texts("okCancel"), c.asks ? std::vector<QString>{sure} : std::vector<QString>{});
+    const bool changed = c.expected != c.text;
+    EXPECT_EQ(w->UndoCount(), count + (changed ? 1 : 0));
+    EXPECT_FALSE(w->UndoSuspended);
+    if (changed) {
+      w->RestoreUndoBuf();
+      EXPECT_EQ(w->DocText(), c.text);
+    }
+  }
+}
+
+TEST_F(Commands, ConversionInHebrewEditModeIsNotLostWhenTheModeEnds) {
+  TWorkForm* w = docWith("<B>abc</B>");
+  trigger("N48");
+  ASSERT_TRUE(w->HebMode);
+  prompts.answers.push_back(qm::Answer::Ok);
+  trigger("N34");
+  EXPECT_FALSE(w->HebMode);
+  EXPECT_EQ(w->DocText(), "abc");
+  EXPECT_EQ(w->DocumentBytes(), "abc");
+}
+
+TEST_F(Commands, PathRemovalAsksFirst) {
+  TWorkForm* w = docWith("<IMG SRC=\"C:\\a\\b.gif\">");
+  for (qm::Answer a : {qm::Answer::Cancel, qm::Answer::Ok}) {
+    prompts.answers.push_back(a);
+    trigger("N33");
+  }
+  EXPECT_EQ(prompts.texts("okCancel"), (std::vector<QString>{sure, sure}));
+  EXPECT_TRUE(prompts.answers.empty());
+  EXPECT_EQ(w->DocText(), "<IMG SRC=\"C:\\a\\b.gif\">");
+}
+
+TEST_F(Commands, ClipboardSelectAllAndUndo) {
+  struct Case {
+    std::vector<const char*> steps;  // "@N" puts the caret at offset N, "[A,B]" selects
+    std::string expected;
+  };
+  const Case cases[] = {
+      {{"[1,3]", "N8", "@0", "N9"}, "bcdaef"},
+      {{"[1,3]", "ToolButton6", "@3", "ToolButton7"}, "aefbcd"},
+      {{"[4,2]", "N7", "@0", "N9", "ToolButton7"}, "efefabcdef"},
+      {{"[0,1]", "ToolButton5", "@6", "N9"}, "abcdefa"},
+      {{"N20", "N8"}, ""},
+      {{"[1,3]", "N8", "N12"}, "abcdef"},
+      {{"[1,3]", "N8", "@0", "N9", "ToolButton9", "ToolButton9"}, "abcdef"},
+  };
+  for (const Case& c : cases) {
+    TWorkForm* w = docWith("abcdef");
+    std::string trace;
+    for (const char* step : c.steps) {
+      trace += std::string(step) + " ";
+      int a = 0, b = 0;
+      if (std::sscanf(step, "@%d", &a) == 1)
+        w->Memo1->setSelStart(a);
+      else if (std::sscanf(step, "[%d,%d]", &a, &b) == 2)
+        w->Memo1->select(a, b);
+      else
+        trigger(step);
+    }
+    EXPECT_EQ(w->DocText(), c.expected) << trace;
+  }
+}
+
+TEST_F(Commands, SelectAllCoversTheWholeText) {
+  TWorkForm* w = docWith("ab\r\ncd\r\n", 2);
+  trigger("N20");
+  EXPECT_EQ(w->Memo1->selStart(), 0);
+  EXPECT_EQ(w->Memo1->selLength(), w->DocLength());
+}
+
+TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {
+  docWith("x");
+  const QString notice = QStringLiteral("אפשרות לא זמינה עקב בעית SOC");
+  for (const char* item : {"FTP1", "FTP2", "FTP3"}) {
+    prompts.calls.clear();
+    form->FtpAvailable = false;
+    trigger(item);
+    EXPECT_EQ(prompts.texts("message"), std::vector<QString>{notice}) << item;
+    prompts.calls.clear();
+    form->FtpAvailable = true;
+    trigger(item);
+    EXPECT_TRUE(prompts.texts("message").empty()) << item;
+  }
+}
+
+TEST_F(Commands, DocumentCommandsWithoutADocumentDoNothing) {
+  for (const char* name : {"N7", "N8", "N9", "N20", "N12", "N33", "N34", "NCIE1", "N48", "ToolButton5", "ToolButton9"})
+    EXPECT_TRUE(form->runCommand(QString::fromLatin1(name))) << name;
+  EXPECT_TRUE(prompts.calls.empty());
+  EXPECT_EQ(documents(), 0);
+}
+
+}  // namespace
