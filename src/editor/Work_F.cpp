@@ -161,6 +161,13 @@ TWorkForm::~TWorkForm() = default;
 
 QMdiSubWindow* TWorkForm::SubWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 
+void TWorkForm::SetCaption(const QString& caption) {
+  setWindowTitle(caption);
+  // The frame shows the path left to right: in the right-to-left interface a
+  // leading "/" would otherwise be drawn at the far end ("tmp/a.htm/").
+  if (QMdiSubWindow* sub = SubWindow()) sub->setWindowTitle(QChar(0x200E) + caption);
+}
+
 bool TWorkForm::IsMaximized() const {
   const QMdiSubWindow* sub = SubWindow();
   return sub ? sub->isMaximized() : isMaximized();

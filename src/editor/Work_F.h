@@ -80,7 +80,7 @@ class TWorkForm : public QWidget {
 
   // The caption is the file path, or "untitled" + number + ".htm".
   QString Caption() const { return windowTitle(); }
-  void SetCaption(const QString& caption) { setWindowTitle(caption); }
+  void SetCaption(const QString& caption);
   QMdiSubWindow* SubWindow() const;
   bool IsMaximized() const;
 
