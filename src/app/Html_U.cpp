@@ -76,6 +76,7 @@ TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
   MdiArea->viewport()->installEventFilter(this);
   ToolBar1->hide();  // shown when the splash closes
   connectShellCommands();
+  ConnectColouring();
   FormCreate();
 }
 

@@ -1,0 +1,240 @@
+#include "editor/Colouring.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <string_view>
+#include <utility>
+
+namespace qm {
+
+namespace {
+
+// Marks the formats of Hebrew-font runs, so a reader can tell them apart
+// whatever the family names are.
+constexpr int kHebrewProperty = QTextFormat::UserProperty + 1;
+
+// The colour of a mode, for the position of a line break.
+QColor modeColour(const ColourScheme& s, highlight::Mode m) {
+  switch (m) {
+    case highlight::Mode::Tag:
+      return s.tag;
+    case highlight::Mode::Remark:
+      return s.remark;
+    default:
+      return s.text;
+  }
+}
+
+// The document's own format at a position inside a block, and at the line
+// break that ends it (the next block's character format).
+QTextCharFormat documentFormatAt(const QTextBlock& b, int position) {
+  if (position >= b.position() + b.length() - 1) {
+    const QTextBlock next = b.next();
+    return next.isValid() ? next.charFormat() : QTextCharFormat();
+  }
+  for (auto it = b.begin(); !it.atEnd(); ++it) {
+    const QTextFragment f = it.fragment();
+    if (position >= f.position() && position < f.position() + f.length()) return f.charFormat();
+  }
+  return {};
+}
+
+}  // namespace
+
+QColor ColourScheme::fromBgr(std::uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+QFont ColourScheme::latinFont() const {
+  QFont f(englishFont);
+  if (pointSize > 0) f.setPointSizeF(pointSize);
+  return f;
+}
+
+Colouring::Colouring(QTextDocument* document, QObject* parent)
+    : QSyntaxHighlighter(parent), target_(document) {
+  buildFormats();
+}
+
+std::size_t Colouring::formatIndex(std::uint8_t colour, bool hebrew) const {
+  return static_cast<std::size_t>(colour & 3) * 2 + (hebrew ? 1 : 0);
+}
+
+void Colouring::buildFormats() {
+  for (bool hebrew : {false, true}) {
+    QTextCharFormat font;
+    if (hebrew) {
+      // Latin text takes the editor's font; only Hebrew runs name their own.
+      font.setFontFamilies(QStringList{scheme_.hebrewFont});
+      if (scheme_.pointSize > 0) font.setFontPointSize(scheme_.pointSize);
+      font.setProperty(kHebrewProperty, true);
+    }
+    fontOnly_[hebrew ? 1 : 0] = font;
+    for (std::uint8_t c : {highlight::TagColorIndex, highlight::RemarkColorIndex, highlight::TextColorIndex}) {
+      QTextCharFormat f = font;
+      f.setForeground(c == highlight::TagColorIndex      ? scheme_.tag
+                      : c == highlight::RemarkColorIndex ? scheme_.remark
+                                                         : scheme_.text);
+      formats_[formatIndex(c, hebrew)] = f;
+    }
+  }
+}
+
+void Colouring::highlightBlock(const QString& text) {
+  runs_.clear();
+  const int previous = previousBlockState();
+  const auto next = highlight::scanLine(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())),
+      highlight::ScanState::fromBlockState(previous), runs_);
+  for (const auto& r : runs_)
+    setFormat(static_cast<int>(r.start), static_cast<int>(r.length), formats_[formatIndex(r.color, r.hebrew)]);
+
+  // Overrides: keep the font of the scan, let the character's own colour show.
+  const QTextBlock block = currentBlock();
+  auto it = block.begin();
+  if (!it.atEnd()) {
+    // Most blocks are one fragment without a colour of its own.
+    for (; !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      if (!f.charFormat().hasProperty(QTextFormat::ForegroundBrush)) continue;
+      const std::size_t from = static_cast<std::size_t>(f.position() - block.position());
+      const std::size_t to = from + static_cast<std::size_t>(f.length());
+      for (const auto& r : runs_) {
+        const std::size_t s = std::max(from, r.start);
+        const std::size_t e = std::min(to, r.start + r.length);
+        if (s < e) setFormat(static_cast<int>(s), static_cast<int>(e - s), fontOnly_[r.hebrew ? 1 : 0]);
+      }
+    }
+  }
+  setCurrentBlockState(next.toBlockState());
+}
+
+int Colouring::colourAll(const ColourScheme& scheme) {
+  const bool wasActive = active();
+  const bool sameScheme = wasActive && scheme == scheme_;
+  if (!(scheme == scheme_)) {
+    scheme_ = scheme;
+    buildFormats();
+  }
+  // Each dropped override recolours its own block from the scan.
+  const int dropped = dropOverrides();
+  if (!wasActive) {
+    // Attaching schedules a full pass for later; doing it now cancels that.
+    setDocument(target_);
+    rehighlight();
+  } else if (!sameScheme) {
+    rehighlight();
+  }
+  return dropped;
+}
+
+void Colouring::switchOff() {
+  dropOverrides();
+  // Detaching clears the formats of every block.
+  if (active()) setDocument(nullptr);
+}
+
+void Colouring::overrideColour(int from, int count, const QColor& colour) {
+  if (count <= 0) return;
+  QTextCharFormat f;
+  f.setForeground(colour);
+  // Block by block, without the line breaks: a break carries no colour of its
+  // own, or text typed on an empty line would inherit it.
+  const int end = from + count;
+  for (QTextBlock b = target_->findBlock(from); b.isValid() && b.position() < end; b = b.next()) {
+    const int s = std::max(from, b.position());
+    const int e = std::min(end, b.position() + b.length() - 1);
+    if (s >= e) continue;
+    QTextCursor c(target_);
+    c.setPosition(s);
+    c.setPosition(e, QTextCursor::KeepAnchor);
+    c.mergeCharFormat(f);
+  }
+}
+
+int Colouring::dropOverrides() {
+  // Collect first: changing formats while walking the fragments is not safe.
+  // Each stretch keeps the other properties of its characters; neighbours
+  // that end up alike are cleared in one step.
+  struct Stretch {
+    int from;
+    int to;
+    QTextCharFormat format;  // without the colour
+  };
+  std::vector<Stretch> stretches;
+  int found = 0;
+  auto add = [&](int from, int to, QTextCharFormat f) {
+    ++found;
+    f.clearForeground();
+    if (!stretches.empty() && stretches.back().to == from && stretches.back().format == f)
+      stretches.back().to = to;
+    else
+      stretches.push_back({from, to, std::move(f)});
+  };
+  for (QTextBlock b = target_->begin(); b.isValid(); b = b.next()) {
+    // The line break before this block (typed with a colour of its own).
+    if (b.position() > 0) {
+      const QTextCharFormat f = b.charFormat();
+      if (f.hasProperty(QTextFormat::ForegroundBrush)) add(b.position() - 1, b.position(), f);
+    }
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment frag = it.fragment();
+      const QTextCharFormat f = frag.charFormat();
+      if (f.hasProperty(QTextFormat::ForegroundBrush)) add(frag.position(), frag.position() + frag.length(), f);
+    }
+  }
+  for (const auto& s : stretches) {
+    QTextCursor c(target_);
+    c.setPosition(s.from);
+    c.setPosition(s.to, QTextCursor::KeepAnchor);
+    c.setCharFormat(s.format);
+  }
+  return found;
+}
+
+bool Colouring::layoutFormatAt(int position, QTextCharFormat& out) const {
+  if (!active()) return false;
+  const QTextBlock b = target_->findBlock(position);
+  if (!b.isValid() || !b.layout()) return false;
+  const int inBlock = position - b.position();
+  for (const auto& r : b.layout()->formats()) {
+    if (inBlock >= r.start && inBlock < r.start + r.length) {
+      out = r.format;
+      return true;
+    }
+  }
+  return false;
+}
+
+QColor Colouring::colourAt(int position, const QColor& fallback) const {
+  const QTextBlock b = target_->findBlock(position);
+  if (!b.isValid()) return fallback;
+  const QTextCharFormat own = documentFormatAt(b, position);
+  if (own.hasProperty(QTextFormat::ForegroundBrush)) return own.foreground().color();
+  if (!active()) return fallback;
+  if (position >= b.position() + b.length() - 1) {
+    // A line break: the colour of the mode the line ends in.
+    return modeColour(scheme_, highlight::ScanState::fromBlockState(b.userState()).mode);
+  }
+  QTextCharFormat f;
+  if (layoutFormatAt(position, f) && f.hasProperty(QTextFormat::ForegroundBrush)) return f.foreground().color();
+  return fallback;
+}
+
+bool Colouring::hebrewFontAt(int position) const {
+  QTextCharFormat f;
+  return layoutFormatAt(position, f) && f.boolProperty(kHebrewProperty);
+}
+
+QString Colouring::fontFamilyAt(int position) const {
+  QTextCharFormat f;
+  if (layoutFormatAt(position, f) && f.hasProperty(QTextFormat::FontFamilies)) {
+    const QStringList families = f.fontFamilies().toStringList();
+    if (!families.isEmpty()) return families.first();
+  }
+  return target_->defaultFont().family();
+}
+
+}  // namespace qm
