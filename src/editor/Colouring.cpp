@@ -53,9 +53,9 @@ QFont ColourScheme::latinFont() const {
   return f;
 }
 
-Colouring::Colouring(QTextDocument* document, QObject* parent)
-    : QSyntaxHighlighter(parent), target_(document) {
+Colouring::Colouring(QTextDocument* document, QObject* parent) : QObject(parent), target_(document) {
   buildFormats();
+  connect(target_, &QTextDocument::contentsChange, this, &Colouring::onContentsChange);
 }
 
 std::size_t Colouring::formatIndex(std::uint8_t colour, bool hebrew) const {
@@ -71,7 +71,6 @@ void Colouring::buildFormats() {
       if (scheme_.pointSize > 0) font.setFontPointSize(scheme_.pointSize);
       font.setProperty(kHebrewProperty, true);
     }
-    fontOnly_[hebrew ? 1 : 0] = font;
     for (std::uint8_t c : {highlight::TagColorIndex, highlight::RemarkColorIndex, highlight::TextColorIndex}) {
       QTextCharFormat f = font;
       f.setForeground(c == highlight::TagColorIndex      ? scheme_.tag
@@ -82,58 +81,97 @@ void Colouring::buildFormats() {
   }
 }
 
-void Colouring::highlightBlock(const QString& text) {
-  runs_.clear();
-  const int previous = previousBlockState();
-  const auto next = highlight::scanLine(
-      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())),
-      highlight::ScanState::fromBlockState(previous), runs_);
-  for (const auto& r : runs_)
-    setFormat(static_cast<int>(r.start), static_cast<int>(r.length), formats_[formatIndex(r.color, r.hebrew)]);
-
-  // Overrides: keep the font of the scan, let the character's own colour show.
-  const QTextBlock block = currentBlock();
-  auto it = block.begin();
-  if (!it.atEnd()) {
-    // Most blocks are one fragment without a colour of its own.
-    for (; !it.atEnd(); ++it) {
-      const QTextFragment f = it.fragment();
-      if (!f.charFormat().hasProperty(QTextFormat::ForegroundBrush)) continue;
-      const std::size_t from = static_cast<std::size_t>(f.position() - block.position());
-      const std::size_t to = from + static_cast<std::size_t>(f.length());
-      for (const auto& r : runs_) {
-        const std::size_t s = std::max(from, r.start);
-        const std::size_t e = std::min(to, r.start + r.length);
-        if (s < e) setFormat(static_cast<int>(s), static_cast<int>(e - s), fontOnly_[r.hebrew ? 1 : 0]);
-      }
+void Colouring::findOverrideFormats() {
+  const QList<QTextFormat> all = target_->allFormats();
+  overrideFormat_.assign(static_cast<std::size_t>(all.size()), false);
+  anyOverrideFormat_ = false;
+  for (qsizetype i = 0; i < all.size(); ++i) {
+    if (all[i].isCharFormat() && all[i].hasProperty(QTextFormat::ForegroundBrush)) {
+      overrideFormat_[static_cast<std::size_t>(i)] = true;
+      anyOverrideFormat_ = true;
     }
   }
-  setCurrentBlockState(next.toBlockState());
+}
+
+int Colouring::formatBlock(const QTextBlock& block, int previousState) {
+  const QString text = block.text();
+  runs_.clear();
+  const auto next = highlight::scanLine(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())),
+      highlight::ScanState::fromBlockState(previousState), runs_);
+  ranges_.clear();
+  for (const auto& r : runs_)
+    ranges_.append(QTextLayout::FormatRange{static_cast<int>(r.start), static_cast<int>(r.length),
+                                            formats_[formatIndex(r.color, r.hebrew)]});
+  if (anyOverrideFormat_) {
+    // Overrides: the character's own colour over the scan's (later ranges
+    // win where they overlap); the scan's font stays.
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      const auto index = static_cast<std::size_t>(f.charFormatIndex());
+      if (index >= overrideFormat_.size() || !overrideFormat_[index]) continue;
+      QTextCharFormat colour;
+      colour.setForeground(f.charFormat().foreground());
+      ranges_.append(QTextLayout::FormatRange{f.position() - block.position(), f.length(), colour});
+    }
+  }
+  block.layout()->setFormats(ranges_);
+  const int state = next.toBlockState();
+  QTextBlock(block).setUserState(state);
+  return state;
+}
+
+void Colouring::reformat(int from, int count) {
+  QTextBlock b = target_->findBlock(std::max(0, from));
+  if (!b.isValid()) return;
+  findOverrideFormats();
+  const int end = from + count;
+  const QTextBlock before = b.previous();
+  int state = before.isValid() ? before.userState() : -1;
+  const int dirtyFrom = b.position();
+  int dirtyTo = dirtyFrom;
+  bool first = true;
+  bool carry = false;
+  while (b.isValid() && (first || b.position() < end || carry)) {
+    const int old = b.userState();
+    state = formatBlock(b, state);
+    carry = state != old;
+    first = false;
+    dirtyTo = b.position() + b.length();
+    b = b.next();
+  }
+  // One layout update for the whole stretch.
+  target_->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
+}
+
+void Colouring::onContentsChange(int from, int /*removed*/, int added) {
+  if (active_) reformat(from, added);
 }
 
 int Colouring::colourAll(const ColourScheme& scheme) {
-  const bool wasActive = active();
-  const bool sameScheme = wasActive && scheme == scheme_;
+  const bool same = active_ && scheme == scheme_;
   if (!(scheme == scheme_)) {
     scheme_ = scheme;
     buildFormats();
   }
-  // Each dropped override recolours its own block from the scan.
+  // While active, each dropped override recolours its own block.
   const int dropped = dropOverrides();
-  if (!wasActive) {
-    // Attaching schedules a full pass for later; doing it now cancels that.
-    setDocument(target_);
-    rehighlight();
-  } else if (!sameScheme) {
-    rehighlight();
+  if (!same) {
+    active_ = true;
+    reformat(0, target_->characterCount());
   }
   return dropped;
 }
 
 void Colouring::switchOff() {
   dropOverrides();
-  // Detaching clears the formats of every block.
-  if (active()) setDocument(nullptr);
+  if (!active_) return;
+  active_ = false;
+  for (QTextBlock b = target_->begin(); b.isValid(); b = b.next()) {
+    b.layout()->clearFormats();
+    b.setUserState(-1);
+  }
+  target_->markContentsDirty(0, target_->characterCount());
 }
 
 void Colouring::overrideColour(int from, int count, const QColor& colour) {
@@ -173,16 +211,19 @@ int Colouring::dropOverrides() {
     else
       stretches.push_back({from, to, std::move(f)});
   };
+  findOverrideFormats();
+  if (!anyOverrideFormat_) return 0;
+  auto isOverride = [this](int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < overrideFormat_.size() &&
+           overrideFormat_[static_cast<std::size_t>(index)];
+  };
   for (QTextBlock b = target_->begin(); b.isValid(); b = b.next()) {
     // The line break before this block (typed with a colour of its own).
-    if (b.position() > 0) {
-      const QTextCharFormat f = b.charFormat();
-      if (f.hasProperty(QTextFormat::ForegroundBrush)) add(b.position() - 1, b.position(), f);
-    }
+    if (b != target_->begin() && isOverride(b.charFormatIndex())) add(b.position() - 1, b.position(), b.charFormat());
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment frag = it.fragment();
-      const QTextCharFormat f = frag.charFormat();
-      if (f.hasProperty(QTextFormat::ForegroundBrush)) add(frag.position(), frag.position() + frag.length(), f);
+      if (isOverride(frag.charFormatIndex()))
+        add(frag.position(), frag.position() + frag.length(), frag.charFormat());
     }
   }
   for (const auto& s : stretches) {
@@ -199,13 +240,16 @@ bool Colouring::layoutFormatAt(int position, QTextCharFormat& out) const {
   const QTextBlock b = target_->findBlock(position);
   if (!b.isValid() || !b.layout()) return false;
   const int inBlock = position - b.position();
+  // Later ranges are laid over earlier ones, as the layout merges them.
+  bool found = false;
   for (const auto& r : b.layout()->formats()) {
     if (inBlock >= r.start && inBlock < r.start + r.length) {
-      out = r.format;
-      return true;
+      if (!found) out = QTextCharFormat();
+      out.merge(r.format);
+      found = true;
     }
   }
-  return false;
+  return found;
 }
 
 QColor Colouring::colourAt(int position, const QColor& fallback) const {

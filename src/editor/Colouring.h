@@ -3,8 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
-#include <QSyntaxHighlighter>
+#include <QObject>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -32,8 +33,12 @@ struct ColourScheme {
 
 // The colour model of a source editor: every block is formatted from the
 // colouring scan (core/markup/Highlight.h), starting in the state the
-// previous block ended in, so an edit recolours its own block and only as
-// many following blocks as the change of state reaches.
+// previous block ended in (kept as the block's user state), so an edit
+// recolours its own block and only as many following blocks as the change of
+// state reaches. The formats are the blocks' layout formats: nothing in the
+// text changes, and a whole page is formatted with one layout update (a
+// per-block highlighter that lays every block out as it goes is several times
+// slower on a large page).
 //
 // On top of the scan lie overrides: characters whose colour the typing rules
 // and the forward colouring set explicitly. They are the document's own
@@ -43,12 +48,12 @@ struct ColourScheme {
 //
 // Inactive (the start, and after switchOff) the model sets no formats at all
 // and the editor shows its own colours.
-class Colouring : public QSyntaxHighlighter {
+class Colouring : public QObject {
   Q_OBJECT
  public:
   explicit Colouring(QTextDocument* document, QObject* parent = nullptr);
 
-  bool active() const { return document() != nullptr; }
+  bool active() const { return active_; }
   const ColourScheme& scheme() const { return scheme_; }
 
   // Full colouring: drops every override and makes every block show the scan
@@ -72,21 +77,29 @@ class Colouring : public QSyntaxHighlighter {
   // sets none).
   QString fontFamilyAt(int position) const;
 
- protected:
-  void highlightBlock(const QString& text) override;
-
  private:
+  void onContentsChange(int from, int removed, int added);
+  // Formats the blocks from the one holding `from` through the one holding
+  // from + count - 1, then on while a block's end state changed.
+  void reformat(int from, int count);
+  // Formats one block from the state the previous one ended in; returns the
+  // block's end state.
+  int formatBlock(const QTextBlock& block, int previousState);
+  // The document's formats that carry a colour (overrides), by index.
+  void findOverrideFormats();
   void buildFormats();
   std::size_t formatIndex(std::uint8_t colour, bool hebrew) const;
   // The format the model set at a position, if any (valid only while active).
   bool layoutFormatAt(int position, QTextCharFormat& out) const;
 
   QTextDocument* target_;
+  bool active_ = false;
+  std::vector<bool> overrideFormat_;  // by format index
+  bool anyOverrideFormat_ = false;
+  QList<QTextLayout::FormatRange> ranges_;
   ColourScheme scheme_;
   // Scan formats by colour index (1 tag, 2 comment, 3 text) x Hebrew font.
   std::array<QTextCharFormat, 8> formats_;
-  // Font only, for characters whose colour is an override.
-  std::array<QTextCharFormat, 2> fontOnly_;
   std::vector<highlight::StyledRun> runs_;
 };
 
