@@ -128,15 +128,17 @@ TForm20::TForm20(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Panel1->setAutoFillBackground(true);
   Panel1->setMinimumHeight(60);
-  auto* preview = new QGridLayout(Panel1);
+  auto* preview = new QHBoxLayout(Panel1);
   Label5 = makeLabel(Panel1, "Label5", QStringLiteral("Text"));
   Label7 = makeLabel(Panel1, "Label7", QStringLiteral("טקסט"));
   Label8 = makeLabel(Panel1, "Label8", QStringLiteral("<TAG>"));
   Label9 = makeLabel(Panel1, "Label9", QStringLiteral("<!--REMARKS-->"));
-  preview->addWidget(Label7, 0, 0);
-  preview->addWidget(Label5, 0, 1);
-  preview->addWidget(Label8, 1, 0);
-  preview->addWidget(Label9, 1, 1);
+  // One sample line, read from the right as the page is.
+  preview->addStretch(1);
+  for (QLabel* l : {Label7, Label5, Label8, Label9}) {
+    preview->addWidget(l);
+    preview->addStretch(1);
+  }
   grid->addWidget(Panel1, 6, 0, 1, 3);
 
   Label11 = makeLabel(this, "Label11", QStringLiteral("רענון מלא של קידוד צבע כל"));
