@@ -137,7 +137,7 @@ void BM_DoHighLightAfterTyping(benchmark::State& state) {
   checkComplete(state, w);
   e.closeAll();
 }
-BENCHMARK(BM_DoHighLightAfterTyping)->Arg(1 << 20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(BM_DoHighLightAfterTyping)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 // One typed character with its key rule on a coloured page: "<" (forward
 // colouring through the next ">"), then Backspace after it (forward colouring

@@ -15,6 +15,11 @@ namespace {
 // whatever the family names are.
 constexpr int kHebrewProperty = QTextFormat::UserProperty + 1;
 
+// A block's user state is the scan state its line ends in, plus this bit when
+// a character of the line, or its line break, carries a colour of its own.
+constexpr int kOverrideBit = 1 << 8;
+int scanStateOf(int userState) { return userState < 0 ? -1 : userState & ~kOverrideBit; }
+
 // The colour of a mode, for the position of a line break.
 QColor modeColour(const ColourScheme& s, highlight::Mode m) {
   switch (m) {
@@ -98,8 +103,9 @@ int Colouring::formatBlock(const QTextBlock& block, int previousState) {
   runs_.clear();
   const auto next = highlight::scanLine(
       std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())),
-      highlight::ScanState::fromBlockState(previousState), runs_);
+      highlight::ScanState::fromBlockState(scanStateOf(previousState)), runs_);
   ranges_.clear();
+  bool overridden = false;
   for (const auto& r : runs_)
     ranges_.append(QTextLayout::FormatRange{static_cast<int>(r.start), static_cast<int>(r.length),
                                             formats_[formatIndex(r.color, r.hebrew)]});
@@ -113,10 +119,13 @@ int Colouring::formatBlock(const QTextBlock& block, int previousState) {
       QTextCharFormat colour;
       colour.setForeground(f.charFormat().foreground());
       ranges_.append(QTextLayout::FormatRange{f.position() - block.position(), f.length(), colour});
+      overridden = true;
     }
+    const QTextBlock after = block.next();
+    overridden = overridden || (after.isValid() && isOverrideFormat(after.charFormatIndex()));
   }
   block.layout()->setFormats(ranges_);
-  const int state = next.toBlockState();
+  const int state = next.toBlockState() | (overridden ? kOverrideBit : 0);
   QTextBlock(block).setUserState(state);
   return state;
 }
@@ -125,7 +134,10 @@ void Colouring::reformat(int from, int count) {
   QTextBlock b = target_->findBlock(std::max(0, from));
   if (!b.isValid()) return;
   findOverrideFormats();
-  const int end = from + count;
+  // Through the end of the block holding the last changed character (after
+  // a line break went in, that is the new line).
+  const QTextBlock last = target_->findBlock(from + count);
+  const int end = last.isValid() ? last.position() + last.length() : target_->characterCount();
   const QTextBlock before = b.previous();
   int state = before.isValid() ? before.userState() : -1;
   const int dirtyFrom = b.position();
@@ -144,8 +156,14 @@ void Colouring::reformat(int from, int count) {
   target_->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
 }
 
-void Colouring::onContentsChange(int from, int /*removed*/, int added) {
-  if (active_) reformat(from, added);
+void Colouring::onContentsChange(int from, int removed, int added) {
+  // A removal reaches into the block after it (the line break it took away).
+  if (active_) reformat(from, added + (removed > 0 ? 1 : 0));
+}
+
+bool Colouring::isOverrideFormat(int index) const {
+  return index >= 0 && static_cast<std::size_t>(index) < overrideFormat_.size() &&
+         overrideFormat_[static_cast<std::size_t>(index)];
 }
 
 int Colouring::colourAll(const ColourScheme& scheme) {
@@ -213,18 +231,20 @@ int Colouring::dropOverrides() {
   };
   findOverrideFormats();
   if (!anyOverrideFormat_) return 0;
-  auto isOverride = [this](int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < overrideFormat_.size() &&
-           overrideFormat_[static_cast<std::size_t>(index)];
-  };
+  // While active, the lines with overrides are marked in their state; the
+  // others need no look at their characters.
+  const bool marked = active_;
   for (QTextBlock b = target_->begin(); b.isValid(); b = b.next()) {
-    // The line break before this block (typed with a colour of its own).
-    if (b != target_->begin() && isOverride(b.charFormatIndex())) add(b.position() - 1, b.position(), b.charFormat());
+    if (marked && (b.userState() < 0 || !(b.userState() & kOverrideBit))) continue;
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment frag = it.fragment();
-      if (isOverride(frag.charFormatIndex()))
+      if (isOverrideFormat(frag.charFormatIndex()))
         add(frag.position(), frag.position() + frag.length(), frag.charFormat());
     }
+    // The line break after it (typed with a colour of its own).
+    const QTextBlock after = b.next();
+    if (after.isValid() && isOverrideFormat(after.charFormatIndex()))
+      add(after.position() - 1, after.position(), after.charFormat());
   }
   for (const auto& s : stretches) {
     QTextCursor c(target_);
@@ -260,7 +280,7 @@ QColor Colouring::colourAt(int position, const QColor& fallback) const {
   if (!active()) return fallback;
   if (position >= b.position() + b.length() - 1) {
     // A line break: the colour of the mode the line ends in.
-    return modeColour(scheme_, highlight::ScanState::fromBlockState(b.userState()).mode);
+    return modeColour(scheme_, highlight::ScanState::fromBlockState(scanStateOf(b.userState())).mode);
   }
   QTextCharFormat f;
   if (layoutFormatAt(position, f) && f.hasProperty(QTextFormat::ForegroundBrush)) return f.foreground().color();

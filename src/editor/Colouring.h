@@ -87,6 +87,7 @@ class Colouring : public QObject {
   int formatBlock(const QTextBlock& block, int previousState);
   // The document's formats that carry a colour (overrides), by index.
   void findOverrideFormats();
+  bool isOverrideFormat(int index) const;
   void buildFormats();
   std::size_t formatIndex(std::uint8_t colour, bool hebrew) const;
   // The format the model set at a position, if any (valid only while active).

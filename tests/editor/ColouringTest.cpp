@@ -260,6 +260,15 @@ TEST_F(Colouring, EditsRecolourTheLinesTheyReach) {
   w->Memo1->setSelStart(5);
   w->Memo1->replaceSelection("-->");
   expectMask(w, "trrrrrrr..t..tggg..t", "comment closed");
+
+  // A line broken in two: the new line is coloured too; joined again.
+  w = page("ab<i>cd");
+  w->Memo1->setFocus();
+  w->Memo1->setSelStart(2);
+  type(w->Memo1, "\r");
+  expectMask(w, "tt..gggtt", "line broken");
+  key(w->Memo1, Qt::Key_Backspace);
+  expectMask(w, "ttgggtt", "lines joined");
 }
 
 TEST_F(Colouring, FontsAndSizeFollowTheSettings) {
