@@ -147,7 +147,8 @@ void Colouring::reformat(int from, int count) {
   while (b.isValid() && (first || b.position() < end || carry)) {
     const int old = b.userState();
     state = formatBlock(b, state);
-    carry = state != old;
+    // Only the scan state reaches the next line; the override mark does not.
+    carry = scanStateOf(state) != scanStateOf(old);
     first = false;
     dirtyTo = b.position() + b.length();
     b = b.next();
