@@ -271,10 +271,16 @@ TEST_F(Colouring, EditsRecolourTheLinesTheyReach) {
   expectMask(w, "ttgggtt", "lines joined");
 }
 
-TEST_F(Colouring, FontsAndSizeFollowTheSettings) {
-  TWorkForm* w = page("ab\xE0");
+TEST_F(Colouring, NewSettingsRecolourAndKeepCaretSelectionAndView) {
+  std::string text;
+  for (int i = 0; i < 300; ++i) text += "ab\xE0 <i>x</i>\r\n";
+  TWorkForm* w = page(text);
   EXPECT_EQ(w->Memo1->font().family(), QStringLiteral("QmLatinFace"));
   EXPECT_DOUBLE_EQ(w->Memo1->font().pointSizeF(), 8.0);
+  w->Memo1->select(40, 7);
+  w->Memo1->setScrollPosition(120);
+  ASSERT_EQ(w->Memo1->scrollPosition(), 120);
+
   form->FontSize = QStringLiteral("24");
   form->HebrewFont = QStringLiteral("QmOtherHebrew");
   form->TagColor = 0x00FF00;
@@ -282,6 +288,15 @@ TEST_F(Colouring, FontsAndSizeFollowTheSettings) {
   EXPECT_DOUBLE_EQ(w->Memo1->font().pointSizeF(), 12.0);
   EXPECT_EQ(w->ColourModel()->fontFamilyAt(w->Memo1->positionOf(2)), QStringLiteral("QmOtherHebrew"));
   EXPECT_EQ(w->ColourModel()->fontFamilyAt(w->Memo1->positionOf(0)), QStringLiteral("QmLatinFace"));
+  // Every line takes the new tag colour, the last one too.
+  const std::size_t lastTag = text.rfind('<');
+  EXPECT_EQ(colourAt(w, lastTag), QColor(0, 255, 0));
+  EXPECT_EQ(colourAt(w, 4), QColor(0, 255, 0));
+  EXPECT_EQ(w->Memo1->selStart(), 40);
+  EXPECT_EQ(w->Memo1->selLength(), 7);
+  EXPECT_EQ(w->Memo1->scrollPosition(), 120);
+  EXPECT_EQ(w->HLLength, w->DocLength());
+  EXPECT_EQ(w->HLLines, w->DocLines());
 }
 
 }  // namespace
