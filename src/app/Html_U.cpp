@@ -78,6 +78,7 @@ TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
   connectShellCommands();
   connectInsertCommands();
   connectQuickEdit();
+  ConnectColouring();
   FormCreate();
 }
 

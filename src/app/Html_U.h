@@ -24,6 +24,7 @@ class QMdiArea;
 class QTabWidget;
 class QToolBar;
 class TAbout_Form;
+class TForm20;
 class THebEdit;
 class THebMainMenu;
 class TWorkForm;
@@ -212,6 +213,17 @@ class TForm1 : public QMainWindow {
     explicit DropRegistration(QWidget* w);
   } dropRegistration_{this};
   // ---- end of Documents ----
+
+  // ---- Colouring switch and settings dialog (Html_U_Colouring.cpp) ----
+ public:
+  // The settings dialog, created the first time it is needed.
+  TForm20* SettingsDialog();
+
+ private:
+  // N38 colours or uncolours the active document; N45 shows the settings dialog.
+  void ConnectColouring();
+  TForm20* Form20 = nullptr;
+  // ---- end of Colouring ----
 };
 
 // The product's web site (the "connect to site" and "guides" commands).

@@ -67,6 +67,9 @@ TWorkForm::TWorkForm(TForm1* main, QWidget* parent) : QWidget(parent), main_(mai
 
   Memo1 = new qm::RichEdit(client);
   Memo1->setObjectName(QStringLiteral("Memo1"));
+  // Source lines run left to right, also those whose first letter is Hebrew
+  // (a comment or a text line); Hebrew runs inside them still read right to left.
+  Memo1->setRightToLeft(false);
   clientLayout->addWidget(Memo1);
 
   RichEdit1 = new qm::RichEdit(client);

@@ -20,6 +20,10 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class TForm1;
+namespace qm {
+class Colouring;
+struct ColourScheme;
+}  // namespace qm
 
 // A document window: one open page in the MDI area of the main window. It
 // shows the page's source in Memo1, keeps the text mirror that colouring and
@@ -89,6 +93,17 @@ class TWorkForm : public QWidget {
   void DoHighLight();
   // Colours from the caret through the next occurrence of the terminator (Work_F_Highlight.cpp).
   void fwdcoloring(const QColor& color, std::string_view terminator);
+  // --- colouring (Work_F_Highlight.cpp) ---
+  // The colour model of Memo1 (created at its first use).
+  qm::Colouring* ColourModel();
+  // The colours and fonts the main window's settings give.
+  qm::ColourScheme CurrentScheme() const;
+  // The colour the next typed character takes: the caret's own typing colour,
+  // else the colour shown where the editor takes its typing format from.
+  QColor TypingColour() const;
+  // The colour-coding switch: on colours the page, off shows the whole text
+  // in the editor's own text colour.
+  void ColourCodingSwitched(bool on);
   // Undo ring.
   void SaveToUndoBuf();
   void RestoreUndoBuf();
@@ -138,6 +153,7 @@ class TWorkForm : public QWidget {
   std::string mixedLoadedText_;
   std::string mixedFileBytes_;
   qm::undo::UndoRing undo_;
+  qm::Colouring* colours_ = nullptr;
   // Memo1's selection and scroll range while Hebrew edit mode is on.
   std::int32_t hebSelStart_ = 0;
   std::int32_t hebSelLength_ = 0;

@@ -1,0 +1,249 @@
+#include "app/Conf_F.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/Html_U.h"
+#include "core/markup/RtfColorTable.h"
+#include "editor/Colouring.h"
+#include "editor/Work_F.h"
+#include "platform/Fonts.h"
+#include "platform/Prompts.h"
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
+  auto* l = new QLabel(caption, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  // "<TAG>" and "<!--REMARKS-->" are shown as they are, never as markup.
+  l->setTextFormat(Qt::PlainText);
+  return l;
+}
+
+QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(false);
+  c->addItems(items);
+  return c;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+// The fonts the editor can show: the installed families, and the names of
+// other systems that platform/Fonts shows in a substitute family ("MS Sans
+// Serif" is the default of both font settings).
+QStringList screenFonts() {
+  qm::installFontFallbacks();
+  QStringList names = QFontDatabase::families();
+  for (const char* foreign : {"MS Sans Serif", "Arial Hebrew"}) {
+    const QString name = QString::fromLatin1(foreign);
+    if (!names.contains(name, Qt::CaseInsensitive) && QFont::substitute(name) != name) names << name;
+  }
+  names.sort(Qt::CaseInsensitive);
+  return names;
+}
+
+// Selects the item equal to `text`, looking from the last item; the first
+// item when there is none.
+void selectFromLast(QComboBox* c, const QString& text) {
+  for (int i = c->count() - 1; i >= 0; --i) {
+    if (c->itemText(i) == text) {
+      c->setCurrentIndex(i);
+      return;
+    }
+  }
+  c->setCurrentIndex(c->count() > 0 ? 0 : -1);
+}
+
+void paintLabel(QLabel* l, const QString& family, int points, std::uint32_t colour) {
+  QFont f(family);
+  if (points > 0) f.setPointSize(points);
+  l->setFont(f);
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::WindowText, qm::ColourScheme::fromBgr(colour));
+  l->setPalette(pal);
+}
+
+std::int32_t asSetting(std::uint32_t colour) { return static_cast<std::int32_t>(colour & 0xFFFFFF); }
+
+}  // namespace
+
+TForm20::TForm20(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
+  setObjectName(QStringLiteral("Form20"));
+  setWindowTitle(QStringLiteral("הגדרות"));
+  setLayoutDirection(Qt::RightToLeft);
+  setModal(false);
+
+  auto* grid = new QGridLayout(this);
+  Label1 = makeLabel(this, "Label1", QStringLiteral("הגדרות מסמך"));
+  QFont title = Label1->font();
+  title.setBold(true);
+  title.setPointSize(title.pointSize() + 2);
+  Label1->setFont(title);
+  grid->addWidget(Label1, 0, 0, 1, 3);
+
+  const QStringList fonts = screenFonts();
+  Label2 = makeLabel(this, "Label2", QStringLiteral("גופן אנגלית"));
+  ComboBox1 = makeList(this, "ComboBox1", fonts);
+  Label3 = makeLabel(this, "Label3", QStringLiteral("גופן עברית"));
+  ComboBox2 = makeList(this, "ComboBox2", fonts);
+  Label4 = makeLabel(this, "Label4", QStringLiteral("גודל"));
+  ComboBox3 = makeList(this, "ComboBox3", {QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"),
+                                           QStringLiteral("14")});
+  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(ComboBox1, 1, 1, 1, 2);
+  grid->addWidget(Label3, 2, 0);
+  grid->addWidget(ComboBox2, 2, 1, 1, 2);
+  grid->addWidget(Label4, 3, 0);
+  grid->addWidget(ComboBox3, 3, 1);
+
+  Label6 = makeLabel(this, "Label6", QStringLiteral("צבע טקסט "));
+  grid->addWidget(Label6, 4, 0);
+  auto* colours = new QHBoxLayout;
+  Button3 = makeButton(this, "Button3", QStringLiteral("רגיל"));
+  Button4 = makeButton(this, "Button4", QStringLiteral("תגיות"));
+  Button5 = makeButton(this, "Button5", QStringLiteral("הערות"));
+  Button6 = makeButton(this, "Button6", QStringLiteral("רקע"));
+  for (QPushButton* b : {Button3, Button4, Button5, Button6}) colours->addWidget(b);
+  grid->addLayout(colours, 4, 1, 1, 2);
+
+  Label10 = makeLabel(this, "Label10", QStringLiteral("תצוגה מקדימה"));
+  grid->addWidget(Label10, 5, 0, 1, 3);
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setAutoFillBackground(true);
+  Panel1->setMinimumHeight(60);
+  auto* preview = new QHBoxLayout(Panel1);
+  Label5 = makeLabel(Panel1, "Label5", QStringLiteral("Text"));
+  Label7 = makeLabel(Panel1, "Label7", QStringLiteral("טקסט"));
+  Label8 = makeLabel(Panel1, "Label8", QStringLiteral("<TAG>"));
+  Label9 = makeLabel(Panel1, "Label9", QStringLiteral("<!--REMARKS-->"));
+  // One sample line, read from the right as the page is.
+  preview->addStretch(1);
+  for (QLabel* l : {Label7, Label5, Label8, Label9}) {
+    preview->addWidget(l);
+    preview->addStretch(1);
+  }
+  grid->addWidget(Panel1, 6, 0, 1, 3);
+
+  Label11 = makeLabel(this, "Label11", QStringLiteral("רענון מלא של קידוד צבע כל"));
+  ComboBox4 = makeList(this, "ComboBox4",
+                       {QStringLiteral("4"), QStringLiteral("10"), QStringLiteral("30"), QStringLiteral("60"),
+                        QStringLiteral("90"), QStringLiteral("150"), QStringLiteral("200"), QStringLiteral("500"),
+                        QStringLiteral("1000")});
+  Label12 = makeLabel(this, "Label12", QStringLiteral("תוים"));
+  grid->addWidget(Label11, 7, 0);
+  grid->addWidget(ComboBox4, 7, 1);
+  grid->addWidget(Label12, 7, 2);
+
+  auto* buttons = new QHBoxLayout;
+  Button1 = makeButton(this, "Button1", QStringLiteral("אישור"));
+  Button2 = makeButton(this, "Button2", QStringLiteral("ביטול"));
+  buttons->addStretch(1);
+  buttons->addWidget(Button1);
+  buttons->addWidget(Button2);
+  grid->addLayout(buttons, 8, 0, 1, 3);
+
+  connect(Button1, &QPushButton::clicked, this, &TForm20::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm20::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm20::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TForm20::Button4Click);
+  connect(Button5, &QPushButton::clicked, this, &TForm20::Button5Click);
+  connect(Button6, &QPushButton::clicked, this, &TForm20::Button6Click);
+  for (QComboBox* c : {ComboBox1, ComboBox2, ComboBox3})
+    connect(c, &QComboBox::currentIndexChanged, this, &TForm20::RefreshDisp);
+  FormCreate();
+}
+
+void TForm20::FormCreate() {
+  adjustSize();
+  if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    const QRect r = s->availableGeometry();
+    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+  }
+  LoadConf();
+}
+
+void TForm20::LoadConf() {
+  qm::SettingsStore& st = main_.Settings();
+  selectFromLast(ComboBox3, st.readString(QStringLiteral("FontSize"), QStringLiteral("8")));
+  selectFromLast(ComboBox1, st.readString(QStringLiteral("EnglishFont"), QStringLiteral("MS Sans Serif")));
+  selectFromLast(ComboBox2, st.readString(QStringLiteral("HebrewFont"), QStringLiteral("MS Sans Serif")));
+  TextColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("TextColor"), 0));
+  TagColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("TagColor"), 0xFF0000));
+  RemarksColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("RemarksColor"), 0x707070));
+  BackColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("MemoBackground"), 0xFFFFFF));
+  ComboBox4->setCurrentIndex(ComboBox4->findText(QString::number(st.readInt(QStringLiteral("RefreshEveryXChrs"), 60))));
+  RefreshDisp();
+}
+
+void TForm20::RefreshDisp() {
+  const int points = ComboBox3->currentText().toInt();
+  paintLabel(Label5, ComboBox1->currentText(), points, TextColour);
+  paintLabel(Label8, ComboBox1->currentText(), points, TagColour);
+  paintLabel(Label9, ComboBox1->currentText(), points, RemarksColour);
+  paintLabel(Label7, ComboBox2->currentText(), points, TextColour);
+  QPalette pal = Panel1->palette();
+  pal.setColor(QPalette::Window, qm::ColourScheme::fromBgr(BackColour));
+  Panel1->setPalette(pal);
+}
+
+void TForm20::PickColour(std::uint32_t& colour) {
+  const auto chosen = qm::prompts().color(this, qm::ColourScheme::fromBgr(colour));
+  if (!chosen) return;
+  colour = static_cast<std::uint32_t>(chosen->red()) | static_cast<std::uint32_t>(chosen->green()) << 8 |
+           static_cast<std::uint32_t>(chosen->blue()) << 16;
+  RefreshDisp();
+}
+
+void TForm20::Button3Click() { PickColour(TextColour); }
+void TForm20::Button4Click() { PickColour(TagColour); }
+void TForm20::Button5Click() { PickColour(RemarksColour); }
+void TForm20::Button6Click() { PickColour(BackColour); }
+
+void TForm20::Button1Click() {
+  qm::SettingsStore& st = main_.Settings();
+  main_.RtfColorTable = qm::buildRtfColorTable(TagColour, RemarksColour, TextColour);
+  TWorkForm* active = main_.AWForm();
+  if (active) active->Memo1->setBackgroundColor(qm::ColourScheme::fromBgr(BackColour));
+  const QString size = ComboBox3->currentText();
+  if (!size.isEmpty()) main_.FontSize = QString::number(size.toInt() * 2);
+  if (!ComboBox1->currentText().isEmpty()) main_.EnglishFont = ComboBox1->currentText();
+  if (!ComboBox2->currentText().isEmpty()) main_.HebrewFont = ComboBox2->currentText();
+  if (!size.isEmpty()) st.writeString(QStringLiteral("FontSize"), size);
+  if (!ComboBox1->currentText().isEmpty()) st.writeString(QStringLiteral("EnglishFont"), ComboBox1->currentText());
+  if (!ComboBox2->currentText().isEmpty()) st.writeString(QStringLiteral("HebrewFont"), ComboBox2->currentText());
+  st.writeInt(QStringLiteral("TextColor"), asSetting(TextColour));
+  st.writeInt(QStringLiteral("TagColor"), asSetting(TagColour));
+  st.writeInt(QStringLiteral("RemarksColor"), asSetting(RemarksColour));
+  st.writeInt(QStringLiteral("MemoBackground"), asSetting(BackColour));
+  main_.TextColor = TextColour;
+  main_.TagColor = TagColour;
+  main_.RemarksColor = RemarksColour;
+  if (!ComboBox4->currentText().isEmpty()) {
+    main_.RefreshEveryXChrs = ComboBox4->currentText().toInt();
+    st.writeInt(QStringLiteral("RefreshEveryXChrs"), main_.RefreshEveryXChrs);
+  }
+  main_.MemoBackground = BackColour;
+  hide();
+  // The new look shows at once in the active page; the others take it at
+  // their next full colouring, new pages from the start.
+  if (active) active->DoHighLight();
+}
+
+void TForm20::Button2Click() { hide(); }
