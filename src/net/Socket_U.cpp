@@ -153,6 +153,20 @@ void TSocketClient::TimerOn() {
   if (TimeOut > 0) m_timer.start(TimeOut);
 }
 
+// Ends a timed wait: a time-out or a cancel request turns into its exception
+// (and is cleared), so the next operation starts afresh.
+void TSocketClient::EndWait(const char* timedOutText, const char* abortedText) {
+  TimerOff();
+  if (TimedOut) {
+    TimedOut = CancelRequested = false;
+    throw ESockError(timedOutText);
+  }
+  if (CancelRequested) {
+    CancelRequested = false;
+    throw EAbortError(abortedText);
+  }
+}
+
 void TSocketClient::TimerOff() {
   Status(8, "Timer Off");
   m_timer.stop();
@@ -371,15 +385,7 @@ void TSocketClient::Write(const std::string& text) {
     }
     WaitFor([this] { return m_socket->bytesToWrite() == 0 || PeerGone(); });
   }
-  TimerOff();
-  if (TimedOut) {
-    TimedOut = CancelRequested = false;
-    throw ESockError("Socket send timed out");
-  }
-  if (CancelRequested) {
-    CancelRequested = false;
-    throw EAbortError("Socket send aborted");
-  }
+  EndWait("Socket send timed out", "Socket send aborted");
   if (m_socket->bytesToWrite() > 0) {
     LastError = m_socket->error() == QAbstractSocket::UnknownSocketError ? sockerr::NotConnected
                                                                           : socketErrorNumber(m_socket->error());
@@ -423,15 +429,7 @@ void TSocketClient::SendFile(const QString& path) {
     WaitFor([this, before] { return m_socket->bytesToWrite() < before || PeerGone(); });
     RestartTimer();
   }
-  TimerOff();
-  if (TimedOut) {
-    TimedOut = CancelRequested = false;
-    throw ESockError("Socket send timed out");
-  }
-  if (CancelRequested) {
-    CancelRequested = false;
-    throw EAbortError("Socket send aborted");
-  }
+  EndWait("Socket send timed out", "Socket send aborted");
   if (failed || m_socket->bytesToWrite() > 0 || !file.atEnd()) {
     LastError = m_socket->error() == QAbstractSocket::UnknownSocketError ? sockerr::NotConnected
                                                                           : socketErrorNumber(m_socket->error());
@@ -467,15 +465,7 @@ std::string TSocketClient::ReadLn(bool restAtClose) {
     }
     return false;
   });
-  TimerOff();
-  if (TimedOut) {
-    TimedOut = CancelRequested = false;
-    throw ESockError("Socket readln timed out");
-  }
-  if (CancelRequested) {
-    CancelRequested = false;
-    throw EAbortError("Socket readln aborted");
-  }
+  EndWait("Socket readln timed out", "Socket readln aborted");
   if (m_socket->canReadLine()) {
     const QByteArray bytes = m_socket->readLine(kMaxLine + 1);
     if (!bytes.endsWith('\n')) throw ESockError("Line longer than 65536 bytes");
@@ -538,15 +528,7 @@ void TSocketClient::CaptureToDevice(QIODevice& out) {
     if (PeerGone() && m_socket->bytesAvailable() == 0) break;
     WaitFor([this] { return m_socket->bytesAvailable() > 0 || PeerGone(); });
   }
-  TimerOff();
-  if (TimedOut) {
-    TimedOut = CancelRequested = false;
-    throw ESockError("Socket capture timed out");
-  }
-  if (CancelRequested) {
-    CancelRequested = false;
-    throw EAbortError("Socket send aborted");
-  }
+  EndWait("Socket capture timed out", "Socket send aborted");
   CheckReadError();
   if (m_connected) CloseSocket();
 }
@@ -576,15 +558,7 @@ std::string TSocketClient::CaptureString(long long limit) {
     if (PeerGone()) break;
     WaitFor([this] { return m_socket->bytesAvailable() > 0 || PeerGone(); });
   }
-  TimerOff();
-  if (TimedOut) {
-    TimedOut = CancelRequested = false;
-    throw ESockError("Socket capture timed out");
-  }
-  if (CancelRequested) {
-    CancelRequested = false;
-    throw EAbortError("Socket capture aborted");
-  }
+  EndWait("Socket capture timed out", "Socket capture aborted");
   CheckReadError();
   if (PeerGone() && m_socket->bytesAvailable() == 0 && m_connected) CloseSocket();
   return out;

@@ -130,6 +130,7 @@ class TSocketClient : public QObject {
   void WaitFor(const std::function<bool()>& done);
   void TimerOn();
   void TimerOff();
+  void EndWait(const char* timedOutText, const char* abortedText);
   void RestartTimer();
   // Wakes every wait in progress so that it checks its condition again.
   static void WakeAll();
