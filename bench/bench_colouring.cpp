@@ -13,6 +13,7 @@
 #include <QTextLayout>
 #include <memory>
 
+#include "support/WindowBench.h"
 #include "app/Html_U.h"
 #include "corpus/Corpus.h"
 #include "editor/Colouring.h"
@@ -22,27 +23,8 @@
 
 namespace {
 
-struct Env {
-  QTemporaryDir dir;
-  std::unique_ptr<qm::SettingsStore> settings;
-  std::unique_ptr<TForm1> form;
-  Env() {
-    settings = std::make_unique<qm::SettingsStore>(dir.filePath("settings.ini"));
-    form = std::make_unique<TForm1>(*settings);
-    form->resize(1000, 700);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  QString page(std::size_t bytes) {
-    const QString path = dir.filePath(QStringLiteral("page%1.htm").arg(bytes));
-    if (!QFile::exists(path)) {
-      const std::string text = qmbench::hebrewPage(bytes);
-      QFile f(path);
-      f.open(QIODevice::WriteOnly);
-      f.write(text.data(), static_cast<qint64>(text.size()));
-    }
-    return path;
-  }
+struct Env : qmbench::WindowEnv {
+  QString page(std::size_t bytes) { return pageFile(bytes); }
   // Opens a page; with colouring off it comes up uncoloured.
   TWorkForm* open(std::size_t bytes, bool colouring) {
     coding(colouring);
@@ -54,13 +36,6 @@ struct Env {
     return w;
   }
   void coding(bool on) { form->Action(QStringLiteral("N38"))->setChecked(on); }
-  void closeAll() {
-    for (QMdiSubWindow* s : form->mdiArea()->subWindowList()) {
-      if (auto* w = qobject_cast<TWorkForm*>(s->widget())) w->Memo1->setModified(false);
-      delete s;
-    }
-    QCoreApplication::processEvents();
-  }
 };
 
 Env& env() {
@@ -68,12 +43,7 @@ Env& env() {
   return e;
 }
 
-void typeKey(QWidget* w, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(w, &release);
-}
+using qmbench::typeKey;
 
 // Every block carries formats, the last one too: the colouring is complete.
 void checkComplete(benchmark::State& state, TWorkForm* w) {
@@ -172,12 +142,4 @@ BENCHMARK(BM_TypedCharWithRule)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qm::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return qmbench::runWindowBenchmarks(argc, argv); }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <unistd.h>
 
+#include "support/WindowBench.h"
 #include "app/Html_U.h"
 #include "corpus/Corpus.h"
 #include "editor/Work_F.h"
@@ -21,31 +22,8 @@
 
 namespace {
 
-struct Env {
-  QTemporaryDir dir;
-  std::unique_ptr<qm::SettingsStore> settings;
-  std::unique_ptr<TForm1> form;
-  Env() {
-    settings = std::make_unique<qm::SettingsStore>(dir.filePath("settings.ini"));
-    form = std::make_unique<TForm1>(*settings);
-    form->resize(1000, 700);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  QString page(std::size_t bytes) {
-    const QString path = dir.filePath(QStringLiteral("page%1.htm").arg(bytes));
-    if (!QFile::exists(path)) {
-      const std::string text = qmbench::hebrewPage(bytes);
-      QFile f(path);
-      f.open(QIODevice::WriteOnly);
-      f.write(text.data(), static_cast<qint64>(text.size()));
-    }
-    return path;
-  }
-  void closeAll() {
-    for (QMdiSubWindow* s : form->mdiArea()->subWindowList()) delete s;
-    QCoreApplication::processEvents();
-  }
+struct Env : qmbench::WindowEnv {
+  QString page(std::size_t bytes) { return pageFile(bytes); }
 };
 
 Env& env() {
@@ -60,12 +38,7 @@ double residentMb() {
   return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-void typeKey(QWidget* w, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(w, &release);
-}
+using qmbench::typeKey;
 
 // Registered first, so that the idle figure is not inflated by pages
 // other benchmarks opened. Resident memory of a 1 MB page whose undo ring holds 20 snapshots, above
@@ -133,12 +106,4 @@ BENCHMARK(BM_OpenPage)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecon
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qm::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return qmbench::runWindowBenchmarks(argc, argv); }

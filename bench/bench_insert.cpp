@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "support/WindowBench.h"
 #include "app/Html_U.h"
 #include "corpus/Corpus.h"
 #include "editor/Work_F.h"
@@ -29,29 +30,14 @@ class OkPrompts : public qm::QtPrompts {
   qm::Answer okCancel(QWidget*, const QString&) override { return qm::Answer::Ok; }
 };
 
-struct Env {
-  QTemporaryDir dir;
-  std::unique_ptr<qm::SettingsStore> settings;
-  std::unique_ptr<TForm1> form;
-  Env() {
-    qm::setPrompts(std::make_unique<OkPrompts>());
-    settings = std::make_unique<qm::SettingsStore>(dir.filePath("settings.ini"));
-    form = std::make_unique<TForm1>(*settings);
-    form->resize(1000, 700);
-    form->show();
-    QCoreApplication::processEvents();
-  }
+struct Env : qmbench::WindowEnv {
+  Env() { qm::setPrompts(std::make_unique<OkPrompts>()); }
   TWorkForm* page(std::size_t bytes) {
     form->NewForm();
     TWorkForm* w = form->AWForm();
     w->Memo1->setText(qmbench::hebrewPage(bytes));
     QCoreApplication::processEvents();
     return w;
-  }
-  void closeAll() {
-    for (TWorkForm* w : form->findChildren<TWorkForm*>()) w->Memo1->setModified(false);
-    for (QMdiSubWindow* s : form->mdiArea()->subWindowList()) delete s;
-    QCoreApplication::processEvents();
   }
 };
 
@@ -118,12 +104,4 @@ BENCHMARK(BM_ToolsMenuOnPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->It
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qm::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return qmbench::runWindowBenchmarks(argc, argv); }
