@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/SettingsStore.h"
 
@@ -22,6 +23,7 @@ class QMdiArea;
 class QTabWidget;
 class QToolBar;
 class TAbout_Form;
+class TForm2;
 class THebEdit;
 class THebMainMenu;
 class TWorkForm;
@@ -190,6 +192,19 @@ class TForm1 : public QMainWindow {
     explicit DropRegistration(QWidget* w);
   } dropRegistration_{this};
   // ---- end of Documents ----
+
+  // ---- Hebrew text entry window (hebrew/Heb_U.*) ----
+ public:
+  // The window, created the first time it is needed and owned by this one.
+  TForm2* HebrewWindow();
+  bool HebrewWindowCreated() const { return form2_ != nullptr; }
+  // N47 and the document windows' Button1: shows the Hebrew text window
+  // loaded from the document (the active one when none is given).
+  void N47Click(TWorkForm* w = nullptr);
+
+ private:
+  std::unique_ptr<TForm2> form2_;
+  // ---- end of Hebrew text entry window ----
 };
 
 // The product's web site (the "connect to site" and "guides" commands).
