@@ -11,7 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <exception>
@@ -157,6 +158,12 @@ TForm2::TForm2(TForm1* main) : QMainWindow(nullptr), main_(main) {
   Memo1 = new THebMemo(central);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Every line reads right to left from the right edge, Latin lines too, as
+  // the page will show them.
+  QTextOption memoOption = Memo1->document()->defaultTextOption();
+  memoOption.setTextDirection(Qt::RightToLeft);
+  memoOption.setAlignment(Qt::AlignRight);
+  Memo1->document()->setDefaultTextOption(memoOption);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   QPalette pal = Memo1->palette();
