@@ -168,6 +168,7 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
     bool table, lineBreaks, hebrewOnly, mirror;
     std::string selected;  // text between head and tail, selected before inserting
     Lines inserted;
+    bool hebrewEditMode = false;  // the page is in Hebrew edit mode when "הוספה" is pressed
   };
   const Case cases[] = {
       {"default buttons", {SHALOM + " " + OLAM}, true, false, true, true, true, "", {MALO + " " + MOLASH + "<BR>"}},
@@ -179,6 +180,8 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
       {"no break, whole line reversed, brackets kept", {"(ab " + SHALOM + ")"}, true, false, false, false, false, "",
        {")" + MOLASH + " ba("}},
       {"selection is replaced", {OLAM}, true, false, true, true, true, "old\r\n", {MALO + "<BR>"}},
+      {"nothing typed: the selection goes, no empty table", {}, true, true, true, true, true, "old", {}},
+      {"Hebrew edit mode is left first", {OLAM}, true, false, true, true, true, "", {MALO + "<BR>"}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -186,6 +189,7 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
     TWorkForm* w = page(before, c.iso);
     const int undoSteps = w->UndoCount();
     w->Memo1->select(static_cast<std::int32_t>(head.size()), static_cast<std::int32_t>(c.selected.size()));
+    if (c.hebrewEditMode) w->HebEditMode();
     win->show();
     win->Memo1->setPlainText(lineText(c.typed));
     tick(win->N12, c.table);
@@ -201,6 +205,7 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
     EXPECT_FALSE(win->isVisible());
     EXPECT_TRUE(win->Memo1->toPlainText().isEmpty());
     EXPECT_TRUE(w->Memo1->isVisible());
+    EXPECT_FALSE(w->HebMode);
     EXPECT_FALSE(w->UndoSuspended);
     EXPECT_EQ(w->UndoCount(), undoSteps + 1);
     w->RestoreUndoBuf();
