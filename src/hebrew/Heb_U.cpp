@@ -202,7 +202,7 @@ TForm2::TForm2(TForm1* main) : QMainWindow(nullptr), main_(main) {
 TForm2::~TForm2() = default;
 
 void TForm2::buildPanel() {
-  Panel1 = new QWidget(centralWidget() ? centralWidget() : this);
+  Panel1 = new QWidget(this);  // placed in the central layout by the constructor
   Panel1->setObjectName(QStringLiteral("Panel1"));
   auto* bar = new QHBoxLayout(Panel1);
   bar->setContentsMargins(4, 2, 4, 2);

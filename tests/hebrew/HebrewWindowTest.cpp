@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QToolBar>
 #include <functional>
 #include <optional>
 
@@ -247,31 +246,6 @@ TEST_F(HebrewWindow, ClosingEmptiesTheTextButHidingKeepsIt) {
   }
 }
 
-TEST_F(HebrewWindow, EditButtonsActOnTheMemo) {
-  page("x");
-  win->show();
-  struct Case {
-    const char* name;
-    QAction* action;
-    QString expected;
-  };
-  win->Memo1->setPlainText(QStringLiteral("אב"));
-  QTextCursor cursor = win->Memo1->textCursor();
-  cursor.movePosition(QTextCursor::End);
-  win->Memo1->setTextCursor(cursor);
-  win->Memo1->insertPlainText(QStringLiteral("ג"));
-  const Case cases[] = {
-      {"undo removes the last typing", win->ToolButton9, QStringLiteral("אב")},
-      {"nothing more to undo: the text stays", win->N3, QStringLiteral("אב")},
-      {"clear", win->ToolButton1, QString()},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    c.action->trigger();
-    EXPECT_EQ(win->Memo1->toPlainText(), c.expected);
-  }
-}
-
 TEST_F(HebrewWindow, StaysOnTopWhileTicked) {
   page("x");
   win->show();
@@ -339,25 +313,6 @@ TEST_F(HebrewWindow, OpeningTakesAnyLineEndsAndSurvivesFailures) {
     EXPECT_EQ(win->Memo1->toPlainText(), c.expected);
     EXPECT_EQ(prompts.texts("error").size() - errorsBefore, c.errors);
   }
-}
-
-TEST_F(HebrewWindow, ComponentsReadAsDesigned) {
-  win = form->HebrewWindow();
-  EXPECT_EQ(win->windowTitle(), QStringLiteral("הכנס טקסט בעברית"));
-  EXPECT_EQ(win->Memo1->layoutDirection(), Qt::RightToLeft);
-  EXPECT_FALSE(win->Memo2->isVisibleTo(win));
-  // The tool bar reads from the left in its fixed order.
-  QStringList order;
-  for (QAction* a : win->ToolBar1->actions()) order << a->objectName();
-  EXPECT_EQ(order, QStringList({"ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4", "ToolButton5",
-                                "ToolButton6", "ToolButton7", "ToolButton8", "ToolButton9", "ToolButton10",
-                                "ToolButton11", "ToolButton13", "ToolButton12"}));
-  EXPECT_EQ(win->ToolBar1->layoutDirection(), Qt::LeftToRight);
-  for (QAction* a : {win->ToolButton11, win->ToolButton12, win->ToolButton13, win->N11})
-    EXPECT_TRUE(a->isCheckable() && a->isChecked()) << a->objectName().toStdString();
-  EXPECT_FALSE(win->N12->isChecked());
-  // The window is made once.
-  EXPECT_EQ(form->HebrewWindow(), win);
 }
 
 }  // namespace
