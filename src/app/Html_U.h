@@ -197,7 +197,6 @@ class TForm1 : public QMainWindow {
  public:
   // The window, created the first time it is needed and owned by this one.
   TForm2* HebrewWindow();
-  bool HebrewWindowCreated() const { return form2_ != nullptr; }
   // N47 and the document windows' Button1: shows the Hebrew text window
   // loaded from the document (the active one when none is given).
   void N47Click(TWorkForm* w = nullptr);
