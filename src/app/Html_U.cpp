@@ -21,6 +21,7 @@
 #include "core/markup/RtfColorTable.h"
 #include "editor/Work_F.h"
 #include "hebrew/HebEdit.h"
+#include "hebrew/Heb_U.h"
 #include "hebrew/HebMainMenu.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -83,6 +84,7 @@ TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
 }
 
 TForm1::~TForm1() {
+  form2_.reset();
   if (Form1 == this) Form1 = nullptr;
 }
 
@@ -175,6 +177,7 @@ void TForm1::connectShellCommands() {
     if (About_Form) About_Form->ShowAbout();
   });
   setCommand(QStringLiteral("N26"), [] { qm::showHelp(0); });
+  setCommand(QStringLiteral("N47"), [this] { N47Click(); });
   setCommand(QStringLiteral("N41"), [] { qm::openUrl(QString::fromLatin1(SiteAddress)); });
   setCommand(QStringLiteral("N40"),
              [] { qm::openUrl(QString::fromLatin1(SiteAddress) + QStringLiteral("/guides.htm")); });
@@ -390,3 +393,15 @@ void TForm1::removePreviewFile() {
   if (!file.remove())
     qm::prompts().error(this, QStringLiteral("Cannot delete file \"%1\". %2").arg(path, file.errorString()));
 }
+
+// ---- Hebrew text entry window ---------------------------------------------
+
+TForm2* TForm1::HebrewWindow() {
+  if (!form2_) {
+    form2_ = std::make_unique<TForm2>(this);
+    connect(this, &TForm1::FormClosing, form2_.get(), &QWidget::hide);
+  }
+  return form2_.get();
+}
+
+void TForm1::N47Click(TWorkForm* w) { HebrewWindow()->LoadFromDocument(w ? w : AWForm()); }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "core/markup/MarkupText.h"
 #include "platform/SettingsStore.h"
@@ -25,6 +26,7 @@ class QTabWidget;
 class QToolBar;
 class TAbout_Form;
 class TForm20;
+class TForm2;
 class THebEdit;
 class THebMainMenu;
 class TWorkForm;
@@ -224,6 +226,17 @@ class TForm1 : public QMainWindow {
   void ConnectColouring();
   TForm20* Form20 = nullptr;
   // ---- end of Colouring ----
+  // ---- Hebrew text entry window (hebrew/Heb_U.*) ----
+ public:
+  // The window, created the first time it is needed and owned by this one.
+  TForm2* HebrewWindow();
+  // N47 and the document windows' Button1: shows the Hebrew text window
+  // loaded from the document (the active one when none is given).
+  void N47Click(TWorkForm* w = nullptr);
+
+ private:
+  std::unique_ptr<TForm2> form2_;
+  // ---- end of Hebrew text entry window ----
 };
 
 // The product's web site (the "connect to site" and "guides" commands).

@@ -142,6 +142,9 @@ TWorkForm::TWorkForm(TForm1* main, QWidget* parent) : QWidget(parent), main_(mai
   connect(RichEdit1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { RichEdit1->setScrollPosition(v); });
   connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
+  connect(Button1, &QPushButton::clicked, this, [this] {
+    if (main_) main_->N47Click(this);
+  });
 
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.

@@ -1,0 +1,493 @@
+#include "hebrew/Heb_U.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "app/Html_U.h"
+#include "core/text/Lines.h"
+#include "editor/Work_F.h"
+#include "hebrew/HebMainMenu.h"
+#include "hebrew/HebMemo.h"
+#include "platform/Application.h"
+#include "platform/Cp1255Bridge.h"
+#include "platform/FileIO.h"
+#include "platform/Prompts.h"
+#include "platform/RichEdit.h"
+
+namespace {
+
+const QString kSettingSelectAll = QStringLiteral("SelectAllHebWiz");
+const QStringList kTextFilters = {QStringLiteral("Text Files|*.txt")};
+
+// Lines of a plain memo as code-page 1255 bytes.
+std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
+  return qm::lines::split(qm::lines::toCrLf(qm::toCp1255(memo->toPlainText())));
+}
+
+void setMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += '\n';
+    text += lines[i];
+  }
+  memo->setPlainText(qm::fromCp1255(text));
+}
+
+enum class Glyph { Clear, Open, Save, Copy, Cut, Paste, Undo, Text };
+
+// The tool-bar pictures, drawn once.
+QIcon drawGlyph(Glyph g, const QString& text = {}) {
+  const int n = 20;
+  QPixmap pm(n, n);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor ink(0x20, 0x30, 0x80);
+  const QColor paper(0xFF, 0xFF, 0xF4);
+  p.setPen(QPen(ink, 1.2));
+  auto page = [&](QRectF r) {
+    p.setBrush(paper);
+    p.drawRect(r);
+  };
+  switch (g) {
+    case Glyph::Clear:
+      page(QRectF(4.5, 2.5, 11, 15));
+      p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+      p.drawLine(QPointF(7, 7), QPointF(13, 13));
+      p.drawLine(QPointF(13, 7), QPointF(7, 13));
+      break;
+    case Glyph::Open: {
+      p.setBrush(QColor(0xF0, 0xC8, 0x50));
+      QPainterPath path;
+      path.moveTo(2.5, 16.5);
+      path.lineTo(2.5, 5.5);
+      path.lineTo(7.5, 5.5);
+      path.lineTo(9.5, 7.5);
+      path.lineTo(16.5, 7.5);
+      path.lineTo(16.5, 16.5);
+      path.closeSubpath();
+      p.drawPath(path);
+      break;
+    }
+    case Glyph::Save:
+      p.setBrush(QColor(0x50, 0x70, 0xC0));
+      p.drawRect(QRectF(3.5, 3.5, 13, 13));
+      p.setBrush(paper);
+      p.drawRect(QRectF(6.5, 3.5, 7, 5));
+      p.drawRect(QRectF(5.5, 11.5, 9, 5));
+      break;
+    case Glyph::Copy:
+      page(QRectF(2.5, 2.5, 9, 11));
+      page(QRectF(8.5, 6.5, 9, 11));
+      break;
+    case Glyph::Cut:
+      p.drawLine(QPointF(6, 3), QPointF(13, 13));
+      p.drawLine(QPointF(14, 3), QPointF(7, 13));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QPointF(6, 15), 2.5, 2.5);
+      p.drawEllipse(QPointF(14, 15), 2.5, 2.5);
+      break;
+    case Glyph::Paste:
+      p.setBrush(QColor(0xB0, 0x80, 0x40));
+      p.drawRect(QRectF(3.5, 3.5, 11, 14));
+      page(QRectF(8.5, 8.5, 9, 10));
+      p.setBrush(QColor(0x90, 0x90, 0x90));
+      p.drawRect(QRectF(6.5, 2.5, 5, 3));
+      break;
+    case Glyph::Undo: {
+      QPainterPath arc;
+      arc.moveTo(5, 8);
+      arc.cubicTo(9, 3, 17, 5, 15, 12);
+      arc.cubicTo(14, 15, 11, 16, 9, 16);
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(ink, 1.8));
+      p.drawPath(arc);
+      p.setBrush(ink);
+      QPolygonF head;
+      head << QPointF(2, 9) << QPointF(8, 4) << QPointF(8, 11);
+      p.drawPolygon(head);
+      break;
+    }
+    case Glyph::Text: {
+      QFont f(QStringLiteral("MS Sans Serif"));
+      f.setPixelSize(text.size() > 2 ? 8 : 11);
+      f.setBold(true);
+      p.setFont(f);
+      p.drawText(QRectF(0, 0, n, n), Qt::AlignCenter, text);
+      break;
+    }
+  }
+  return QIcon(pm);
+}
+
+QAction* makeItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* a = menu->addAction(caption);
+  a->setObjectName(QString::fromLatin1(name));
+  return a;
+}
+
+}  // namespace
+
+TForm2::TForm2(TForm1* main) : QMainWindow(nullptr), main_(main) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("הכנס טקסט בעברית"));
+  setLayoutDirection(Qt::RightToLeft);
+  // The main window owns this one; closing the main window ends the program
+  // even while this window is showing.
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  Memo1 = new THebMemo(central);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Every line reads right to left from the right edge, Latin lines too, as
+  // the page will show them.
+  QTextOption memoOption = Memo1->document()->defaultTextOption();
+  memoOption.setTextDirection(Qt::RightToLeft);
+  memoOption.setAlignment(Qt::AlignRight);
+  Memo1->document()->setDefaultTextOption(memoOption);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QPalette pal = Memo1->palette();
+  pal.setColor(QPalette::Base, QColor(0x00, 0x00, 0x80));  // navy
+  pal.setColor(QPalette::Text, QColor(0xFF, 0xFF, 0x00));  // yellow
+  Memo1->setPalette(pal);
+  QFont memoFont(QStringLiteral("MS Sans Serif"));
+  memoFont.setPixelSize(13);
+  Memo1->setFont(memoFont);
+  Memo1->installEventFilter(this);
+  layout->addWidget(Memo1, 1);
+
+  Memo2 = new QPlainTextEdit(central);
+  Memo2->setObjectName(QStringLiteral("Memo2"));
+  Memo2->setLayoutDirection(Qt::RightToLeft);
+  Memo2->hide();
+  layout->addWidget(Memo2);
+
+  buildPanel();
+  layout->addWidget(Panel1);
+  setCentralWidget(central);
+  buildMenus();
+
+  // Stay on top from the start (N11 is ticked).
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
+
+  // A third of the screen plus a margin, centred.
+  const QRect screenRect = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
+                                                            : QRect(0, 0, 1024, 768);
+  resize(screenRect.width() / 3 + 200, screenRect.height() / 3 + 53);
+  move(screenRect.x() + (screenRect.width() - width()) / 2, screenRect.y() + (screenRect.height() - height()) / 2);
+
+  N13->setChecked(main_ && main_->Settings().readBool(kSettingSelectAll, false));
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::buildPanel() {
+  Panel1 = new QWidget(this);  // placed in the central layout by the constructor
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  auto* bar = new QHBoxLayout(Panel1);
+  bar->setContentsMargins(4, 2, 4, 2);
+  bar->setSpacing(6);
+
+  Button1 = new QPushButton(QStringLiteral("הוספה"), Panel1);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  QFont addFont = Button1->font();
+  addFont.setPixelSize(15);
+  Button1->setFont(addFont);
+  QPalette addPalette = Button1->palette();
+  addPalette.setColor(QPalette::ButtonText, QColor(0xFF, 0x00, 0x00));
+  Button1->setPalette(addPalette);
+  Button2 = new QPushButton(QStringLiteral("סגור"), Panel1);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+
+  ToolBar1 = new QToolBar(Panel1);
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setIconSize(QSize(20, 20));
+  // The buttons run from the left in their fixed order, whatever the window's direction.
+  ToolBar1->setLayoutDirection(Qt::LeftToRight);
+  auto tool = [this](const char* name, const QString& hint, const QIcon& icon) {
+    QAction* a = ToolBar1->addAction(icon, hint);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setToolTip(hint);
+    return a;
+  };
+  auto separator = [this](const char* name) { ToolBar1->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+  ToolButton1 = tool("ToolButton1", QStringLiteral("נקה"), drawGlyph(Glyph::Clear));
+  ToolButton2 = tool("ToolButton2", QStringLiteral("פתח"), drawGlyph(Glyph::Open));
+  ToolButton3 = tool("ToolButton3", QStringLiteral("שמור בשם"), drawGlyph(Glyph::Save));
+  separator("ToolButton4");
+  ToolButton5 = tool("ToolButton5", QStringLiteral("העתק"), drawGlyph(Glyph::Copy));
+  ToolButton6 = tool("ToolButton6", QStringLiteral("גזור"), drawGlyph(Glyph::Cut));
+  ToolButton7 = tool("ToolButton7", QStringLiteral("הדבק"), drawGlyph(Glyph::Paste));
+  separator("ToolButton8");
+  ToolButton9 = tool("ToolButton9", QStringLiteral("בטל"), drawGlyph(Glyph::Undo));
+  separator("ToolButton10");
+  ToolButton11 = tool("ToolButton11", QStringLiteral("לכל שורה <BR> הוספת"), drawGlyph(Glyph::Text, "BR"));
+  ToolButton13 = tool("ToolButton13", QStringLiteral("הפיכת סוגריים בטקסט עברי"), drawGlyph(Glyph::Text, "( )"));
+  ToolButton12 = tool("ToolButton12", QStringLiteral("הפיכת עברית בלבד"), drawGlyph(Glyph::Text, QStringLiteral("אב")));
+  for (QAction* check : {ToolButton11, ToolButton13, ToolButton12}) {
+    check->setCheckable(true);
+    check->setChecked(true);
+  }
+  connect(ToolButton1, &QAction::triggered, this, &TForm2::ToolButton1Click);
+  connect(ToolButton2, &QAction::triggered, this, &TForm2::OpenTextFile);
+  connect(ToolButton3, &QAction::triggered, this, &TForm2::SaveTextFile);
+  connect(ToolButton5, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
+  connect(ToolButton6, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
+  connect(ToolButton7, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+  connect(ToolButton9, &QAction::triggered, this, &TForm2::UndoClick);
+
+  // Right to left: the buttons at the right edge, the tool bar at the left.
+  bar->addWidget(Button1);
+  bar->addWidget(Button2);
+  bar->addStretch(1);
+  bar->addWidget(ToolBar1);
+}
+
+void TForm2::buildMenus() {
+  HebMainMenu1 = new THebMainMenu(this);
+  HebMainMenu1->setObjectName(QStringLiteral("HebMainMenu1"));
+  setMenuBar(HebMainMenu1);
+
+  QMenu* file = HebMainMenu1->addMenu(QStringLiteral("&קובץ"));
+  file->menuAction()->setObjectName(QStringLiteral("N1"));
+  N2 = makeItem(file, "N2", QStringLiteral("פתיחה"));
+  N4 = makeItem(file, "N4", QStringLiteral("שמור בשם"));
+  N5 = makeItem(file, "N5", QStringLiteral("סגור"));
+
+  QMenu* edit = HebMainMenu1->addMenu(QStringLiteral("&עריכה"));
+  edit->menuAction()->setObjectName(QStringLiteral("N6"));
+  N7 = makeItem(edit, "N7", QStringLiteral("העתק"));
+  N8 = makeItem(edit, "N8", QStringLiteral("גזור"));
+  N9 = makeItem(edit, "N9", QStringLiteral("הדבק"));
+  N3 = makeItem(edit, "N3", QStringLiteral("בטל"));
+
+  QMenu* options = HebMainMenu1->addMenu(QStringLiteral("אפשרויות"));
+  options->menuAction()->setObjectName(QStringLiteral("N10"));
+  N11 = makeItem(options, "N11", QStringLiteral("תמיד עליון"));
+  N12 = makeItem(options, "N12", QStringLiteral("סדר בטבלה"));
+  N13 = makeItem(options, "N13", QStringLiteral("סמן הכל לפני יבוא"));
+  for (QAction* check : {N11, N12, N13}) check->setCheckable(true);
+  N11->setChecked(true);
+
+  connect(N2, &QAction::triggered, this, &TForm2::OpenTextFile);
+  connect(N4, &QAction::triggered, this, &TForm2::SaveTextFile);
+  connect(N5, &QAction::triggered, this, &TForm2::N5Click);
+  connect(N7, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
+  connect(N8, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
+  connect(N9, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+  connect(N3, &QAction::triggered, this, &TForm2::UndoClick);
+  connect(N11, &QAction::triggered, this, &TForm2::N11Click);
+  connect(N13, &QAction::triggered, this, &TForm2::N13Click);
+}
+
+qm::HebrewStandard TForm2::Standard() const {
+  return !main_ || main_->isoVisual() ? qm::HebrewStandard::IsoVisual : qm::HebrewStandard::WinLogical;
+}
+
+qm::hebrew::EntryLayout TForm2::Layout() const {
+  qm::hebrew::EntryLayout layout;
+  layout.hebrewOnly = ToolButton12->isChecked();
+  layout.mirror = ToolButton13->isChecked();
+  layout.lineBreaks = ToolButton11->isChecked();
+  layout.table = N12->isChecked();
+  return layout;
+}
+
+std::vector<std::string> TForm2::TypedLines() const { return memoLines(Memo1); }
+
+// ------------------------------------------------------------------ loading
+
+void TForm2::LoadFromDocument(TWorkForm* w) {
+  Memo1->setUpdatesEnabled(false);
+  Memo2->setUpdatesEnabled(false);
+  Memo1->hide();
+  show();
+  raise();
+  activateWindow();
+  if (w) {
+    qm::RichEdit* editor = w->Memo1;
+    if (editor->selLength() == 0 && N13->isChecked()) editor->select(0, w->DocLength());
+    if (editor->selLength() > 0) {
+      const std::string selected = editor->selectedBytes();
+      // Memo2 keeps the page's text as it stands; Memo1 gets it in reading order.
+      setMemoLines(Memo2, qm::lines::split(selected));
+      setMemoLines(Memo1, qm::hebrew::readingOrderLines(selected, Standard()));
+    }
+  }
+  Memo1->show();
+  Memo1->setFocus();
+  Memo1->moveCursor(QTextCursor::Start);
+  Memo1->setUpdatesEnabled(true);
+  Memo2->setUpdatesEnabled(true);
+}
+
+// ------------------------------------------------------------------ inserting
+
+void TForm2::Button1Click() {
+  TWorkForm* w = main_ ? main_->AWForm() : nullptr;
+  if (!w) return;
+  // Hebrew edit mode shows another editor whose text would be written back
+  // over the page when the mode ends: leave it first, so the insertion stays.
+  if (w->HebMode) w->HebEditMode();
+  qm::RichEdit* editor = w->Memo1;
+
+  // Whatever happens below, the page ends up shown, repainted and recording
+  // undo steps again.
+  struct Restore {
+    TWorkForm* w;
+    bool visible;
+    bool armed = true;
+    ~Restore() {
+      if (!armed) return;
+      if (visible) w->Memo1->show();
+      w->Memo1->resumeUpdates();
+      w->UndoSuspended = false;
+    }
+  } restore{w, editor->isVisible()};
+
+  editor->suspendUpdates();
+  Memo2->setUpdatesEnabled(false);
+  w->UndoSuspended = true;
+  editor->document()->clearUndoRedoStacks();
+  const std::int32_t caret = editor->selStart();
+  if (editor->selLength() > 0) editor->replaceSelection({});
+
+  const std::vector<std::string> markup = qm::hebrew::entryMarkup(TypedLines(), Layout(), Standard());
+  setMemoLines(Memo2, markup);
+
+  editor->hide();
+  main_->TInsert(markup);
+  if (restore.visible) editor->show();
+  editor->setSelStart(caret);
+
+  restore.armed = false;
+  editor->resumeUpdates();
+  w->UndoSuspended = false;
+  w->SaveToUndoBuf();  // the whole insertion is one undo step
+  editor->viewport()->update();
+  Memo2->setUpdatesEnabled(true);
+
+  hide();
+  w->DoHighLight();
+  Memo1->clear();
+}
+
+// ------------------------------------------------------------------ other handlers
+
+void TForm2::Button2Click() {
+  Memo1->clear();
+  hide();
+}
+
+void TForm2::N5Click() {
+  Memo1->clear();
+  hide();
+}
+
+void TForm2::FormActivate() {
+  if (Memo1->isVisible()) Memo1->setFocus();
+}
+
+void TForm2::FormHide() {
+  if (restyling_ || !main_) return;
+  if (TWorkForm* w = main_->AWForm()) {
+    main_->activateWindow();
+    if (w->HebMode)
+      w->RichEdit1->setFocus();
+    else
+      w->Memo1->setFocus();
+  }
+}
+
+void TForm2::Memo1Enter() {
+  if (main_) main_->SetHebrew();
+}
+
+void TForm2::ToolButton1Click() { Memo1->clear(); }
+
+void TForm2::UndoClick() {
+  if (Memo1->document()->isUndoAvailable()) Memo1->undo();
+}
+
+void TForm2::N11Click() {
+  const bool wasVisible = isVisible();
+  // New window flags hide the window; that is no hiding by the user.
+  restyling_ = true;
+  setWindowFlag(Qt::WindowStaysOnTopHint, N11->isChecked());
+  if (wasVisible) show();
+  restyling_ = false;
+}
+
+void TForm2::N13Click() {
+  if (N13->isChecked()) ToolButton11->setChecked(false);
+  if (main_) main_->Settings().writeBool(kSettingSelectAll, N13->isChecked());
+}
+
+void TForm2::OpenTextFile() {
+  qm::FileDialogRequest req;
+  req.title = QStringLiteral("פתיחה");
+  req.filters = kTextFilters;
+  const auto chosen = qm::prompts().openFile(this, req);
+  if (!chosen) return;
+  try {
+    const std::string bytes = qm::readFileBytes(chosen->path);
+    setMemoLines(Memo1, qm::lines::split(qm::lines::toCrLf(bytes)));
+  } catch (const std::exception& e) {
+    qm::prompts().error(this, qm::exceptionText(e.what()));
+  }
+}
+
+void TForm2::SaveTextFile() {
+  qm::FileDialogRequest req;
+  req.title = QStringLiteral("שמור בשם");
+  req.filters = kTextFilters;
+  req.defaultSuffix = QStringLiteral("txt");
+  const auto chosen = qm::prompts().saveFile(this, req);
+  if (!chosen) return;
+  try {
+    qm::writeFileAtomically(chosen->path, qm::lines::joinTerminated(TypedLines()));
+  } catch (const std::exception& e) {
+    qm::prompts().error(this, qm::exceptionText(e.what()));
+  }
+}
+
+// ------------------------------------------------------------------ events
+
+bool TForm2::event(QEvent* e) {
+  const bool result = QMainWindow::event(e);
+  if (e->type() == QEvent::WindowActivate) FormActivate();
+  return result;
+}
+
+void TForm2::hideEvent(QHideEvent* e) {
+  QMainWindow::hideEvent(e);
+  // Minimising is no hiding by the program or the user's close.
+  if (!e->spontaneous()) FormHide();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == Memo1 && e->type() == QEvent::FocusIn) Memo1Enter();
+  return QMainWindow::eventFilter(watched, e);
+}
