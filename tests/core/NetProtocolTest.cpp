@@ -43,7 +43,6 @@ TEST(SocketErrors, TextsGiveNumberAndMessage) {
   };
   const Case cases[] = {
       {10061, "10061:Connection refused"},
-      {10035, "10035:Operation would block"},
       {11004, "11004:Valid name, no data record of requested type"},
       {10093, "10093:Successful WSAStartup not yet performed"},
       {0, "0:Unrecognized error code"},
@@ -152,10 +151,8 @@ TEST(FtpProtocol, VendorFromSystReply) {
     int vendor;
   };
   const Case cases[] = {
-      {"215 UNIX Type: L8", 2400},      {"215 NETWARE system", 2416}, {"215 MS-DOS", 2401},
-      {"215 VMS V5.5", 2406},           {"215 MVS is the operating system", 2408},
-      {"215 VM/CMS", 2402},             {"215 MACOS Peter's Server", 2404},
-      {"215 OS/400 is the system", 2414}, {"215 Windows_NT", 2410},  {"215 unix type: l8", 2400},
+      {"215 UNIX Type: L8", 2400}, {"215 VMS V5.5", 2406},   {"215 VM/CMS", 2402},
+      {"215 Windows_NT", 2410},    {"215 unix type: l8", 2400},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(vendorFromSyst(c.reply), c.vendor) << c.reply;

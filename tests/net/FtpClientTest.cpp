@@ -223,21 +223,19 @@ TEST_F(FtpReal, UploadWithoutRemoteNameUsesTheBareFileName) {
   EXPECT_EQ(readFile(local.filePath(QStringLiteral("index.htm"))), "hello");
 }
 
-TEST_F(FtpReal, WrongPasswordEndsTheSession) {
-  Recorder r(server->port(), true, qmtest::FtpServer::User, "wrong");
-  EXPECT_EQ(errorOf([&] { r.c.Connect(); }).substr(0, 4), "530 ");
-  EXPECT_FALSE(r.c.Connected());
-  EXPECT_EQ(r.connects, 0);
-  EXPECT_EQ(r.connectionFailed, 1);
-  EXPECT_TRUE(r.saw("QUIT"));
-  EXPECT_EQ(r.status.back(), "Disconnected");
-}
-
-TEST_F(FtpReal, EmptyPasswordAsksForAuthenticationFirst) {
-  Recorder r(server->port(), true, qmtest::FtpServer::User, "");
-  EXPECT_EQ(errorOf([&] { r.c.Connect(); }).substr(0, 4), "530 ");
-  EXPECT_EQ(r.authNeeded, 1);
-  EXPECT_TRUE(r.saw("PASS "));
+TEST_F(FtpReal, RefusedLoginEndsTheSession) {
+  // An empty password asks the handler for one first, then is sent as it is.
+  for (const char* password : {"wrong", ""}) {
+    Recorder r(server->port(), true, qmtest::FtpServer::User, password);
+    EXPECT_EQ(errorOf([&] { r.c.Connect(); }).substr(0, 4), "530 ") << password;
+    EXPECT_FALSE(r.c.Connected());
+    EXPECT_EQ(r.connects, 0);
+    EXPECT_EQ(r.connectionFailed, 1);
+    EXPECT_EQ(r.authNeeded, *password ? 0 : 1);
+    EXPECT_TRUE(r.saw("PASS "));
+    EXPECT_TRUE(r.saw("QUIT"));
+    EXPECT_EQ(r.status.back(), "Disconnected");
+  }
 }
 
 TEST_F(FtpReal, FailedTransfersAreReportedOnceAndKeepTheLocalFile) {
@@ -354,11 +352,6 @@ TEST(FtpScripted, LoginVariants) {
         {Step::Send, "230 in\r\n"}},
        {"USER u", "PASS p"}},
       {"230 without PASS", {{Step::Send, "220 hi\r\n"}, {Step::Expect, "USER u"}, {Step::Send, "230 in\r\n"}}, {"USER u"}},
-      {"greeting with a text line inside",
-       {{Step::Send, "220-Hello\r\nWelcome text\r\n220 ready\r\n"},
-        {Step::Expect, "USER u"},
-        {Step::Send, "230 in\r\n"}},
-       {"USER u"}},
   };
   for (const auto& c : cases) {
     ScriptedServer server({c.script});
@@ -371,22 +364,27 @@ TEST(FtpScripted, LoginVariants) {
   }
 }
 
-TEST(FtpScripted, RefusingGreetingFailsAtOnce) {
+TEST(FtpScripted, RefusingOrSilentGreetingFailsAtOnce) {
   struct Case {
-    const char* greeting;
+    const char* greeting;  // "": the server never says anything
     const char* error;
   };
   const Case cases[] = {{"421 Too many users\r\n", "421 Too many users"},
                         {"554 Go away\r\n", "554 Go away"},
-                        {"421-Busy\r\n421 Too many users\r\n", "421 Too many users"}};
+                        {"421-Busy\r\n421 Too many users\r\n", "421 Too many users"},
+                        {"", "Socket readln timed out"}};
   for (const auto& c : cases) {
-    ScriptedServer server(
-        {{{Step::Send, c.greeting}, {Step::Expect, "QUIT"}, {Step::Send, "221 bye\r\n"}, {Step::Close, ""}}});
-    auto r = clientFor(server);
+    ScriptedServer server({*c.greeting ? std::vector<Step>{{Step::Send, c.greeting}, {Step::Expect, "QUIT"},
+                                                           {Step::Send, "221 bye\r\n"}, {Step::Close, ""}}
+                                       : std::vector<Step>{}});
+    auto r = clientFor(server, 300);
     EXPECT_EQ(errorOf([&] { r->c.Connect(); }), c.error);
-    EXPECT_EQ(r->connectionFailed, 1) << c.greeting;
+    if (*c.greeting) {
+      EXPECT_EQ(r->connectionFailed, 1) << c.greeting;
+    }
     EXPECT_EQ(r->connects, 0);
     EXPECT_FALSE(r->c.Connected());
+    EXPECT_EQ(r->status.back(), "Disconnected");
     for (const auto& line : server.received()) EXPECT_EQ(line.rfind("USER", 0), std::string::npos) << c.greeting;
   }
 }
@@ -436,8 +434,8 @@ TEST(FtpScripted, PassiveModeUsesTheServerHostNotTheReplyAddress) {
 }
 
 TEST(FtpScripted, MalformedPasvRepliesAreClearErrors) {
-  const char* replies[] = {"227 Entering Passive Mode (127,0,0,1,4,1\r\n", "227 Entering Passive Mode (127,0,0,1,x,1)\r\n",
-                           "227 Entering Passive Mode\r\n"};
+  // The variants of malformed replies are the parser's tests; here what the client does with one.
+  const char* replies[] = {"227 Entering Passive Mode (127,0,0,1,4,1\r\n", "227 Entering Passive Mode\r\n"};
   for (const char* reply : replies) {
     ScriptedServer server({login() + std::vector<Step>{{Step::Expect, "PASV"}, {Step::Send, reply}}});
     auto r = clientFor(server);
@@ -486,32 +484,6 @@ TEST(FtpScripted, ServerTroubleDuringADownload) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("big.gif")}) << c.what;
     EXPECT_TRUE(server.mismatches().empty()) << c.what;
   }
-}
-
-TEST(FtpScripted, ServerThatNeverGreetsTimesOut) {
-  ScriptedServer server({std::vector<Step>{}});
-  auto r = clientFor(server, 200);
-  EXPECT_EQ(errorOf([&] { r->c.Connect(); }), "Socket readln timed out");
-  EXPECT_FALSE(r->c.Connected());
-  EXPECT_EQ(r->connects, 0);
-  EXPECT_EQ(r->status.back(), "Disconnected");
-}
-
-TEST(FtpScripted, UploadFailureReplyRaisesOnFailureOnce) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("page.htm"));
-  writeFile(file, "text");
-  ScriptedServer server({login() + std::vector<Step>{{Step::Expect, "TYPE I"},
-                                                     {Step::Send, "200 binary\r\n"},
-                                                     {Step::Expect, "PASV"},
-                                                     {Step::Pasv, ""},
-                                                     {Step::Expect, "STOR page.htm"},
-                                                     {Step::Send, "553 Not allowed\r\n"}}});
-  auto r = clientFor(server);
-  r->c.Connect();
-  EXPECT_EQ(errorOf([&] { r->c.Upload(file, ""); }), "553 Not allowed");
-  EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::Upload});
-  EXPECT_TRUE(server.mismatches().empty());
 }
 
 TEST(FtpScripted, FirewallVariants) {
