@@ -271,7 +271,9 @@ TEST(MainWindow, MenusHoldTheirItemsRightToLeft) {
     const char* caption;
     const char* shortcut;
   };
-  for (const Sample& r : {Sample{"N6", "מסמך חדש", "Ctrl+N"}, Sample{"N10", "יציאה", "Alt+X"}, Sample{"N7", "העתק ", ""},
+  for (const Sample& r : {Sample{"N6", "מסמך חדש", "Ctrl+N"}, Sample{"N3", "פתיחה", "Ctrl+O"}, Sample{"N4", "שמור", "Ctrl+S"},
+                          Sample{"N20", "בחר הכל", "Ctrl+A"}, Sample{"N19", "חפש", "Ctrl+F"},
+                          Sample{"N16", "החלון הבא", "Alt+N"}, Sample{"N10", "יציאה", "Alt+X"}, Sample{"N7", "העתק ", ""},
                           Sample{"N12", "בטל", "Ctrl+Z"}, Sample{"N37", "לך לשורה...", ""},
                           Sample{"N17", "החלון הקודם", "Alt+P"}, Sample{"N52", "תצוגת עמוד\\מקור", "F11"},
                           Sample{"N48", "ערוך עברית", "F12"}, Sample{"NCIE1", "המרת עברית IE<-NS", ""},
