@@ -11,18 +11,6 @@ namespace {
 
 class Commands : public qmtest::DocFixture {
  protected:
-  TWorkForm* docWith(const std::string& text, int selStart = 0, int selLength = 0) {
-    TWorkForm* w = newDoc();
-    w->Memo1->setText(text);
-    w->Memo1->select(selStart, selLength);
-    return w;
-  }
-  void trigger(const char* name) {
-    QAction* a = form->Action(QString::fromLatin1(name));
-    ASSERT_NE(a, nullptr) << name;
-    ASSERT_TRUE(a->isEnabled()) << name;
-    a->trigger();
-  }
   const QString sure = QStringLiteral("?  האם אתה בטוח");
 };
 
@@ -50,7 +38,7 @@ TEST_F(Commands, WholeDocumentConversionsAreOneUndoStep) {
     TWorkForm* w = docWith(c.text);
     const int count = w->UndoCount();
     if (c.asks) prompts.answers.push_back(c.answer);
-    trigger(c.item);
+    press(c.item);
     EXPECT_EQ(w->DocText(), c.expected);
     EXPECT_EQ(prompts.texts("okCancel"), c.asks ? std::vector<QString>{sure} : std::vector<QString>{});
     const bool changed = c.expected != c.text;
@@ -65,10 +53,10 @@ TEST_F(Commands, WholeDocumentConversionsAreOneUndoStep) {
 
 TEST_F(Commands, ConversionInHebrewEditModeIsNotLostWhenTheModeEnds) {
   TWorkForm* w = docWith("<B>abc</B>");
-  trigger("N48");
+  press("N48");
   ASSERT_TRUE(w->HebMode);
   prompts.answers.push_back(qm::Answer::Ok);
-  trigger("N34");
+  press("N34");
   EXPECT_FALSE(w->HebMode);
   EXPECT_EQ(w->DocText(), "abc");
   EXPECT_EQ(w->DocumentBytes(), "abc");
@@ -78,7 +66,7 @@ TEST_F(Commands, PathRemovalAsksFirst) {
   TWorkForm* w = docWith("<IMG SRC=\"C:\\a\\b.gif\">");
   for (qm::Answer a : {qm::Answer::Cancel, qm::Answer::Ok}) {
     prompts.answers.push_back(a);
-    trigger("N33");
+    press("N33");
   }
   EXPECT_EQ(prompts.texts("okCancel"), (std::vector<QString>{sure, sure}));
   EXPECT_TRUE(prompts.answers.empty());
@@ -110,17 +98,10 @@ TEST_F(Commands, ClipboardSelectAllAndUndo) {
       else if (std::sscanf(step, "[%d,%d]", &a, &b) == 2)
         w->Memo1->select(a, b);
       else
-        trigger(step);
+        press(step);
     }
     EXPECT_EQ(w->DocText(), c.expected) << trace;
   }
-}
-
-TEST_F(Commands, SelectAllCoversTheWholeText) {
-  TWorkForm* w = docWith("ab\r\ncd\r\n", 2);
-  trigger("N20");
-  EXPECT_EQ(w->Memo1->selStart(), 0);
-  EXPECT_EQ(w->Memo1->selLength(), w->DocLength());
 }
 
 TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {
@@ -129,20 +110,29 @@ TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {
   for (const char* item : {"FTP1", "FTP2", "FTP3"}) {
     prompts.calls.clear();
     form->FtpAvailable = false;
-    trigger(item);
+    press(item);
     EXPECT_EQ(prompts.texts("message"), std::vector<QString>{notice}) << item;
     prompts.calls.clear();
     form->FtpAvailable = true;
-    trigger(item);
+    press(item);
     EXPECT_TRUE(prompts.texts("message").empty()) << item;
   }
 }
 
-TEST_F(Commands, DocumentCommandsWithoutADocumentDoNothing) {
-  for (const char* name : {"N7", "N8", "N9", "N20", "N12", "N33", "N34", "NCIE1", "N48", "ToolButton5", "ToolButton9"})
+// Edit, Tools, window and insertion commands run without a document: nothing happens.
+TEST_F(Commands, CommandsWithoutADocumentDoNothing) {
+  for (const char* name : {"N7", "N8", "N9", "N20", "N12", "N33", "N34", "NCIE1", "N48", "ToolButton5", "ToolButton9",
+                           "N14", "N15", "N18", "N16", "N17", "ToolButton11", "ToolButton12", "ToolButton16",
+                           "ToolButton14", "ToolButton15", "SpeedButton9", "SpeedButton2", "SpeedButton23", "BrB",
+                           "H11", "REMOTEADDR1"})
     EXPECT_TRUE(form->runCommand(QString::fromLatin1(name))) << name;
+  form->insrt2("x");
+  form->insrt2smrt("<P>", "</P>");
+  form->insrt2smrt2("<B>", "</B>");
+  form->TInsert({"x"});
   EXPECT_TRUE(prompts.calls.empty());
   EXPECT_EQ(documents(), 0);
+  EXPECT_EQ(form->AWForm(), nullptr);
 }
 
 }  // namespace

@@ -12,25 +12,6 @@ namespace {
 
 class Insertion : public qmtest::DocFixture {
  protected:
-  // A document holding exactly `text`, with the given selection.
-  TWorkForm* docWith(const std::string& text, int selStart = 0, int selLength = 0) {
-    TWorkForm* w = newDoc();
-    w->Memo1->setText(text);
-    w->Memo1->select(selStart, selLength);
-    return w;
-  }
-  void press(const char* name) {
-    QAbstractButton* b = form->PaletteButton(QString::fromLatin1(name));
-    if (b) {
-      ASSERT_TRUE(b->isEnabled()) << name;
-      b->click();
-      return;
-    }
-    QAction* a = form->Action(QString::fromLatin1(name));
-    ASSERT_NE(a, nullptr) << name;
-    ASSERT_TRUE(a->isEnabled()) << name;
-    a->trigger();
-  }
   void setSmartTags(bool on) { form->Action(QStringLiteral("N24"))->setChecked(on); }
 };
 
@@ -52,7 +33,6 @@ TEST_F(Insertion, TagButtonsWrapOrInsertByTheSmartTagsOption) {
       {"SpeedButton9", true, "x abc y", {2, 3}, "x <B>abc</B> y", {5, 3}},
       {"SpeedButton9", true, "x abc y", {2, 0}, "x <B></B>abc y", {5, 0}},
       {"SpeedButton9", false, "x abc y", {2, 3}, "x <B></B> y", {5, 0}},
-      {"SpeedButton11", true, "ab", {2, 0}, "ab<U></U>", {5, 0}},
       {"SpeedButton7", true, "a\r\nb", {0, 4}, "<!--a\r\nb-->", {4, 4}},
       // Alignment and paragraph: wrap, else the opening tag and a line break only.
       {"SpeedButton2", true, "x abc y", {2, 3}, "x <CENTER>abc</CENTER> y", {10, 3}},
@@ -93,8 +73,6 @@ TEST_F(Insertion, TableAndFrameButtonsInsertWholeLines) {
   };
   const Case cases[] = {
       {"SpeedButton23", "<TABLE>\r\n</TABLE>\r\n"},
-      {"SpeedButton27", "<CAPTION></CAPTION>\r\n"},
-      {"SpeedButton17", "<NOFRAMES></NOFRAMES>\r\n"},
       {"SpeedButton20", "<BASE TARGET=\"\">\r\n"},
   };
   for (const Case& c : cases) {
@@ -232,18 +210,6 @@ TEST_F(Insertion, ServerVariableItemsInsertTheirExpression) {
       EXPECT_EQ(w->DocText(), "a" + m.before + item->text().toStdString() + m.after + "b");
     }
   }
-}
-
-TEST_F(Insertion, InsertionsWithoutADocumentDoNothing) {
-  ASSERT_EQ(form->AWForm(), nullptr);
-  for (const char* name : {"SpeedButton9", "SpeedButton2", "SpeedButton23", "BrB", "H11", "REMOTEADDR1"})
-    EXPECT_TRUE(form->runCommand(QString::fromLatin1(name))) << name;
-  form->insrt2("x");
-  form->insrt2smrt("<P>", "</P>");
-  form->insrt2smrt2("<B>", "</B>");
-  form->TInsert({"x"});
-  EXPECT_EQ(form->AWForm(), nullptr);
-  EXPECT_TRUE(prompts.calls.empty());
 }
 
 TEST_F(Insertion, InsertionGoesToTheActiveDocument) {

@@ -25,12 +25,6 @@ const std::string kShalomVisual = "\xED\xE5\xEC\xF9";
 
 class QuickEdit : public qmtest::DocFixture {
  protected:
-  TWorkForm* docWith(const std::string& text, int caret = 0) {
-    TWorkForm* w = newDoc();
-    w->Memo1->setText(text);
-    w->Memo1->setSelStart(caret);
-    return w;
-  }
   void focusField(bool in) {
     QFocusEvent e(in ? QEvent::FocusIn : QEvent::FocusOut, Qt::OtherFocusReason);
     QApplication::sendEvent(form->Edit1, &e);

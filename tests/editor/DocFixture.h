@@ -4,6 +4,8 @@
 // folder for the files a test opens and saves.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -55,6 +57,25 @@ class DocFixture : public ::testing::Test {
   TWorkForm* newDoc() {
     form->NewForm();
     return form->AWForm();
+  }
+  // A new document holding exactly `text`, with the given selection.
+  TWorkForm* docWith(const std::string& text, int selStart = 0, int selLength = 0) {
+    TWorkForm* w = newDoc();
+    w->Memo1->setText(text);
+    w->Memo1->select(selStart, selLength);
+    return w;
+  }
+  // Clicks a palette button or triggers a menu/tool-bar item, which must be enabled.
+  void press(const char* name) {
+    if (QAbstractButton* b = form->PaletteButton(QString::fromLatin1(name))) {
+      ASSERT_TRUE(b->isEnabled()) << name;
+      b->click();
+      return;
+    }
+    QAction* a = form->Action(QString::fromLatin1(name));
+    ASSERT_NE(a, nullptr) << name;
+    ASSERT_TRUE(a->isEnabled()) << name;
+    a->trigger();
   }
   // Types text into an editor key by key, as a user does.
   static void type(QWidget* editor, const QString& text) {

@@ -44,42 +44,29 @@ std::vector<std::vector<std::string>> requests(const ScriptedServer& s) {
 
 }  // namespace
 
+// URL forms are the parser's tests; here one request on the wire and its answer.
 TEST(HttpClient, GetSendsTheRequestAndReadsTheBody) {
-  struct Case {
-    std::string url;  // after the server's "127.0.0.1:port"
-    bool withScheme;
-    std::string requestLine;
+  ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n205")});
+  Client k;
+  k.c.Get("127.0.0.1:" + std::to_string(server.port()) + "/update.dat");
+  const auto req = requests(server);
+  ASSERT_EQ(req.size(), 1u);
+  const std::vector<std::string> want = {
+      "GET /update.dat HTTP/1.0",
+      "Host: 127.0.0.1",
+      "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff",
+      "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript",
+      "Content-type: application/x-www-form-urlencoded",
   };
-  const Case cases[] = {
-      {"/update.dat", true, "GET /update.dat HTTP/1.0"},
-      {"/x", false, "GET /x HTTP/1.0"},
-      {"", true, "GET / HTTP/1.0"},
-  };
-  for (const auto& c : cases) {
-    ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n205")});
-    Client k;
-    const std::string url = (c.withScheme ? "http://" : "") + std::string("127.0.0.1:") +
-                            std::to_string(server.port()) + c.url;
-    k.c.Get(url);
-    const auto req = requests(server);
-    ASSERT_EQ(req.size(), 1u) << url;
-    const std::vector<std::string> want = {
-        c.requestLine,
-        "Host: 127.0.0.1",
-        "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff",
-        "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript",
-        "Content-type: application/x-www-form-urlencoded",
-    };
-    EXPECT_EQ(req[0], want) << url;
-    EXPECT_EQ(k.c.Body, "205");
-    EXPECT_EQ(k.c.ReplyCode, 200);
-    EXPECT_EQ(k.c.Header, "HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n");
-    EXPECT_EQ(k.c.TransferSize, 3);
-    EXPECT_EQ(k.c.Port, server.port());
-    EXPECT_EQ(k.successes, 1);
-    EXPECT_EQ(k.aboutToSend, 1);
-    EXPECT_FALSE(k.c.Connected());
-  }
+  EXPECT_EQ(req[0], want);
+  EXPECT_EQ(k.c.Body, "205");
+  EXPECT_EQ(k.c.ReplyCode, 200);
+  EXPECT_EQ(k.c.Header, "HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n");
+  EXPECT_EQ(k.c.TransferSize, 3);
+  EXPECT_EQ(k.c.Port, server.port());
+  EXPECT_EQ(k.successes, 1);
+  EXPECT_EQ(k.aboutToSend, 1);
+  EXPECT_FALSE(k.c.Connected());
 }
 
 TEST(HttpClient, BodyIsReadUntilTheServerCloses) {
@@ -99,7 +86,6 @@ TEST(HttpClient, RedirectsAreFollowed) {
   };
   const Case cases[] = {
       {"http://127.0.0.1:{PORT}/new/place.dat", "GET /new/place.dat HTTP/1.0"},
-      {"/new/place.dat", "GET /new/place.dat HTTP/1.0"},
       {"place.dat", "GET /place.dat HTTP/1.0"},
   };
   for (const auto& c : cases) {
@@ -179,8 +165,7 @@ TEST(HttpClient, RefusedBeforeConnecting) {
     std::string url;
     std::string error;
   };
-  const Case cases[] = {{"", "Empty URL"},
-                        {"https://127.0.0.1:{PORT}/update.dat", "HTTP Secure Socket is not supported"},
+  const Case cases[] = {{"https://127.0.0.1:{PORT}/update.dat", "HTTP Secure Socket is not supported"},
                         {"http://nosuch.invalid/update.dat", "Null Remote Address"}};
   for (const auto& c : cases) {
     ScriptedServer server({answer("HTTP/1.0 200 OK\r\n\r\n")});

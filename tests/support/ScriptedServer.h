@@ -28,6 +28,23 @@ struct Step {
   std::string text;
 };
 
+// By turns a line the client must send and the server's answer ("\r\n" is
+// added to each answer).
+inline std::vector<Step> exchange(const std::vector<std::string>& lines, bool serverFirst = false) {
+  std::vector<Step> out;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    out.push_back((i % 2 == 0) == serverFirst ? Step{Step::Send, lines[i] + "\r\n"} : Step{Step::Expect, lines[i]});
+  return out;
+}
+// The server's greeting, then an exchange.
+inline std::vector<Step> dialogue(const std::vector<std::string>& lines) { return exchange(lines, true); }
+
+// One script continued by another.
+inline std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
 class ScriptedServer : public QObject {
   Q_OBJECT
 
