@@ -12,6 +12,6 @@ int run(const std::vector<std::string>& args) {
   return 0;
 }
 
-const qmtool::Registration reg({"reorder", "reorder [FILE]               the Hebrew edit mode line reordering", run});
+const qmtool::Registration reg({"reorder", "reorder [FILE]", run});
 
 }  // namespace
