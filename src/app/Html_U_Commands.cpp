@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "app/Html_U.h"
+#include "platform/Glyphs.h"
 #include "hebrew/HebEdit.h"
 #include "hebrew/HebMainMenu.h"
 
@@ -147,10 +148,8 @@ const MenuRow kPopupMenus[] = {
 
 // ---- Tool bar -------------------------------------------------------------
 
-enum class Glyph {
-  None, New, Open, Save, Copy, Cut, Paste, Undo, Cascade, TileRows, TileColumns, Previous, Next,
-  AlignLeft, AlignCenter, AlignRight, Rule, Colour, Table, Text
-};
+using qm::Glyph;
+using qm::drawGlyph;
 
 struct ToolRow {
   const char* name;  // "" for a separator
@@ -271,139 +270,6 @@ const char* const kSsiVariables[] = {
 };
 
 QString u8(const char* s) { return QString::fromUtf8(s); }
-
-// ---- Glyphs ---------------------------------------------------------------
-
-// Small pictures drawn once: the tool bar images and the palette glyphs.
-QIcon drawGlyph(Glyph g, const QString& text = {}) {
-  const int n = 20;
-  QPixmap pm(n, n);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor ink(0x20, 0x30, 0x80);
-  const QColor paper(0xFF, 0xFF, 0xF4);
-  p.setPen(QPen(ink, 1.2));
-  auto page = [&](QRectF r) {
-    p.setBrush(paper);
-    p.drawRect(r);
-  };
-  switch (g) {
-    case Glyph::None:
-      break;
-    case Glyph::New:
-      page(QRectF(4.5, 2.5, 11, 15));
-      p.drawLine(QPointF(7, 7), QPointF(13, 7));
-      break;
-    case Glyph::Open: {
-      p.setBrush(QColor(0xF0, 0xC8, 0x50));
-      QPainterPath path;
-      path.moveTo(2.5, 5.5);
-      path.lineTo(8, 5.5);
-      path.lineTo(9.5, 7.5);
-      path.lineTo(17.5, 7.5);
-      path.lineTo(17.5, 16.5);
-      path.lineTo(2.5, 16.5);
-      path.closeSubpath();
-      p.drawPath(path);
-      break;
-    }
-    case Glyph::Save:
-      p.setBrush(QColor(0x50, 0x70, 0xC0));
-      p.drawRect(QRectF(3.5, 3.5, 13, 13));
-      p.setBrush(paper);
-      p.drawRect(QRectF(6.5, 3.5, 7, 5));
-      break;
-    case Glyph::Copy:
-      page(QRectF(3.5, 2.5, 9, 11));
-      page(QRectF(7.5, 6.5, 9, 11));
-      break;
-    case Glyph::Cut:
-      p.drawLine(QPointF(6, 3), QPointF(13, 12));
-      p.drawLine(QPointF(14, 3), QPointF(7, 12));
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(QPointF(6, 15), 2.5, 2.5);
-      p.drawEllipse(QPointF(14, 15), 2.5, 2.5);
-      break;
-    case Glyph::Paste:
-      p.setBrush(QColor(0xC0, 0x90, 0x50));
-      p.drawRect(QRectF(3.5, 4.5, 11, 13));
-      page(QRectF(8.5, 8.5, 8, 9));
-      p.setBrush(ink);
-      p.drawRect(QRectF(7, 2.5, 4, 3));
-      break;
-    case Glyph::Undo: {
-      p.setBrush(Qt::NoBrush);
-      QPainterPath path;
-      path.moveTo(5, 8);
-      path.cubicTo(9, 3, 17, 5, 15, 13);
-      p.drawPath(path);
-      p.setBrush(ink);
-      p.drawPolygon(QPolygonF({QPointF(2, 9), QPointF(8, 5), QPointF(7, 11)}));
-      break;
-    }
-    case Glyph::Cascade:
-      page(QRectF(2.5, 2.5, 10, 8));
-      page(QRectF(5.5, 5.5, 10, 8));
-      page(QRectF(8.5, 8.5, 9, 9));
-      break;
-    case Glyph::TileRows:
-      page(QRectF(2.5, 2.5, 15, 7));
-      page(QRectF(2.5, 10.5, 15, 7));
-      break;
-    case Glyph::TileColumns:
-      page(QRectF(2.5, 2.5, 7, 15));
-      page(QRectF(10.5, 2.5, 7, 15));
-      break;
-    case Glyph::Previous:
-    case Glyph::Next: {
-      // In a right-to-left window "next" points left.
-      const bool left = g == Glyph::Next;
-      p.setBrush(QColor(0x30, 0x90, 0x30));
-      const double tip = left ? 3 : 17, base = left ? 13 : 7;
-      p.drawPolygon(QPolygonF({QPointF(tip, 10), QPointF(base, 4), QPointF(base, 16)}));
-      break;
-    }
-    case Glyph::AlignLeft:
-    case Glyph::AlignCenter:
-    case Glyph::AlignRight:
-      for (int i = 0; i < 4; ++i) {
-        const double w = (i % 2) ? 9 : 14, y = 4.5 + i * 3.5;
-        const double x = g == Glyph::AlignLeft ? 3 : g == Glyph::AlignRight ? 17 - w : 10 - w / 2;
-        p.drawLine(QPointF(x, y), QPointF(x + w, y));
-      }
-      break;
-    case Glyph::Rule:
-      p.setPen(QPen(ink, 2.5));
-      p.drawLine(QPointF(2, 10), QPointF(18, 10));
-      break;
-    case Glyph::Colour: {
-      const QColor cs[] = {Qt::red, QColor(0, 160, 0), Qt::blue, QColor(240, 200, 0)};
-      for (int i = 0; i < 4; ++i) {
-        p.setBrush(cs[i]);
-        p.drawRect(QRectF(3.5 + (i % 2) * 7, 3.5 + (i / 2) * 7, 6, 6));
-      }
-      break;
-    }
-    case Glyph::Table:
-      p.setBrush(paper);
-      p.drawRect(QRectF(2.5, 3.5, 15, 13));
-      p.drawLine(QPointF(2.5, 8), QPointF(17.5, 8));
-      p.drawLine(QPointF(2.5, 12.5), QPointF(17.5, 12.5));
-      p.drawLine(QPointF(10, 3.5), QPointF(10, 16.5));
-      break;
-    case Glyph::Text: {
-      QFont f(QStringLiteral("DejaVu Sans"));
-      f.setPixelSize(text.size() > 2 ? 8 : 11);
-      f.setBold(true);
-      p.setFont(f);
-      p.setPen(QColor(0x00, 0x70, 0x40));
-      p.drawText(QRect(0, 0, n, n), Qt::AlignCenter, text);
-      break;
-    }
-  }
-  return QIcon(pm);
-}
 
 }  // namespace
 

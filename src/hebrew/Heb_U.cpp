@@ -1,4 +1,5 @@
 #include "hebrew/Heb_U.h"
+#include "platform/Glyphs.h"
 
 #include <QAction>
 #include <QEvent>
@@ -47,92 +48,8 @@ void setMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
   memo->setPlainText(qm::fromCp1255(text));
 }
 
-enum class Glyph { Clear, Open, Save, Copy, Cut, Paste, Undo, Text };
-
-// The tool-bar pictures, drawn once.
-QIcon drawGlyph(Glyph g, const QString& text = {}) {
-  const int n = 20;
-  QPixmap pm(n, n);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor ink(0x20, 0x30, 0x80);
-  const QColor paper(0xFF, 0xFF, 0xF4);
-  p.setPen(QPen(ink, 1.2));
-  auto page = [&](QRectF r) {
-    p.setBrush(paper);
-    p.drawRect(r);
-  };
-  switch (g) {
-    case Glyph::Clear:
-      page(QRectF(4.5, 2.5, 11, 15));
-      p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
-      p.drawLine(QPointF(7, 7), QPointF(13, 13));
-      p.drawLine(QPointF(13, 7), QPointF(7, 13));
-      break;
-    case Glyph::Open: {
-      p.setBrush(QColor(0xF0, 0xC8, 0x50));
-      QPainterPath path;
-      path.moveTo(2.5, 16.5);
-      path.lineTo(2.5, 5.5);
-      path.lineTo(7.5, 5.5);
-      path.lineTo(9.5, 7.5);
-      path.lineTo(16.5, 7.5);
-      path.lineTo(16.5, 16.5);
-      path.closeSubpath();
-      p.drawPath(path);
-      break;
-    }
-    case Glyph::Save:
-      p.setBrush(QColor(0x50, 0x70, 0xC0));
-      p.drawRect(QRectF(3.5, 3.5, 13, 13));
-      p.setBrush(paper);
-      p.drawRect(QRectF(6.5, 3.5, 7, 5));
-      p.drawRect(QRectF(5.5, 11.5, 9, 5));
-      break;
-    case Glyph::Copy:
-      page(QRectF(2.5, 2.5, 9, 11));
-      page(QRectF(8.5, 6.5, 9, 11));
-      break;
-    case Glyph::Cut:
-      p.drawLine(QPointF(6, 3), QPointF(13, 13));
-      p.drawLine(QPointF(14, 3), QPointF(7, 13));
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(QPointF(6, 15), 2.5, 2.5);
-      p.drawEllipse(QPointF(14, 15), 2.5, 2.5);
-      break;
-    case Glyph::Paste:
-      p.setBrush(QColor(0xB0, 0x80, 0x40));
-      p.drawRect(QRectF(3.5, 3.5, 11, 14));
-      page(QRectF(8.5, 8.5, 9, 10));
-      p.setBrush(QColor(0x90, 0x90, 0x90));
-      p.drawRect(QRectF(6.5, 2.5, 5, 3));
-      break;
-    case Glyph::Undo: {
-      QPainterPath arc;
-      arc.moveTo(5, 8);
-      arc.cubicTo(9, 3, 17, 5, 15, 12);
-      arc.cubicTo(14, 15, 11, 16, 9, 16);
-      p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(ink, 1.8));
-      p.drawPath(arc);
-      p.setBrush(ink);
-      QPolygonF head;
-      head << QPointF(2, 9) << QPointF(8, 4) << QPointF(8, 11);
-      p.drawPolygon(head);
-      break;
-    }
-    case Glyph::Text: {
-      QFont f(QStringLiteral("MS Sans Serif"));
-      f.setPixelSize(text.size() > 2 ? 8 : 11);
-      f.setBold(true);
-      p.setFont(f);
-      p.drawText(QRectF(0, 0, n, n), Qt::AlignCenter, text);
-      break;
-    }
-  }
-  return QIcon(pm);
-}
+using qm::Glyph;
+using qm::drawGlyph;
 
 QAction* makeItem(QMenu* menu, const char* name, const QString& caption) {
   QAction* a = menu->addAction(caption);
