@@ -47,10 +47,14 @@ std::string slowXferheb(const std::string& s, bool hebrewOnly, bool mirror) {
 
 }  // namespace
 
+// Examples and hard cases; the flags default to Hebrew only with mirroring.
 TEST(Xferheb, LogicalLinesBecomeVisual) {
+  constexpr auto WIN = HebrewStandard::WinLogical;
   struct Case {
     const char* what;
     std::string in, out;
+    bool hebrewOnly = true, mirror = true;
+    HebrewStandard standard = ISO;
   };
   const Case cases[] = {
       {"Hebrew, Latin and digits", SHALOM + " world 123", "world 123 " + MOLASH},
@@ -59,49 +63,19 @@ TEST(Xferheb, LogicalLinesBecomeVisual) {
       {"brackets around Hebrew", "(" + SHALOM + ")", "(" + MOLASH + ")"},
       {"brackets at the edge of a Latin run", SHALOM + " (world)", ")world( " + MOLASH},
       {"brackets inside a Latin run", "f(x) " + SHALOM, MOLASH + " f)x("},
-      {"square and curly brackets", SHALOM + " [a]{b}", "]a[}b{ " + MOLASH},
-      {"Latin only", "hello world", "hello world"},
       {"markup is reordered too", "<b>" + SHALOM + "</b>", "</b>" + MOLASH + "<b>"},
-      {"leading spaces move behind the word", "  " + SHALOM, MOLASH + "  "},
       {"spaces at both ends of a Hebrew line", " " + SHALOM + "  ", "  " + MOLASH + " "},
       {"spaces at both ends of a Latin line", " ab  ", "   ab"},
       {"digits between Hebrew words", SHALOM + " 12 " + OLAM, MALO + " 12 " + MOLASH},
-      {"punctuation between Hebrew letters", SHALOM + "-" + OLAM, MALO + "-" + MOLASH},
       {"two Latin words between Hebrew words", SHALOM + " a b " + OLAM, MALO + " a b " + MOLASH},
       {"Hebrew points and 0xFB.. are not letters", "\xE0\xC8\xFB\xFC\xE1", "\xE1\xC8\xFB\xFC\xE0"},
-      {"Latin-1 range below the letters", "\xE0\xDF\xDE", "\xDF\xDE\xE0"},
-      {"empty", "", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(xferheb(c.in, true, true, ISO), c.out) << c.what;
-}
-
-TEST(Xferheb, FlagsAndStandard) {
-  struct Case {
-    const char* what;
-    std::string in;
-    bool hebrewOnly, mirror;
-    HebrewStandard standard;
-    std::string out;
-  };
-  const Case cases[] = {
-      {"whole line reversed", "abc", false, true, ISO, "cba"},
-      {"whole line reversed and mirrored", "a(b" + SHALOM, false, true, ISO, MOLASH + "b)a"},
-      {"whole line reversed, not mirrored", "a(b", false, false, ISO, "b(a"},
-      {"Hebrew only, not mirrored", "(" + SHALOM + ")", true, false, ISO, ")" + MOLASH + "("},
-      {"Latin run keeps its brackets unmirrored", SHALOM + " f(x)", true, false, ISO, "f(x) " + MOLASH},
-      {"logical standard is the identity", SHALOM + " (world) 1", true, true, HebrewStandard::WinLogical,
-       SHALOM + " (world) 1"},
-      {"logical standard, whole-line flags", "abc", false, false, HebrewStandard::WinLogical, "abc"},
-      {"logical standard, empty", "", true, true, HebrewStandard::WinLogical, ""},
+      {"whole line reversed and mirrored", "a(b" + SHALOM, MOLASH + "b)a", false},
+      {"whole line reversed, not mirrored", "a(b", "b(a", false, false},
+      {"Hebrew only, not mirrored", "(" + SHALOM + ")", ")" + MOLASH + "(", true, false},
+      {"logical standard is the identity", SHALOM + " (world) 1", SHALOM + " (world) 1", true, true, WIN},
+      {"logical standard, whole-line flags", "abc", "abc", false, false, WIN},
   };
   for (const auto& c : cases) EXPECT_EQ(xferheb(c.in, c.hebrewOnly, c.mirror, c.standard), c.out) << c.what;
-}
-
-TEST(Xferheb, VisualLinesComeBackLogical) {
-  for (const std::string& logical :
-       {SHALOM + " world 123", MECHIR + " 100", "(" + SHALOM + ")", SHALOM + " " + OLAM, SHALOM + " 12 " + OLAM}) {
-    EXPECT_EQ(xferheb(xferheb(logical, true, true, ISO), true, true, ISO), logical);
-  }
 }
 
 TEST(Xferheb, MatchesTheSlowRuleOnRandomLines) {
@@ -133,15 +107,10 @@ TEST(InnerSpace, NearestNonSpacesDecide) {
     bool inner;
   };
   const Case cases[] = {
-      {"a b", 1, true},
       {"a   b", 2, true},
       {"\xE0 b", 1, false},
-      {"a  \xE0", 1, false},
       {"a  ", 2, true},         // spaces to the end count as non-Hebrew
-      {"  a", 0, true},         // spaces from the start too
-      {"\xE0  ", 1, false},
       {"  \xE0", 0, false},
-      {"   ", 1, true},
       {"a b", 0, false},        // not a space
       {"a b", 3, false},        // out of range
       {"\xFB \xC8", 1, true},   // neither side is a letter
