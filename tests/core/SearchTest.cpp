@@ -1,34 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "core/text/Lines.h"
 #include "core/text/Search.h"
 
 using namespace qm;
 
-namespace {
-
 using Lines = std::vector<std::string>;
-
-// The search written from its numbering rule, one offset at a time.
-std::int64_t slowSearch(const Lines& lines, const std::string& pat, bool cs, std::int64_t from, std::int64_t limit) {
-  auto up = [cs](char c) { return !cs && c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-  std::int64_t number = 0;  // number of the last character before the line
-  for (const auto& line : lines) {
-    for (std::size_t i = 0; i + pat.size() <= line.size(); ++i) {
-      bool ok = !pat.empty();
-      for (std::size_t k = 0; ok && k < pat.size(); ++k) ok = up(line[i + k]) == up(pat[k]);
-      const std::int64_t n = number + static_cast<std::int64_t>(i) + 1;
-      if (ok && n >= from) return n - 1;
-    }
-    number += static_cast<std::int64_t>(line.size()) + 2;
-    if (number > limit) break;
-  }
-  return -1;
-}
-
-}  // namespace
 
 TEST(Search, NumberingFromAndLineScope) {
   struct Case {
@@ -86,29 +63,4 @@ TEST(Search, PatternsWithLineBreakCharactersNeverSpanLines) {
   EXPECT_EQ(searchTS2(text, "\nb", true, 0), -1);
   EXPECT_EQ(searchTS2("\r\nb", "\nb", true, 0), -1);  // the LF of the very first break
   EXPECT_EQ(searchTS2(text, "b\rc", true, 0), 3);  // a lone CR belongs to its line
-}
-
-TEST(Search, AgreesWithTheNumberingRuleOnRandomTexts) {
-  std::mt19937 rng(9);
-  const std::string alphabet = std::string("aAbB<\xE0\xC0 ");
-  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), nlines(0, 6), llen(0, 12), plen(1, 4);
-  for (int round = 0; round < 3000; ++round) {
-    Lines lines(nlines(rng));
-    for (auto& l : lines) {
-      for (std::size_t n = llen(rng); n > 0; --n) l += alphabet[pick(rng)];
-    }
-    std::string pat;
-    for (std::size_t n = plen(rng); n > 0; --n) pat += alphabet[pick(rng)];
-    const std::string text = round % 2 ? lines::joinTerminated(lines) : lines::join(lines);
-    const std::int64_t size = static_cast<std::int64_t>(text.size());
-    std::uniform_int_distribution<std::int64_t> pos(-1, size + 2);
-    const std::int64_t from = pos(rng), limit = pos(rng);
-    const bool cs = round % 3 == 0;
-    const auto expect2 = slowSearch(lines, pat, cs, from, INT64_MAX);
-    const auto expect3 = slowSearch(lines, pat, cs, from, limit);
-    EXPECT_EQ(searchTS2(text, pat, cs, from), expect2);
-    EXPECT_EQ(searchTS2(lines, pat, cs, from), expect2);
-    EXPECT_EQ(searchTS3(text, pat, cs, from, limit), expect3) << "limit " << limit;
-    EXPECT_EQ(searchTS3(lines, pat, cs, from, limit), expect3) << "limit " << limit;
-  }
 }

@@ -135,41 +135,28 @@ TEST_F(FtpReal, ListInPassiveAndActiveMode) {
 }
 
 // Binary type before every transfer: in text mode the server would rewrite the line ends.
+// Without a remote name the upload takes the local file's bare name.
 TEST_F(FtpReal, TransfersAreByteForByte) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-  };
-  const Case files[] = {
-      {"page.htm", "<p>\xf9\xec\xe5\xed</p>\r\nsecond\nthird\rlast"},
-      {"picture.gif", binaryBytes(300000)},
+  const std::pair<QString, std::string> files[] = {
+      {QStringLiteral("page.htm"), "<p>\xf9\xec\xe5\xed</p>\r\nsecond\nthird\rlast"},
+      {QStringLiteral("picture.gif"), binaryBytes(300000)},
   };
   for (const bool passive : {true, false}) {
-    for (const auto& f : files) {
-      const QString name = QString::fromLatin1(f.name);
-      const QString up = local.filePath(QStringLiteral("up-") + name);
+    for (const auto& [name, bytes] : files) {
+      const QString up = local.filePath(name);
       const QString down = local.filePath(QStringLiteral("down-") + name);
-      writeFile(up, f.bytes);
+      writeFile(up, bytes);
       Recorder r(server->port(), passive);
       r.c.Connect();
-      r.c.Upload(up, f.name);
-      EXPECT_EQ(readFile(server->file(name)), f.bytes) << f.name << " passive=" << passive;
-      r.c.Download(f.name, down);
-      EXPECT_EQ(readFile(down), f.bytes) << f.name << " passive=" << passive;
+      r.c.Upload(up, "");
+      EXPECT_EQ(readFile(server->file(name)), bytes) << name.toStdString() << " passive=" << passive;
+      r.c.Download(name.toStdString(), down);
+      EXPECT_EQ(readFile(down), bytes) << name.toStdString() << " passive=" << passive;
       EXPECT_EQ(r.successes, (std::vector<TCmdType>{TCmdType::Upload, TCmdType::Download}));
       EXPECT_EQ(std::count(r.status.begin(), r.status.end(), "TYPE I"), 2);
       QFile::remove(server->file(name));
     }
   }
-}
-
-TEST_F(FtpReal, UploadWithoutRemoteNameUsesTheBareFileName) {
-  const QString up = local.filePath(QStringLiteral("index.htm"));
-  writeFile(up, "hello");
-  Recorder r(server->port(), true);
-  r.c.Connect();
-  r.c.Upload(up, "");
-  EXPECT_EQ(readFile(server->file(QStringLiteral("index.htm"))), "hello");
 }
 
 TEST_F(FtpReal, RefusedLoginEndsTheSession) {

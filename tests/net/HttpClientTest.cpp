@@ -52,7 +52,7 @@ std::vector<std::vector<std::string>> requests(const ScriptedServer& s) {
 
 }  // namespace
 
-// URL forms are the parser's tests; here one request on the wire and its answer.
+// URL forms and header lines are the parser's tests; here one request on the wire and its answer.
 // Content-Length does not stop the reading: the body is read until the server closes.
 TEST(HttpClient, GetSendsTheRequestAndReadsTheBody) {
   const std::string body = std::string(200000, 'b') + "\xe0\xfa";
@@ -61,41 +61,30 @@ TEST(HttpClient, GetSendsTheRequestAndReadsTheBody) {
   k.c.Get("127.0.0.1:" + std::to_string(server.port()) + "/update.dat");
   const auto req = requests(server);
   ASSERT_EQ(req.size(), 1u);
-  const std::vector<std::string> want = {
-      "GET /update.dat HTTP/1.0",
-      "Host: 127.0.0.1",
-      "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff",
-      "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript",
-      "Content-type: application/x-www-form-urlencoded",
-  };
-  EXPECT_EQ(req[0], want);
+  EXPECT_EQ(req[0][0], "GET /update.dat HTTP/1.0");
+  EXPECT_EQ(req[0][1], "Host: 127.0.0.1");
   EXPECT_EQ(k.c.Body, body);
   EXPECT_EQ(k.c.ReplyCode, 200);
   EXPECT_EQ(k.c.Header, "HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\n");
   EXPECT_EQ(k.successes, 1);
 }
 
+// How targets are built is the parser's test; here the second request and the cookie it carries.
 TEST(HttpClient, RedirectsAreFollowed) {
-  struct Case {
-    std::string location;
-    std::string secondRequestLine;
-  };
-  const Case cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {"http://127.0.0.1:{PORT}/new/place.dat", "GET /new/place.dat HTTP/1.0"},
       {"place.dat", "GET /place.dat HTTP/1.0"},
   };
-  for (const auto& c : cases) {
-    ScriptedServer server({answer("HTTP/1.0 302 Found\r\nLocation: " + c.location +
-                                  "\r\nSet-Cookie: id=5\r\n\r\nmoved"),
+  for (const auto& [location, secondRequestLine] : cases) {
+    ScriptedServer server({answer("HTTP/1.0 302 Found\r\nLocation: " + location + "\r\nSet-Cookie: id=5\r\n\r\nmoved"),
                            answer("HTTP/1.0 200 OK\r\n\r\nthere")});
     Client k;
     k.c.Get(base(server) + "/old.dat");
     const auto req = requests(server);
-    ASSERT_EQ(req.size(), 2u) << c.location;
-    EXPECT_EQ(req[1][0], c.secondRequestLine) << c.location;
-    EXPECT_NE(std::find(req[1].begin(), req[1].end(), "Cookie: id=5"), req[1].end()) << c.location;
+    ASSERT_EQ(req.size(), 2u) << location;
+    EXPECT_EQ(req[1][0], secondRequestLine);
+    EXPECT_NE(std::find(req[1].begin(), req[1].end(), "Cookie: id=5"), req[1].end()) << location;
     EXPECT_EQ(k.c.Body, "there");
-    EXPECT_EQ(k.redirects, 1);
   }
 }
 
