@@ -66,21 +66,3 @@ TEST(Xferheb, KeepsEveryByteOnRandomLines) {
     EXPECT_EQ(xferheb(xferheb(line, false, true, ISO), false, true, ISO), line);
   }
 }
-
-TEST(InnerSpace, NearestNonSpacesDecide) {
-  struct Case {
-    std::string t;
-    std::size_t i;
-    bool inner;
-  };
-  const Case cases[] = {
-      {"a   b", 2, true},
-      {"\xE0 b", 1, false},
-      {"a  ", 2, true},         // spaces to the end count as non-Hebrew
-      {"  \xE0", 0, false},
-      {"a b", 0, false},        // not a space
-      {"a b", 3, false},        // out of range
-      {"\xFB \xC8", 1, true},   // neither side is a letter
-  };
-  for (const auto& c : cases) EXPECT_EQ(InnerSpace(c.t, c.i), c.inner) << c.t << " @" << c.i;
-}

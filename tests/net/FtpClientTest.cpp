@@ -8,7 +8,6 @@
 #include <random>
 
 #include "NetTestUtil.h"
-#include "core/net/NetText.h"
 #include "net/FtpClient_U.h"
 #include "support/FtpServer.h"
 #include "support/ScriptedServer.h"
@@ -16,20 +15,11 @@
 using namespace qm::net;
 using qmtest::ScriptedServer;
 using qmtest::Step;
+using nettest::errorOf;
+using nettest::readFile;
+using nettest::writeFile;
 
 namespace {
-
-std::string readFile(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "(missing)";
-  return f.readAll().toStdString();
-}
-
-void writeFile(const QString& path, const std::string& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 // A client with the events the tests look at recorded.
 struct Recorder {
@@ -63,15 +53,6 @@ struct Recorder {
   }
   bool saw(const std::string& s) const { return std::find(status.begin(), status.end(), s) != status.end(); }
 };
-
-std::string errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return std::string(withoutLineEnd(e.what()));
-  }
-  return "(no error)";
-}
 
 // Every byte value, then random bytes, with line ends in the middle.
 std::string binaryBytes(std::size_t n) {

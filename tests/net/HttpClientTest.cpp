@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "NetTestUtil.h"
 #include "net/HttpClient_U.h"
 #include "support/ScriptedServer.h"
 
 using namespace qm::net;
 using qmtest::ScriptedServer;
 using qmtest::Step;
+using nettest::errorOf;
 
 namespace {
 
@@ -29,15 +31,6 @@ struct Client {
 };
 
 std::string base(const ScriptedServer& s) { return "http://127.0.0.1:" + std::to_string(s.port()); }
-
-std::string errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 // The request lines of each connection, split at the empty line ending each request.
 std::vector<std::vector<std::string>> requests(const ScriptedServer& s) {

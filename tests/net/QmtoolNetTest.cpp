@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "NetTestUtil.h"
@@ -40,11 +39,7 @@ TEST_F(QmtoolFtp, PutListGetRoundTrip) {
   for (int i = 0; i < 70000; ++i) bytes += static_cast<char>((i * 7) & 0xFF);
   const QString up = local.filePath(QStringLiteral("pic.gif"));
   const QString down = local.filePath(QStringLiteral("back.gif"));
-  {
-    QFile f(up);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  }
+  ASSERT_TRUE(nettest::writeFile(up, bytes));
   const auto put = qmtool(login() << QStringLiteral("put") << up);
   EXPECT_EQ(put.exitCode, 0) << put.err;
   const auto ls = qmtool(login() << QStringLiteral("ls"));
@@ -54,9 +49,7 @@ TEST_F(QmtoolFtp, PutListGetRoundTrip) {
   EXPECT_FALSE(has(ls.err, qmtest::FtpServer::Password));
   const auto get = qmtool(login() << QStringLiteral("get") << QStringLiteral("pic.gif") << down);
   EXPECT_EQ(get.exitCode, 0) << get.err;
-  QFile back(down);
-  ASSERT_TRUE(back.open(QIODevice::ReadOnly));
-  EXPECT_EQ(back.readAll().toStdString(), bytes);
+  EXPECT_EQ(nettest::readFile(down), bytes);
 }
 
 TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
@@ -66,8 +59,6 @@ TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
   };
   const Case cases[] = {
       {{"ftp", "ls"}, "qmtool: ftp: --host is required"},
-      {{"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "dance"},
-       "qmtool: ftp: unknown operation dance"},
       {{"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user", "tester", "ls"},
        "qmtool: ftp ls: 530 "},
   };
