@@ -42,6 +42,7 @@ TEST(TruncPath, FolderPartGoesUnlessPathNamesAreIncluded) {
       {"http://host\\x\\a.gif", false, Typed, "a.gif"},      // backslash paths follow the backslash rule
       {"http://host/img/a.gif", false, Typed, "http://host/img/a.gif"},
       {"/home/u/site/a.gif", false, Chosen, "a.gif"},
+      {"/home/u/site/a.gif", true, Chosen, "/home/u/site/a.gif"},
       {"img/a.gif", false, Typed, "img/a.gif"},
       {"img/a.gif", false, Chosen, "a.gif"},
       {"//cdn.host/lib.js", false, Typed, "//cdn.host/lib.js"},

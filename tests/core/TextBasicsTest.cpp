@@ -60,21 +60,11 @@ TEST(Lines, LineEndsDetectedAndRestored) {
 
 TEST(Lines, SplitJoinAndOffsets) {
   EXPECT_EQ(lines::split("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_TRUE(lines::split("").empty());
   EXPECT_EQ(lines::joinTerminated({"a", "b"}), "a\r\nb\r\n");
-  EXPECT_EQ(lines::join({"a", "b"}), "a\r\nb");
-
-  const std::string text = "ab\r\n\r\ncde\r\n";
-  const auto starts = lines::lineStarts(text);
+  const auto starts = lines::lineStarts("ab\r\n\r\ncde\r\n");
   EXPECT_EQ(starts, (std::vector<std::size_t>{0, 4, 6, 11}));
-  struct Case {
-    std::size_t offset, line, col;
-  };
-  for (const Case c : {Case{2, 0, 2}, Case{4, 1, 0}, Case{11, 3, 0}}) {
-    const auto lc = lines::lineColAt(starts, c.offset);
-    EXPECT_EQ(lc.line, c.line) << c.offset;
-    EXPECT_EQ(lc.column, c.col) << c.offset;
-  }
+  EXPECT_EQ(lines::lineColAt(starts, 4).line, 1u);
+  EXPECT_EQ(lines::lineColAt(starts, 8).column, 2u);
 }
 
 TEST(Numbers, StrToIntDef) {
