@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -17,17 +16,15 @@ struct Result {
 
 // Runs qmtool with the given arguments on a file holding `input`.
 Result qmtool(const std::string& args, const std::string& input) {
-  const fs::path dir = fs::temp_directory_path() / ("qm-engines-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const fs::path in = dir / "in.txt", out = dir / "out.txt";
+  const fs::path in = fs::temp_directory_path() / ("qm-engines-" + std::to_string(::getpid()) + ".txt");
   std::ofstream(in, std::ios::binary) << input;
-  const std::string cmd =
-      std::string(QM_QMTOOL) + " " + args + " '" + in.string() + "' > '" + out.string() + "' 2>/dev/null";
   Result r;
-  r.status = std::system(cmd.c_str());
-  std::ifstream f(out, std::ios::binary);
-  r.out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  fs::remove_all(dir);
+  FILE* p = ::popen((std::string(QM_QMTOOL) + " " + args + " '" + in.string() + "' 2>/dev/null").c_str(), "r");
+  if (p == nullptr) return r;
+  char buf[4096];
+  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
+  r.status = ::pclose(p);
+  fs::remove(in);
   return r;
 }
 

@@ -27,7 +27,7 @@ struct Recorder {
   std::vector<std::string> status;
   std::vector<std::string> items;
   std::vector<TCmdType> successes, failures, unsupported;
-  int connects = 0, connectionFailed = 0, authNeeded = 0;
+  int connects = 0, authNeeded = 0;
   bool handleFailures = false;
 
   Recorder(int port, bool passive, std::string user = qmtest::FtpServer::User,
@@ -48,7 +48,6 @@ struct Recorder {
     };
     c.OnUnSupportedFunction = [this](TCmdType k) { unsupported.push_back(k); };
     c.OnConnect = [this](TSocketClient*) { ++connects; };
-    c.OnConnectionFailed = [this](TSocketClient*) { ++connectionFailed; };
     c.OnAuthenticationNeeded = [this](bool&) { ++authNeeded; };
   }
   bool saw(const std::string& s) const { return std::find(status.begin(), status.end(), s) != status.end(); }
@@ -146,7 +145,7 @@ TEST_F(FtpReal, RefusedLoginEndsTheSession) {
     Recorder r(server->port(), true, qmtest::FtpServer::User, password);
     EXPECT_EQ(errorOf([&] { r.c.Connect(); }).substr(0, 4), "530 ") << password;
     EXPECT_FALSE(r.c.Connected());
-    EXPECT_EQ(r.connectionFailed, 1);
+    EXPECT_EQ(r.connects, 0);
     EXPECT_EQ(r.authNeeded, *password ? 0 : 1);
   }
 }
@@ -185,21 +184,12 @@ TEST_F(FtpReal, ASecondListIsRefusedWhileOneRuns) {
 }
 
 TEST(FtpConnect, UnknownHostAndRefusedPort) {
-  struct Case {
-    std::string host;
-    int port;
-    std::string error;
-  };
-  const Case cases[] = {
-      {"nosuch.invalid", 21, "Null Remote Address"},
-      {"127.0.0.1", nettest::closedPort(), "Connection Failed"},
-  };
-  for (const auto& c : cases) {
-    Recorder r(c.port, true);
-    r.c.Host = c.host;
-    EXPECT_EQ(errorOf([&] { r.c.Connect(); }), c.error);
-    EXPECT_EQ(r.connects, 0);
-  }
+  Recorder unknown(21, true);
+  unknown.c.Host = "nosuch.invalid";
+  EXPECT_EQ(errorOf([&] { unknown.c.Connect(); }), "Null Remote Address");
+  Recorder refused(nettest::closedPort(), true);
+  EXPECT_EQ(errorOf([&] { refused.c.Connect(); }), "Connection Failed");
+  EXPECT_EQ(unknown.connects + refused.connects, 0);
 }
 
 TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {

@@ -61,10 +61,6 @@ TEST(Socket, ServerCloseWithDataWaitingDeliversTheDataFirst) {
   EXPECT_EQ(client.ReadLn(), "");
   EXPECT_FALSE(client.Connected());
   EXPECT_EQ(disconnects, 1);
-  // A fresh socket is ready for the next connection.
-  ScriptedServer again({{{Step::Send, "hi\r\n"}}});
-  connectTo(client, again);
-  EXPECT_EQ(client.ReadLn(), "hi\r\n");
 }
 
 TEST(Socket, MalformedLinesAreErrors) {
