@@ -18,16 +18,11 @@ namespace {
 const std::string kAlefBetGimel = "\xE0\xE1\xE2";
 
 TEST(LineReorder, ReordersSegmentsOfEachLine) {
-  struct Case {
-    std::string in, out;
-  };
-  const std::vector<Case> cases = {
-      {"abc " + kAlefBetGimel + " def", "def \xE2\xE1\xE0 abc"},
-      {"<p>" + kAlefBetGimel + "</p>", "</p>\xE2\xE1\xE0<p>"},
-      {"x\r\ny z\r\n", "x\r\nz y\r\n"},
-      {"a, b\nc.d\r", "b ,a\nd.c\r"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(qm::hebrew::reorderLines(c.in), c.out) << c.in;
+  using qm::hebrew::reorderLines;
+  EXPECT_EQ(reorderLines("abc " + kAlefBetGimel + " def"), "def \xE2\xE1\xE0 abc");
+  EXPECT_EQ(reorderLines("<p>" + kAlefBetGimel + "</p>"), "</p>\xE2\xE1\xE0<p>");
+  EXPECT_EQ(reorderLines("x\r\ny z\r\n"), "x\r\nz y\r\n");
+  EXPECT_EQ(reorderLines("a, b\nc.d\r"), "b ,a\nd.c\r");
 }
 
 TEST(LineReorder, AppliedTwiceGivesTheTextBack) {

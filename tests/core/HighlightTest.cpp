@@ -163,20 +163,10 @@ TEST(HighlightRtf, ReadBackDocumentMatchesTheRunScan) {
 }
 
 TEST(ForwardColouring, StretchFromTheCaretThroughTheTerminator) {
-  struct Case {
-    const char* what;
-    std::string text;
-    std::size_t start;
-    std::string terminator;
-    std::optional<std::size_t> length;
-  };
-  const Case cases[] = {
-      {"through the >", "<a href=x> y", 2, ">", 8},
-      {"the next occurrence, not a later one", "a>b>c", 0, ">", 2},
-      {"none: to the end less the last character", "abcdef", 1, "-->", 4},
-      {"an occurrence ending on the last character is not found", "ab>", 0, ">", 2},
-      {"terminator longer than the rest: nothing", "abc", 2, "bc", std::nullopt},
-      {"caret past the end: nothing", "abc", 4, ">", std::nullopt},
-  };
-  for (const auto& c : cases) EXPECT_EQ(fwdColoringLength(c.text, c.start, c.terminator), c.length) << c.what;
+  EXPECT_EQ(fwdColoringLength("<a href=x> y", 2, ">"), 8u);
+  EXPECT_EQ(fwdColoringLength("a>b>c", 0, ">"), 2u);  // the next occurrence, not a later one
+  EXPECT_EQ(fwdColoringLength("abcdef", 1, "-->"), 4u);  // none: to the end less the last character
+  EXPECT_EQ(fwdColoringLength("ab>", 0, ">"), 2u);  // an occurrence ending on the last character is not found
+  EXPECT_EQ(fwdColoringLength("abc", 2, "bc"), std::nullopt);  // terminator longer than the rest
+  EXPECT_EQ(fwdColoringLength("abc", 4, ">"), std::nullopt);  // caret past the end
 }

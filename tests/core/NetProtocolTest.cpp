@@ -54,19 +54,11 @@ TEST(SocketErrors, TextsGiveNumberAndMessage) {
 
 // The multi-line greeting itself is played against the client; here the edge cases.
 TEST(FtpProtocol, ReplyContinuation) {
-  struct Case {
-    const char* first;
-    const char* current;
-    bool continues;
-  };
-  const Case cases[] = {
-      {"220 ready\r\n", "220 ready\r\n", false},
-      {"220-Welcome\r\n", "230 other code\r\n", true},  // only "220 " ends the reply
-      {"220-Welcome\r\n", "220\r\n", false},
-      {"220-Welcome\r\n", "220", false},
-      {"22", "22", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(replyContinues(c.first, c.current), c.continues) << c.first << " / " << c.current;
+  EXPECT_FALSE(replyContinues("220 ready\r\n", "220 ready\r\n"));
+  EXPECT_TRUE(replyContinues("220-Welcome\r\n", "230 other code\r\n"));  // only "220 " ends the reply
+  EXPECT_FALSE(replyContinues("220-Welcome\r\n", "220\r\n"));
+  EXPECT_FALSE(replyContinues("220-Welcome\r\n", "220"));
+  EXPECT_FALSE(replyContinues("22", "22"));
 }
 
 TEST(FtpProtocol, FailureRangesDependOnTheStep) {
