@@ -339,23 +339,28 @@ TEST(FtpScripted, ServerTroubleDuringADownload) {
   }
 }
 
-// Through a firewall that wants its own login first, the server's login names
-// the real host, and passive data connections go to the firewall too (the
-// server's host is never looked up).
-TEST(FtpScripted, FirewallLogin) {
-  ScriptedServer server({qmtest::dialogue({"220 firewall", "USER fw", "331 fw pw", "PASS fwp", "230 fw ok",
-                                           "USER u@real.example", "331 pw", "PASS p", "230 in"}) +
-                         listing({"a.txt\r\n"})});
-  Recorder r(1, true, "u", "p");
-  r.c.Host = "real.example";
-  r.c.Proxy = "127.0.0.1";
-  r.c.ProxyPort = server.port();
-  r.c.FirewallType = TFirewallType::FTUser;
-  r.c.FWAuthenticate = true;
-  r.c.FWUserID = "fw";
-  r.c.FWPassword = "fwp";
-  r.c.Connect();
-  r.c.List();
-  EXPECT_EQ(r.items, std::vector<std::string>{"a.txt"});
-  EXPECT_TRUE(server.mismatches().empty());
+// Through a firewall the login takes its own form (each kind has its own), and
+// passive data connections go to the firewall too: the server's host is never looked up.
+TEST(FtpScripted, FirewallLogins) {
+  const std::pair<TFirewallType, std::vector<std::string>> cases[] = {
+      {TFirewallType::FtOpen, {"OPEN real.example", "220 open", "USER u", "331 pw", "PASS p", "230 in"}},
+      {TFirewallType::FtSite, {"SITE real.example", "200 site", "USER u", "230 in"}},
+      {TFirewallType::FTUser,  // with the firewall's own login first
+       {"USER fw", "331 fw pw", "PASS fwp", "230 fw ok", "USER u@real.example", "331 pw", "PASS p", "230 in"}},
+  };
+  for (const auto& [type, login] : cases) {
+    ScriptedServer server({qmtest::dialogue({"220 firewall"}) + qmtest::exchange(login) + listing({"a.txt\r\n"})});
+    Recorder r(1, true, "u", "p");
+    r.c.Host = "real.example";
+    r.c.Proxy = "127.0.0.1";
+    r.c.ProxyPort = server.port();
+    r.c.FirewallType = type;
+    r.c.FWAuthenticate = type == TFirewallType::FTUser;
+    r.c.FWUserID = "fw";
+    r.c.FWPassword = "fwp";
+    r.c.Connect();
+    r.c.List();
+    EXPECT_EQ(r.items, std::vector<std::string>{"a.txt"}) << login.front();
+    EXPECT_TRUE(server.mismatches().empty()) << login.front();
+  }
 }
