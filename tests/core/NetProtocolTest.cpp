@@ -10,18 +10,10 @@
 using namespace qm::net;
 
 TEST(NetText, NthFieldCutsAtEveryDelimiter) {
-  struct Case {
-    const char* text;
-    char delim;
-    int n;
-    const char* want;
-  };
-  const Case cases[] = {
-      {"a,b,c", ',', 1, "a"},      {"a,b,c", ',', 3, "c"},   {"a,b,c", ',', 4, ""},
-      {"a,,c", ',', 2, ""},        {"a,,c", ',', 3, "c"},    {"", ',', 1, ""},
-      {"257 \"/x\" ok", '"', 2, "/x"}, {"http://h:81/p", '/', 3, "h:81"}, {"abc", ',', 0, ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(nthField(c.text, c.delim, c.n), c.want) << c.text << " " << c.n;
+  EXPECT_EQ(nthField("a,b,c", ',', 3), "c");
+  EXPECT_EQ(nthField("a,b,c", ',', 4), "");
+  EXPECT_EQ(nthField("a,,c", ',', 2), "");
+  EXPECT_EQ(nthField("http://h:81/p", '/', 3), "h:81");
 }
 
 // Every number read out of a reply line, by the parser that reads it.
@@ -38,63 +30,35 @@ TEST(NetText, NumbersReadFromReplyLines) {
     long long want;
   };
   const Case cases[] = {
-      {leading, "226 Transfer complete\r\n", 226}, {leading, "hello 226\r\n", 0}, {leading, "", 0},
-      {leading, "220-ready", 220}, {leading, "1234567890123 x", 1234567890}, {leading, "9999999999 x", 0},
-      {leading, "0421", 421},
+      {leading, "226 Transfer complete\r\n", 226}, {leading, "hello 226\r\n", 0},
+      {leading, "1234567890123 x", 1234567890}, {leading, "9999999999 x", 0},
       // The PASV address is ignored: the data connection goes to the server's own host.
-      {pasv, "227 Entering Passive Mode (10,0,0,1,4,1)\r\n", 1025},
       {pasv, "227 Entering Passive Mode (127,0,0,1,195,80).\r\n", 50000},
       {pasv, "227 =127,0,0,1, 4 , 1 )", 1025}, {pasv, "227 (1,2,3,4,255,255)", 65535},
-      {bytes, "150 Opening data connection for a.htm (3062 bytes).", 3062},
       {bytes, "150 Opening BINARY mode data connection for x (104857600 Bytes)", 104857600},
-      {bytes, "150 3 files, 77BYTES", 77}, {bytes, "150 File status okay. About to open data connection.", 0},
-      {bytes, "150 (3062 bytes) of 12 BYTES", 3062}, {bytes, "150 size 12 then 34 bytes", 34},
-      {bytes, "150 (99999999999999999999999 bytes)", 0},
-      {vendor, "215 UNIX Type: L8", 2400}, {vendor, "215 VMS V5.5", 2406}, {vendor, "215 VM/CMS", 2402},
-      {vendor, "215 Windows_NT", 2410}, {vendor, "215 unix type: l8", 2400},
-      {status, "HTTP/1.0 200 OK\r\n", 200}, {status, "HTTP/1.1 302\r\n", 302}, {status, "HTTP/1.0 OK\r\n", 0},
-      {status, "205", 0}, {status, "", 0}, {status, "HTTP/1.0 99999 x", 0},
+      {bytes, "150 File status okay. About to open data connection.", 0},
+      {bytes, "150 size 12 then 34 bytes", 34}, {bytes, "150 (99999999999999999999999 bytes)", 0},
+      {vendor, "215 unix type: l8", 2400},
+      {status, "HTTP/1.1 302\r\n", 302}, {status, "HTTP/1.0 OK\r\n", 0}, {status, "HTTP/1.0 99999 x", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(c.parse(c.line), c.want) << c.line;
-  for (int v : {2400, 2402, 2406, 2410}) EXPECT_TRUE(vendorHasUnixListing(v)) << v;
+  EXPECT_TRUE(vendorHasUnixListing(2402));
   EXPECT_FALSE(vendorHasUnixListing(VendorDetect));
-  EXPECT_FALSE(vendorHasUnixListing(1234));
 }
 
 TEST(SocketErrors, TextsGiveNumberAndMessage) {
-  struct Case {
-    int code;
-    const char* want;
-  };
-  const Case cases[] = {
-      {10061, "10061:Connection refused"},
-      {11004, "11004:Valid name, no data record of requested type"},
-      {10093, "10093:Successful WSAStartup not yet performed"},
-      {0, "0:Unrecognized error code"},
-      {12345, "Unknown Error No. 12345"},
-      {10072, "Unknown Error No. 10072"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(socketErrorText(c.code), c.want);
+  EXPECT_EQ(socketErrorText(10061), "10061:Connection refused");
+  EXPECT_EQ(socketErrorText(0), "0:Unrecognized error code");
+  EXPECT_EQ(socketErrorText(10072), "Unknown Error No. 10072");
 }
 
+// The multi-line greeting itself is played against the client; here the edge cases.
 TEST(FtpProtocol, ReplyContinuation) {
-  struct Case {
-    const char* first;
-    const char* current;
-    bool continues;
-  };
-  const Case cases[] = {
-      {"220 ready\r\n", "220 ready\r\n", false},
-      {"220-Welcome\r\n", "220-Welcome\r\n", true},
-      {"220-Welcome\r\n", " indented text\r\n", true},
-      {"220-Welcome\r\n", "Plain text line\r\n", true},   // only "220 " ends the reply
-      {"220-Welcome\r\n", "230 other code\r\n", true},
-      {"220-Welcome\r\n", "220 ready\r\n", false},
-      {"220-Welcome\r\n", "220\r\n", false},
-      {"220-Welcome\r\n", "220", false},
-      {"22", "22", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(replyContinues(c.first, c.current), c.continues) << c.first << " / " << c.current;
+  EXPECT_FALSE(replyContinues("220 ready\r\n", "220 ready\r\n"));
+  EXPECT_TRUE(replyContinues("220-Welcome\r\n", "230 other code\r\n"));  // only "220 " ends the reply
+  EXPECT_FALSE(replyContinues("220-Welcome\r\n", "220\r\n"));
+  EXPECT_FALSE(replyContinues("220-Welcome\r\n", "220"));
+  EXPECT_FALSE(replyContinues("22", "22"));
 }
 
 TEST(FtpProtocol, FailureRangesDependOnTheStep) {
@@ -104,14 +68,12 @@ TEST(FtpProtocol, FailureRangesDependOnTheStep) {
     bool failure;
   };
   const Case cases[] = {
-      {ReplyStep::Greeting, 220, false}, {ReplyStep::Greeting, 400, true},  {ReplyStep::Greeting, 421, true},
-      {ReplyStep::Greeting, 554, true},  {ReplyStep::Login, 331, false},    {ReplyStep::Login, 400, false},
-      {ReplyStep::Login, 401, true},     {ReplyStep::Login, 530, true},     {ReplyStep::Login, 600, false},
-      {ReplyStep::Command, 350, false},  {ReplyStep::Command, 400, true},   {ReplyStep::Command, 599, true},
-      {ReplyStep::Passive, 499, false},  {ReplyStep::Passive, 500, true},   {ReplyStep::Passive, 700, true},
-      {ReplyStep::Transfer, 300, false}, {ReplyStep::Transfer, 301, true},  {ReplyStep::Transfer, 150, false},
-      {ReplyStep::Transfer, 426, true},  {ReplyStep::Quit, 221, false},     {ReplyStep::Quit, 500, true},
-      {ReplyStep::Login, 0, false},
+      {ReplyStep::Greeting, 220, false}, {ReplyStep::Greeting, 400, true},
+      {ReplyStep::Login, 400, false},    {ReplyStep::Login, 401, true},    {ReplyStep::Login, 600, false},
+      {ReplyStep::Command, 350, false},  {ReplyStep::Command, 400, true},
+      {ReplyStep::Passive, 499, false},  {ReplyStep::Passive, 500, true},
+      {ReplyStep::Transfer, 300, false}, {ReplyStep::Transfer, 301, true},
+      {ReplyStep::Quit, 221, false},     {ReplyStep::Quit, 500, true},
   };
   for (const auto& c : cases)
     EXPECT_EQ(isFailureReply(c.step, c.code), c.failure) << static_cast<int>(c.step) << " " << c.code;
@@ -121,85 +83,50 @@ TEST(FtpProtocol, MalformedPasvRepliesAreErrors) {
   const char* bad[] = {
       "227 Entering Passive Mode (10,0,0,1,4,1\r\n",  // no ")"
       "227 Entering Passive Mode (10,0,0,1,x,1)\r\n",
-      "227 Entering Passive Mode (10,0,0,1,4,y)\r\n",
       "227 Entering Passive Mode (10,0,0,1,4,)\r\n",
       "227 Entering Passive Mode (10,0,0,1,256,1)\r\n",
-      "227 Entering Passive Mode (10,0,0,1,-1,1)\r\n",
       "227 Entering Passive Mode\r\n",
-      "227 (0,0,0,0,0,0)",
   };
   for (const char* r : bad) EXPECT_THROW(parsePasvPort(r), ProtocolError) << r;
 }
 
 TEST(FtpProtocol, PortCommand) {
   EXPECT_EQ(portCommand("192.0.2.5", 5001), "PORT 192,0,2,5,19,137");
-  EXPECT_EQ(portCommand("127.0.0.1", 255), "PORT 127,0,0,1,0,255");
   EXPECT_EQ(portCommand("127.0.0.1", 65535), "PORT 127,0,0,1,255,255");
   EXPECT_THROW(portCommand("::1", 21), ProtocolError);
-  EXPECT_THROW(portCommand("10.0.1", 21), ProtocolError);
 }
 
 TEST(FtpProtocol, CurrentDirectoryFromPwdReply) {
-  struct Case {
-    const char* reply;
-    const char* dir;
-  };
-  const Case cases[] = {
-      {"257 \"/\" is the current directory.\r\n", "/"},
-      {"257 \"/home/site\"\r\n", "/home/site"},
-      {"257 \"/say \"\"hi\"\"\" created\r\n", "/say \"hi\""},
-      {"257 current directory unknown\r\n", ""},
-      {"257 \"/unterminated\r\n", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(currentDirFromReply(c.reply), c.dir) << c.reply;
+  EXPECT_EQ(currentDirFromReply("257 \"/home/site\"\r\n"), "/home/site");
+  EXPECT_EQ(currentDirFromReply("257 \"/say \"\"hi\"\"\" created\r\n"), "/say \"hi\"");
+  EXPECT_EQ(currentDirFromReply("257 \"/unterminated\r\n"), "");
 }
 
 TEST(FtpProtocol, UnixListingColumns) {
-  struct Case {
-    std::string line;
-    bool parsed;
-    ListColumns want;
+  // attribute, size, date and name, or nothing when the line is no entry
+  const auto columns = [](const std::string& line) -> std::vector<std::string> {
+    const auto c = parseUnixListLine(line);
+    if (!c) return {};
+    return {c->attr, c->size, c->date, c->name};
   };
   std::string longLine = "-rw-r--r-- 1 u g 10 Jan 1 2020";
   for (int i = 0; i < 22; ++i) longLine += " w" + std::to_string(i);
-  const Case cases[] = {
-      {"-rw-r--r--   1 owner   group   3062 Jan  1 10:00 index.htm", true,
-       {"-rw-r--r--", "3062", "Jan 1 10:00", "index.htm"}},
-      {"drwxr-xr-x 2 u g 512 Jan 1 10:00 my docs", true, {"drwxr-xr-x", "Jan", "1 10:00 my", "docs"}},
-      {"   -rw-r--r-- 1 u g 5 Feb 29 2024 a.txt\r\n", true, {"-rw-r--r--", "5", "Feb 29 2024", "a.txt"}},
-      {"total 12", false, {}},
-      {"a b c d e f g", false, {}},
-      {"a b c d e f g h", true, {"a", "d", "e f g", "h"}},
-      {longLine, true, {"-rw-r--r--", "w17", "w18 w19 w20", "w21"}},
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"-rw-r--r--   1 owner   group   3062 Jan  1 10:00 index.htm", {"-rw-r--r--", "3062", "Jan 1 10:00", "index.htm"}},
+      {"drwxr-xr-x 2 u g 512 Jan 1 10:00 my docs", {"drwxr-xr-x", "Jan", "1 10:00 my", "docs"}},
+      {"total 12", {}},
+      {longLine, {"-rw-r--r--", "w17", "w18 w19 w20", "w21"}},
   };
-  for (const auto& c : cases) {
-    const auto got = parseUnixListLine(c.line);
-    ASSERT_EQ(got.has_value(), c.parsed) << c.line;
-    if (!got) continue;
-    EXPECT_EQ(got->attr, c.want.attr) << c.line;
-    EXPECT_EQ(got->size, c.want.size) << c.line;
-    EXPECT_EQ(got->date, c.want.date) << c.line;
-    EXPECT_EQ(got->name, c.want.name) << c.line;
-  }
+  for (const auto& [line, want] : cases) EXPECT_EQ(columns(line), want) << line;
 }
 
 TEST(FtpProtocol, CommandKinds) {
-  struct Case {
-    const char* command;
-    TCmdType kind;
-  };
-  const Case cases[] = {
-      {"CWD /docs", TCmdType::ChangeDir}, {"CWD", TCmdType::ChangeDir},   {"cwd /x", TCmdType::DoCommand},
-      {"DELE a.htm", TCmdType::Delete},   {"MKD new", TCmdType::MakeDir}, {"RMD old", TCmdType::RemoveDir},
-      {"PWD", TCmdType::CurrentDir},      {"PWD x", TCmdType::DoCommand}, {"SYST", TCmdType::DoCommand},
-      {"CWDX y", TCmdType::DoCommand},
-  };
-  for (const auto& c : cases) EXPECT_EQ(commandKind(c.command), c.kind) << c.command;
-  EXPECT_EQ(transactionName(0), "ChangeDir");
-  EXPECT_EQ(transactionName(static_cast<int>(TCmdType::Download)), "Download");
-  EXPECT_EQ(transactionName(14), "DoCommand");
+  EXPECT_EQ(commandKind("CWD /docs"), TCmdType::ChangeDir);
+  EXPECT_EQ(commandKind("cwd /x"), TCmdType::DoCommand);
+  EXPECT_EQ(commandKind("CWDX y"), TCmdType::DoCommand);
+  EXPECT_EQ(commandKind("MKD new"), TCmdType::MakeDir);
+  EXPECT_EQ(commandKind("PWD x"), TCmdType::DoCommand);
   EXPECT_EQ(transactionName(15), "");
-  EXPECT_EQ(transactionName(-1), "");
 }
 
 // ---------------------------------------------------------------- HTTP
@@ -215,14 +142,10 @@ TEST(HttpProtocol, ParseUrl) {
     const char* path;
   };
   const Case cases[] = {
-      {"http://www.example.com/update.dat", "", 0, "http://www.example.com/update.dat", "www.example.com", 80,
-       "/update.dat"},
       {"host:8080/x", "", 0, "host:8080/x", "host", 8080, "/x"},
       {"http://127.0.0.1:8081", "", 0, "http://127.0.0.1:8081/", "127.0.0.1", 8081, "/"},
       {"/new/page.htm", "site", 8080, "/new/page.htm", "site", 8080, "/new/page.htm"},
-      {"gopher://g.example/1", "", 0, "gopher://g.example/1", "g.example", 70, "/1"},
       {"FTP://f.example/pub", "", 0, "FTP://f.example/pub", "f.example", 21, "/pub"},
-      {"www.example.com", "old", 0, "www.example.com/", "www.example.com", 80, "/"},
       {"http://h/a?b=c", "", 0, "http://h/a?b=c", "h", 80, "/a?b=c"},
   };
   for (const auto& c : cases) {
@@ -237,49 +160,32 @@ TEST(HttpProtocol, ParseUrl) {
 }
 
 TEST(HttpProtocol, ParseUrlRefusals) {
-  struct Case {
-    const char* url;
-    const char* message;
-  };
-  const Case cases[] = {
-      {"", "Empty URL"},
-      {"https://secure.example/", "HTTP Secure Socket is not supported"},
-      {"HTTPS://secure.example/", "HTTP Secure Socket is not supported"},
-      {"http://h:port/", "Invalid port in URL: http://h:port/"},
-      {"http://h:70000/", "Invalid port in URL: http://h:70000/"},
-  };
-  for (const auto& c : cases) {
+  const auto refusal = [](const char* url) -> std::string {
     try {
-      parseUrl(c.url, "", 0);
-      ADD_FAILURE() << "no error for " << c.url;
+      parseUrl(url, "", 0);
     } catch (const std::runtime_error& e) {
-      EXPECT_STREQ(e.what(), c.message);
+      return e.what();
     }
-  }
+    return "(accepted)";
+  };
+  EXPECT_EQ(refusal(""), "Empty URL");
+  EXPECT_EQ(refusal("HTTPS://secure.example/"), "HTTP Secure Socket is not supported");
+  EXPECT_EQ(refusal("http://h:70000/"), "Invalid port in URL: http://h:70000/");
 }
 
-TEST(HttpProtocol, RequestVariants) {
-  RequestInput proxy;
-  proxy.requestPath = "/x";
-  proxy.url = "http://h/x";
-  proxy.host = "h";
-  proxy.viaProxy = true;
-  const auto p = buildRequest(proxy);
-  ASSERT_GE(p.size(), 3u);
-  EXPECT_EQ(p[0], "GET http://h/x HTTP/1.0");
-  EXPECT_EQ(p[1], "Proxy-Connection: Keep-Alive");
-  EXPECT_EQ(p[2], "Host: h");  // the Host header replaces the first Host line
-  EXPECT_EQ(std::count_if(p.begin(), p.end(), [](const std::string& l) { return l.rfind("Host:", 0) == 0; }), 1);
-
+// Every header in its order, with the proxy form of the request line.
+TEST(HttpProtocol, RequestLinesAndHeaders) {
   RequestInput full;
   full.kind = CmdType::Post;
   full.requestPath = "/form";
+  full.url = "http://h/form";
   full.host = "h";
+  full.viaProxy = true;
   full.info = {"me@example.com", "Quillmark", "id=7", "http://ref/", "Aladdin", "open sesame"};
   full.bodySize = 12;
-  const auto f = buildRequest(full);
   const std::vector<std::string> want = {
-      "POST /form HTTP/1.0",
+      "POST http://h/form HTTP/1.0",
+      "Proxy-Connection: Keep-Alive",
       "Host: h",
       "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff",
       "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript",
@@ -291,55 +197,25 @@ TEST(HttpProtocol, RequestVariants) {
       "Content-type: application/x-www-form-urlencoded",
       "Content-Length: 12",
   };
-  EXPECT_EQ(f, want);
-
-  RequestInput onlyUser;
-  onlyUser.requestPath = "/";
-  onlyUser.info.UserId = "u";
-  for (const auto& l : buildRequest(onlyUser)) EXPECT_EQ(l.find("Authorization"), std::string::npos);
-
-  RequestInput move;
-  move.kind = CmdType::Move;
-  move.requestPath = "/a";
-  move.secondArg = "/b";
-  const auto m = buildRequest(move);
-  EXPECT_EQ(m.front(), "MOVE /a HTTP/1.0");
-  EXPECT_EQ(m.back(), "URI-header: /b");
+  EXPECT_EQ(buildRequest(full), want);
 }
 
 TEST(HttpProtocol, SetHeaderReplacesRemovesOrAdds) {
-  struct Case {
-    std::vector<std::string> before;
-    const char* name;
-    const char* value;
-    std::vector<std::string> after;
-  };
-  const Case cases[] = {
-      {{"GET / HTTP/1.0", "host: old"}, "Host", "new", {"GET / HTTP/1.0", "Host: new"}},
-      {{"A: 1", "Host: x", "Host: y"}, "HOST", "z", {"A: 1", "HOST: z", "Host: y"}},
-      {{"A: 1"}, "Host", "h", {"A: 1", "Host: h"}},
-      {{"A: 1", "Cookie: c"}, "cookie", "", {"A: 1"}},
-      {{"A: 1"}, "Cookie", "", {"A: 1"}},
-      {{"Hostname: q"}, "Host", "h", {"Hostname: q", "Host: h"}},
-  };
-  for (auto c : cases) {
-    setHeader(c.before, c.name, c.value);
-    EXPECT_EQ(c.before, c.after) << c.name;
-  }
+  std::vector<std::string> lines = {"Hostname: q", "host: x", "Host: y", "Cookie: c"};
+  setHeader(lines, "HOST", "z");
+  setHeader(lines, "cookie", "");
+  setHeader(lines, "Referer", "r");
+  EXPECT_EQ(lines, (std::vector<std::string>{"Hostname: q", "HOST: z", "Host: y", "Referer: r"}));
 }
 
 TEST(HttpProtocol, Base64) {
-  struct Case {
-    const char* in;
-    const char* out;
-  };
-  const Case cases[] = {{"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},         {"foo", "Zm9v"},
-                        {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {"\xff\xfe\xfd", "//79"}};
-  for (const auto& c : cases) EXPECT_EQ(base64Encode(c.in), c.out) << c.in;
+  for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{
+           {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"\xff\xfe\xfd", "//79"}})
+    EXPECT_EQ(base64Encode(in), out) << in;
 }
 
+// Line ends never reach the redirect target or the cookie kept for the next request.
 TEST(HttpProtocol, HeaderLines) {
-
   struct Header {
     const char* line;
     HeaderLine::Kind kind;
@@ -351,12 +227,8 @@ TEST(HttpProtocol, HeaderLines) {
       {"LOCATION: /rel\n", HeaderLine::Location, "/rel", 0},
       {"Set-Cookie: id=5; path=/\r\n", HeaderLine::SetCookie, "id=5; path=/", 0},
       {"Content-Length: 205\r\n", HeaderLine::ContentLength, "", 205},
-      {"content-length: nope\r\n", HeaderLine::ContentLength, "", 0},
-      {"Content-Type: text/plain\r\n", HeaderLine::Other, "", 0},
       {"Location:/glued\r\n", HeaderLine::Other, "", 0},
       {"\r\n", HeaderLine::End, "", 0},
-      {"\n", HeaderLine::End, "", 0},
-      {"", HeaderLine::End, "", 0},
   };
   for (const auto& h : headers) {
     const HeaderLine got = classifyHeaderLine(h.line);
@@ -369,18 +241,8 @@ TEST(HttpProtocol, HeaderLines) {
 }
 
 TEST(HttpProtocol, RedirectTargets) {
-  struct Case {
-    const char* location;
-    const char* host;
-    int port;
-    const char* target;
-  };
-  const Case cases[] = {
-      {"http://other/x", "h", 80, "http://other/x"},
-      {"/abs/path", "h", 8080, "/abs/path"},
-      {"page.htm", "h", 80, "http://h/page.htm"},
-      {"page.htm", "h", 8080, "http://h:8080/page.htm"},
-      {"sub/page.htm", "h", 81, "http://h:81/sub/page.htm"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(redirectTarget(c.location, c.host, c.port), c.target) << c.location;
+  EXPECT_EQ(redirectTarget("http://other/x", "h", 80), "http://other/x");
+  EXPECT_EQ(redirectTarget("/abs/path", "h", 8080), "/abs/path");
+  EXPECT_EQ(redirectTarget("page.htm", "h", 80), "http://h/page.htm");
+  EXPECT_EQ(redirectTarget("sub/page.htm", "h", 81), "http://h:81/sub/page.htm");
 }

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -17,22 +16,21 @@ struct Result {
 
 // Runs qmtool with the given arguments on a file holding `input`.
 Result qmtool(const std::string& args, const std::string& input) {
-  const fs::path dir = fs::temp_directory_path() / ("qm-engines-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const fs::path in = dir / "in.txt", out = dir / "out.txt";
+  const fs::path in = fs::temp_directory_path() / ("qm-engines-" + std::to_string(::getpid()) + ".txt");
   std::ofstream(in, std::ios::binary) << input;
-  const std::string cmd =
-      std::string(QM_QMTOOL) + " " + args + " '" + in.string() + "' > '" + out.string() + "' 2>/dev/null";
   Result r;
-  r.status = std::system(cmd.c_str());
-  std::ifstream f(out, std::ios::binary);
-  r.out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  fs::remove_all(dir);
+  FILE* p = ::popen((std::string(QM_QMTOOL) + " " + args + " '" + in.string() + "' 2>/dev/null").c_str(), "r");
+  if (p == nullptr) return r;
+  char buf[4096];
+  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
+  r.status = ::pclose(p);
+  fs::remove(in);
   return r;
 }
 
 }  // namespace
 
+// One small round trip per command; the engines behind them have their own tests.
 TEST(QmtoolEngines, CommandsKeepLineEndsAndHonourTheirOptions) {
   struct Case {
     std::string args, input, output;
@@ -40,9 +38,6 @@ TEST(QmtoolEngines, CommandsKeepLineEndsAndHonourTheirOptions) {
   const std::string shalom = "\xF9\xEC\xE5\xED", molash = "\xED\xE5\xEC\xF9";
   const Case cases[] = {
       {"xferheb", shalom + " 12\r\n(" + shalom + ")\nab\rx", "12 " + molash + "\r\n(" + molash + ")\nab\rx"},
-      {"xferheb", "a\r\n\r\n", "a\r\n\r\n"},
-      {"xferheb --logical", shalom + " 12\r\n", shalom + " 12\r\n"},
-      {"xferheb --no-hebrew-only", "ab(c\r\n", "c)ba\r\n"},
       {"xferheb --no-hebrew-only --no-mirror", "ab(c\n", "c(ba\n"},
       {"entities", "&aacute;&lt;\xBA\r\n", "\xE1&lt;\xF7\r\n"},
       {"strip-tags", "a<b\r\nc>d\n", "ad\n"},
@@ -60,16 +55,5 @@ TEST(QmtoolEngines, HighlightTurnsPointsIntoHalfPointsAndNamesTheFonts) {
   EXPECT_NE(r.out.find("{\\f0\\fnil Arial;}"), std::string::npos);
   EXPECT_NE(r.out.find("\\fcharset177 David;}"), std::string::npos);
   EXPECT_NE(r.out.find("\\plain\\ltrch\\f0\\fs20\\cf3 a\r\n\\par }"), std::string::npos);
-
-  const Result d = qmtool("highlight", "a");
-  EXPECT_NE(d.out.find("\\fs16\\cf3 a"), std::string::npos);
-  EXPECT_NE(d.out.find("\\red0\\green0\\blue255;\\red112\\green112\\blue112;\\red0\\green0\\blue0;}"),
-            std::string::npos);
-}
-
-TEST(QmtoolEngines, BadArgumentsFail) {
-  for (const char* args : {"highlight --font-size x", "highlight --font-size 0", "highlight --font-size",
-                           "xferheb --bogus", "entities --x"}) {
-    EXPECT_NE(qmtool(args, "a").status, 0) << args;
-  }
+  EXPECT_NE(qmtool("highlight --font-size 0", "a").status, 0);
 }

@@ -24,28 +24,18 @@ TEST(Cp1255, KnownMappings) {
     unsigned char byte;
     char16_t unicode;
   };
-  for (const Case c : {Case{0xE0, u'א'}, Case{0xFA, u'ת'}, Case{0xA4, u'₪'}, Case{0x80, u'€'}, Case{0xBA, u'÷'},
-                       Case{0xAA, u'×'}, Case{0xFD, 0x200E}, Case{0x41, u'A'}}) {
+  for (const Case c : {Case{0xE0, u'א'}, Case{0xFA, u'ת'}, Case{0xA4, u'₪'}, Case{0xBA, u'÷'}, Case{0xFD, 0x200E}}) {
     EXPECT_EQ(cp1255::toUnicode(c.byte), c.unicode) << int(c.byte);
     EXPECT_EQ(cp1255::fromUnicode(c.unicode), c.byte) << int(c.byte);
   }
   EXPECT_TRUE(cp1255::isUndefinedByte(0x81));
-  EXPECT_TRUE(cp1255::isUndefinedByte(0xFF));
   EXPECT_FALSE(cp1255::isUndefinedByte(0xE0));
 }
 
 TEST(Cp1255, CharactersOutsideTheCodePageBecomeReferences) {
-  struct Case {
-    std::u16string in;
-    std::string out;
-  };
-  const Case cases[] = {
-      {u"a\u0416b", "a&#1046;b"},                        // Cyrillic
-      {u"\U0001F600", "&#128512;"},                       // surrogate pair, one reference
-      {std::u16string(1, char16_t(0xD800)), "&#65533;"},  // lone surrogate
-      {u"\u05D0\u00E9", "\xE0&#233;"},                     // Hebrew kept, Latin-1 e-acute is not in 1255
-  };
-  for (const auto& c : cases) EXPECT_EQ(cp1255::encode(c.in), c.out);
+  EXPECT_EQ(cp1255::encode(u"\U0001F600"), "&#128512;");  // surrogate pair, one reference
+  EXPECT_EQ(cp1255::encode(std::u16string(1, char16_t(0xD800))), "&#65533;");  // lone surrogate
+  EXPECT_EQ(cp1255::encode(u"\u05D0\u00E9"), "\xE0&#233;");  // Latin-1 e-acute is not in 1255
 }
 
 TEST(Lines, LineEndsDetectedAndRestored) {
@@ -58,7 +48,6 @@ TEST(Lines, LineEndsDetectedAndRestored) {
       {"a\r\nb\r\n", lines::LineEnd::CrLf, "a\r\nb\r\n"},
       {"a\nb\n", lines::LineEnd::Lf, "a\r\nb\r\n"},
       {"a\rb", lines::LineEnd::Cr, "a\r\nb"},
-      {"no break", lines::LineEnd::CrLf, "no break"},
       {"", lines::LineEnd::CrLf, ""},
   };
   for (const auto& c : cases) {
@@ -70,23 +59,12 @@ TEST(Lines, LineEndsDetectedAndRestored) {
 }
 
 TEST(Lines, SplitJoinAndOffsets) {
-  EXPECT_EQ(lines::split("a\r\nbc\r\n"), (std::vector<std::string>{"a", "bc"}));
   EXPECT_EQ(lines::split("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_TRUE(lines::split("").empty());
   EXPECT_EQ(lines::joinTerminated({"a", "b"}), "a\r\nb\r\n");
-  EXPECT_EQ(lines::join({"a", "b"}), "a\r\nb");
-
-  const std::string text = "ab\r\n\r\ncde\r\n";
-  const auto starts = lines::lineStarts(text);
+  const auto starts = lines::lineStarts("ab\r\n\r\ncde\r\n");
   EXPECT_EQ(starts, (std::vector<std::size_t>{0, 4, 6, 11}));
-  struct Case {
-    std::size_t offset, line, col;
-  };
-  for (const Case c : {Case{0, 0, 0}, Case{2, 0, 2}, Case{4, 1, 0}, Case{8, 2, 2}, Case{11, 3, 0}}) {
-    const auto lc = lines::lineColAt(starts, c.offset);
-    EXPECT_EQ(lc.line, c.line) << c.offset;
-    EXPECT_EQ(lc.column, c.col) << c.offset;
-  }
+  EXPECT_EQ(lines::lineColAt(starts, 4).line, 1u);
+  EXPECT_EQ(lines::lineColAt(starts, 8).column, 2u);
 }
 
 TEST(Numbers, StrToIntDef) {
@@ -94,24 +72,17 @@ TEST(Numbers, StrToIntDef) {
     const char* text;
     int expected;
   };
-  for (const Case c : {Case{"42", 42}, Case{" -7 ", -7}, Case{"+3", 3}, Case{"$FF", 255}, Case{"0x10", 16},
-                       Case{"", -1}, Case{"12a", -1}, Case{"abc", -1}, Case{"99999999999", -1}, Case{"-", -1}}) {
+  for (const Case c : {Case{" -7 ", -7}, Case{"$FF", 255}, Case{"0x10", 16}, Case{"", -1}, Case{"12a", -1},
+                       Case{"99999999999", -1}, Case{"-", -1}}) {
     EXPECT_EQ(strToIntDef(c.text, -1), c.expected) << c.text;
   }
 }
 
+// Colours are stored blue-green-red with red in the low byte.
 TEST(Numbers, ColoursAreBgrWithRedLow) {
-  EXPECT_EQ(redOf(0xFF0000), 0);
   EXPECT_EQ(blueOf(0xFF0000), 255);
   EXPECT_EQ(makeColor(0x12, 0x34, 0x56), 0x563412u);
   EXPECT_EQ(colorToHtmlHex(0x563412), "123456");
-  EXPECT_EQ(colorToHtmlHex(0xFF), "FF0000");
-}
-
-TEST(RtfColorTable, BuiltFromTheThreeColours) {
-  EXPECT_EQ(buildRtfColorTable(0xFF0000, 0x707070, 0),
-            "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red112\\green112\\blue112;"
-            "\\red0\\green0\\blue0;}");
   EXPECT_EQ(buildRtfColorTable(0x0000FF, 0x00FF00, 0x030201),
             "{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green255\\blue0;"
             "\\red1\\green2\\blue3;}");

@@ -8,7 +8,6 @@
 #include <random>
 
 #include "NetTestUtil.h"
-#include "core/net/NetText.h"
 #include "net/FtpClient_U.h"
 #include "support/FtpServer.h"
 #include "support/ScriptedServer.h"
@@ -16,28 +15,19 @@
 using namespace qm::net;
 using qmtest::ScriptedServer;
 using qmtest::Step;
+using nettest::errorOf;
+using nettest::readFile;
+using nettest::writeFile;
 
 namespace {
 
-std::string readFile(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "(missing)";
-  return f.readAll().toStdString();
-}
-
-void writeFile(const QString& path, const std::string& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-// A client with every event recorded.
+// A client with the events the tests look at recorded.
 struct Recorder {
   TFtpClient c;
   std::vector<std::string> status;
   std::vector<std::string> items;
   std::vector<TCmdType> successes, failures, unsupported;
-  int connects = 0, disconnects = 0, connectionFailed = 0, starts = 0, stops = 0, authNeeded = 0;
+  int connects = 0, authNeeded = 0;
   bool handleFailures = false;
 
   Recorder(int port, bool passive, std::string user = qmtest::FtpServer::User,
@@ -58,32 +48,16 @@ struct Recorder {
     };
     c.OnUnSupportedFunction = [this](TCmdType k) { unsupported.push_back(k); };
     c.OnConnect = [this](TSocketClient*) { ++connects; };
-    c.OnDisconnect = [this](TSocketClient*) { ++disconnects; };
-    c.OnConnectionFailed = [this](TSocketClient*) { ++connectionFailed; };
-    c.OnTransactionStart = [this](TSocketClient*) { ++starts; };
-    c.OnTransactionStop = [this](TSocketClient*) { ++stops; };
     c.OnAuthenticationNeeded = [this](bool&) { ++authNeeded; };
   }
   bool saw(const std::string& s) const { return std::find(status.begin(), status.end(), s) != status.end(); }
-  bool sawPrefix(const std::string& p) const {
-    return std::any_of(status.begin(), status.end(), [&](const std::string& s) { return s.rfind(p, 0) == 0; });
-  }
 };
 
-std::string errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return std::string(withoutLineEnd(e.what()));
-  }
-  return "(no error)";
-}
-
+// Every byte value, then random bytes, with line ends in the middle.
 std::string binaryBytes(std::size_t n) {
   std::mt19937 gen(1255);
   std::string s(n, '\0');
-  for (auto& ch : s) ch = static_cast<char>(gen() & 0xFF);
-  for (std::size_t i = 0; i + 1 < n && i < 512; i += 2) s[i] = static_cast<char>(i / 2);  // every byte value
+  for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>(i < 256 ? i : gen() & 0xFF);
   s.replace(n / 2, 4, "\r\n\n\r");
   return s;
 }
@@ -107,120 +81,62 @@ TEST_F(FtpReal, LoginAndWorkingDirectory) {
   Recorder r(server->port(), true);
   r.c.Connect();
   EXPECT_EQ(r.connects, 1);
-  ASSERT_TRUE(r.c.Connected());
-  // The login as reported: greeting, USER, its reply, "PASS " without the password, its reply.
-  ASSERT_GE(r.status.size(), 5u);
-  EXPECT_EQ(r.status[0].substr(0, 4), "220 ");
-  EXPECT_EQ(r.status[1], "USER tester");
-  EXPECT_EQ(r.status[2].substr(0, 4), "331 ");
-  EXPECT_EQ(r.status[3], "PASS ");
-  EXPECT_EQ(r.status[4].substr(0, 4), "230 ");
-  EXPECT_EQ(r.status[4].substr(r.status[4].size() - 2), "\r\n");
+  // The password is never shown.
+  EXPECT_TRUE(r.saw("USER tester"));
+  EXPECT_TRUE(r.saw("PASS "));
   for (const auto& s : r.status) EXPECT_EQ(s.find(qmtest::FtpServer::Password), std::string::npos);
 
   EXPECT_EQ(r.c.CurrentDir(), "/");
   r.c.ChangeDir("docs");
   EXPECT_EQ(r.c.CurrentDir(), "/docs");
-  r.c.ChangeDir("..");
-  EXPECT_EQ(r.c.CurrentDir(), "/");
-  const std::vector<TCmdType> ok = {TCmdType::CurrentDir, TCmdType::ChangeDir, TCmdType::CurrentDir,
-                                    TCmdType::ChangeDir, TCmdType::CurrentDir};
-  EXPECT_EQ(r.successes, ok);
-
   EXPECT_EQ(errorOf([&] { r.c.ChangeDir("no-such-folder"); }).substr(0, 4), "550 ");
   EXPECT_EQ(r.failures, std::vector<TCmdType>{TCmdType::ChangeDir});
 
   r.c.Disconnect();
   EXPECT_FALSE(r.c.Connected());
-  EXPECT_EQ(r.disconnects, 1);
   EXPECT_TRUE(r.saw("QUIT"));
-  EXPECT_TRUE(r.sawPrefix("221"));
 }
 
 TEST_F(FtpReal, ListInPassiveAndActiveMode) {
   writeFile(server->file(QStringLiteral("index.htm")), "<html></html>\r\n");
-  writeFile(server->file(QStringLiteral("a.txt")), "a");
   QDir(server->root()).mkpath(QStringLiteral("images"));
   for (const bool passive : {true, false}) {
     Recorder r(server->port(), passive);
     r.c.ParseList = true;
     r.c.Connect();
     r.c.List();
-    EXPECT_EQ(r.starts, 1);
-    EXPECT_EQ(r.stops, 1);
     EXPECT_EQ(r.successes.back(), TCmdType::List) << passive;
-    EXPECT_EQ(r.c.Vendor, 2400);  // pyftpdlib says "UNIX" to SYST
-    EXPECT_TRUE(r.saw("LIST"));
-    EXPECT_EQ(r.c.DataSocket(), nullptr);
     ASSERT_NE(r.c.ListParser(), nullptr);
     const auto& names = r.c.ListParser()->NameList;
-    for (const char* want : {"index.htm", "a.txt", "images"})
+    for (const char* want : {"index.htm", "images"})
       EXPECT_NE(std::find(names.begin(), names.end(), want), names.end()) << want << " passive=" << passive;
-    EXPECT_EQ(names.size(), r.items.size());
-    for (const auto& line : r.items) {
-      EXPECT_EQ(line.find('\n'), std::string::npos) << line;
-      EXPECT_EQ(line.find('\r'), std::string::npos) << line;
-    }
-    const bool dirSeen = std::any_of(r.items.begin(), r.items.end(), [](const std::string& l) {
-      return l.front() == 'd' && l.size() > 6 && l.substr(l.size() - 6) == "images";
-    });
-    EXPECT_TRUE(dirSeen);
-    r.c.Disconnect();
-    EXPECT_EQ(r.c.Vendor, VendorDetect);
-    EXPECT_EQ(r.c.ListParser(), nullptr);
+    for (const auto& line : r.items) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
   }
 }
 
+// Binary type before every transfer: in text mode the server would rewrite the line ends.
+// Without a remote name the upload takes the local file's bare name.
 TEST_F(FtpReal, TransfersAreByteForByte) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-  };
-  const Case files[] = {
-      {"page.htm", "<p>\xf9\xec\xe5\xed</p>\r\nsecond\nthird\rlast"},  // Hebrew bytes, mixed line ends
-      {"picture.gif", binaryBytes(300000)},
-      {"empty.txt", ""},
+  const std::pair<QString, std::string> files[] = {
+      {QStringLiteral("page.htm"), "<p>\xf9\xec\xe5\xed</p>\r\nsecond\nthird\rlast"},
+      {QStringLiteral("picture.gif"), binaryBytes(300000)},
   };
   for (const bool passive : {true, false}) {
-    for (const auto& f : files) {
-      const QString name = QString::fromLatin1(f.name);
-      const QString up = local.filePath(QStringLiteral("up-") + name);
+    for (const auto& [name, bytes] : files) {
+      const QString up = local.filePath(name);
       const QString down = local.filePath(QStringLiteral("down-") + name);
-      writeFile(up, f.bytes);
+      writeFile(up, bytes);
       Recorder r(server->port(), passive);
       r.c.Connect();
-      r.c.Upload(up, f.name);
-      EXPECT_EQ(readFile(server->file(name)), f.bytes) << f.name << " passive=" << passive;
-      r.c.Download(f.name, down);
-      EXPECT_EQ(readFile(down), f.bytes) << f.name << " passive=" << passive;
-      EXPECT_TRUE(r.saw("Received " + std::to_string(f.bytes.size()) + " Bytes"));
-      EXPECT_EQ(r.c.TransferSize, static_cast<long long>(f.bytes.size()));
+      r.c.Upload(up, "");
+      EXPECT_EQ(readFile(server->file(name)), bytes) << name.toStdString() << " passive=" << passive;
+      r.c.Download(name.toStdString(), down);
+      EXPECT_EQ(readFile(down), bytes) << name.toStdString() << " passive=" << passive;
       EXPECT_EQ(r.successes, (std::vector<TCmdType>{TCmdType::Upload, TCmdType::Download}));
-      EXPECT_TRUE(r.failures.empty());
       EXPECT_EQ(std::count(r.status.begin(), r.status.end(), "TYPE I"), 2);
-      EXPECT_FALSE(r.c.TransferActive());
-      r.c.Disconnect();
       QFile::remove(server->file(name));
     }
   }
-}
-
-TEST_F(FtpReal, UploadWithoutRemoteNameUsesTheBareFileName) {
-  const QString up = local.filePath(QStringLiteral("index.htm"));
-  writeFile(up, "hello");
-  Recorder r(server->port(), true);
-  r.c.Connect();
-  r.c.Upload(up, "");
-  EXPECT_EQ(readFile(server->file(QStringLiteral("index.htm"))), "hello");
-  EXPECT_TRUE(r.saw("STOR " + up.toStdString()));
-
-  // Downloading without a local name writes the remote name in the current folder.
-  const QString before = QDir::currentPath();
-  QDir::setCurrent(local.path());
-  QFile::remove(local.filePath(QStringLiteral("index.htm")));
-  r.c.Download("index.htm", QString());
-  QDir::setCurrent(before);
-  EXPECT_EQ(readFile(local.filePath(QStringLiteral("index.htm"))), "hello");
 }
 
 TEST_F(FtpReal, RefusedLoginEndsTheSession) {
@@ -230,35 +146,24 @@ TEST_F(FtpReal, RefusedLoginEndsTheSession) {
     EXPECT_EQ(errorOf([&] { r.c.Connect(); }).substr(0, 4), "530 ") << password;
     EXPECT_FALSE(r.c.Connected());
     EXPECT_EQ(r.connects, 0);
-    EXPECT_EQ(r.connectionFailed, 1);
     EXPECT_EQ(r.authNeeded, *password ? 0 : 1);
-    EXPECT_TRUE(r.saw("PASS "));
-    EXPECT_TRUE(r.saw("QUIT"));
-    EXPECT_EQ(r.status.back(), "Disconnected");
   }
 }
 
 TEST_F(FtpReal, FailedTransfersAreReportedOnceAndKeepTheLocalFile) {
-  struct Case {
-    bool upload;
-    bool handled;
-  };
   const QString existing = local.filePath(QStringLiteral("keep.htm"));
-  for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+  for (const bool upload : {false, true}) {
     writeFile(existing, "old text");
     Recorder r(server->port(), true);
-    r.handleFailures = c.handled;
+    r.handleFailures = upload;  // a handled failure raises no error
     r.c.Connect();
     const std::string error = errorOf([&] {
-      if (c.upload) r.c.Upload(existing, "no-such-folder/keep.htm");
+      if (upload) r.c.Upload(existing, "no-such-folder/keep.htm");
       else r.c.Download("no-such-file.htm", existing);
     });
-    EXPECT_EQ(error.substr(0, 4), c.handled ? "(no " : "550 ") << error;
-    EXPECT_EQ(r.failures.size(), 1u) << "upload=" << c.upload << " handled=" << c.handled;
-    EXPECT_TRUE(r.successes.empty());
+    EXPECT_EQ(error.substr(0, 4), upload ? "(no " : "550 ") << error;
+    EXPECT_EQ(r.failures.size(), 1u) << "upload=" << upload;
     EXPECT_EQ(readFile(existing), "old text");
-    EXPECT_FALSE(r.c.TransferActive());
-    EXPECT_EQ(r.c.DataSocket(), nullptr);
     // The session goes on.
     EXPECT_EQ(r.c.CurrentDir(), "/");
   }
@@ -274,53 +179,48 @@ TEST_F(FtpReal, ASecondListIsRefusedWhileOneRuns) {
   };
   r.c.List();
   EXPECT_EQ(nested, "A list command is already being processed!");
-  EXPECT_FALSE(r.c.ListBusy());
   r.c.List();  // free again afterwards
   EXPECT_EQ(std::count(r.successes.begin(), r.successes.end(), TCmdType::List), 2);
-
-  // The success event comes after the list is over: its handler may list again.
-  std::string again = "(not run)";
-  bool inside = false;
-  r.c.OnSuccess = [&](TCmdType k) {
-    if (k != TCmdType::List || inside) return;
-    inside = true;
-    again = errorOf([&] { r.c.List(); });
-  };
-  r.c.List();
-  EXPECT_EQ(again, "(no error)");
 }
 
-TEST_F(FtpReal, ConnectionProblems) {
-  struct Case {
-    std::string host;
-    int port;
-    std::string error;
-  };
-  const Case cases[] = {
-      {"nosuch.invalid", 21, "Null Remote Address"},
-      {"127.0.0.1", nettest::closedPort(), "Connection Failed"},
-  };
-  for (const auto& c : cases) {
-    Recorder r(c.port, true);
-    r.c.Host = c.host;
-    int invalid = 0;
-    r.c.OnInvalidHost = [&](bool&) { ++invalid; };
-    EXPECT_EQ(errorOf([&] { r.c.Connect(); }), c.error);
-    EXPECT_EQ(invalid, c.host == "nosuch.invalid" ? 1 : 0);
-    EXPECT_EQ(r.status.back(), "Disconnected");
-    EXPECT_EQ(r.connects, 0);
-  }
-  // Operations without a connection.
+TEST(FtpConnect, UnknownHostAndRefusedPort) {
+  Recorder unknown(21, true);
+  unknown.c.Host = "nosuch.invalid";
+  EXPECT_EQ(errorOf([&] { unknown.c.Connect(); }), "Null Remote Address");
+  Recorder refused(nettest::closedPort(), true);
+  EXPECT_EQ(errorOf([&] { refused.c.Connect(); }), "Connection Failed");
+  EXPECT_EQ(unknown.connects + refused.connects, 0);
+}
+
+TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
+  writeFile(server->file(QStringLiteral("large.bin")), binaryBytes(8 << 20));
+  const QString target = local.filePath(QStringLiteral("large.bin"));
+  writeFile(target, "before");
   Recorder r(server->port(), true);
-  EXPECT_EQ(errorOf([&] { r.c.DoCommand("NOOP"); }), "Not Connected");
-  EXPECT_EQ(errorOf([&] { r.c.Download("x", local.filePath(QStringLiteral("x"))); }), "Not Connected");
-  EXPECT_EQ(r.failures, std::vector<TCmdType>{TCmdType::Download});
+  r.c.Connect();
+  int packets = 0;
+  r.c.OnPacketRecvd = [&](TSocketClient*) {
+    if (++packets == 1) r.c.Abort();
+  };
+  EXPECT_EQ(errorOf([&] { r.c.Download("large.bin", target); }), "Socket send aborted");
+  EXPECT_EQ(readFile(target), "before");
+  // The transfer's late final reply is not mistaken for the next answer.
+  EXPECT_EQ(r.c.CurrentDir(), "/");
+  EXPECT_EQ(r.c.CurrentDir(), "/");
 }
 
 // ---------------------------------------------------------------- scripted servers
 
 namespace {
 std::vector<Step> login() { return qmtest::dialogue({"220 ready", "USER u", "331 pass", "PASS p", "230 in"}); }
+
+// The server's 227 reply, then a LIST whose data is `lines`.
+std::vector<Step> listing(const std::vector<std::string>& lines) {
+  std::vector<Step> s = qmtest::exchange({"PASV"}) + std::vector<Step>{{Step::Pasv, ""}} +
+                        qmtest::exchange({"LIST", "150 Here it comes"});
+  for (const auto& l : lines) s.push_back({Step::DataSend, l});
+  return s + std::vector<Step>{{Step::DataClose, ""}} + qmtest::dialogue({"226-Done\r\n226 really"});
+}
 
 std::unique_ptr<Recorder> clientFor(const ScriptedServer& s, int timeout = 5000) {
   auto r = std::make_unique<Recorder>(s.port(), true, "u", "p");
@@ -346,10 +246,8 @@ TEST(FtpScripted, LoginVariants) {
     ScriptedServer server({qmtest::dialogue(c.dialogue)});
     auto r = clientFor(server);
     r->c.Connect();
-    EXPECT_EQ(r->connects, 1) << c.what;
     EXPECT_TRUE(r->c.Connected()) << c.what;
     EXPECT_EQ(server.received(), c.sent) << c.what;
-    EXPECT_TRUE(server.mismatches().empty()) << c.what;
   }
 }
 
@@ -359,7 +257,6 @@ TEST(FtpScripted, RefusingOrSilentGreetingFailsAtOnce) {
     const char* error;
   };
   const Case cases[] = {{"421 Too many users", "421 Too many users"},
-                        {"554 Go away", "554 Go away"},
                         {"421-Busy\r\n421 Too many users", "421 Too many users"},
                         {"", "Socket readln timed out"}};
   for (const auto& c : cases) {
@@ -368,12 +265,7 @@ TEST(FtpScripted, RefusingOrSilentGreetingFailsAtOnce) {
                      : std::vector<Step>{}});
     auto r = clientFor(server, 300);
     EXPECT_EQ(errorOf([&] { r->c.Connect(); }), c.error);
-    if (*c.greeting) {
-      EXPECT_EQ(r->connectionFailed, 1) << c.greeting;
-    }
     EXPECT_EQ(r->connects, 0);
-    EXPECT_FALSE(r->c.Connected());
-    EXPECT_EQ(r->status.back(), "Disconnected");
     for (const auto& line : server.received()) EXPECT_EQ(line.rfind("USER", 0), std::string::npos) << c.greeting;
   }
 }
@@ -381,153 +273,94 @@ TEST(FtpScripted, RefusingOrSilentGreetingFailsAtOnce) {
 TEST(FtpScripted, FailureRepliesOfCommands) {
   struct Case {
     const char* reply;
+    bool handled;
     bool unsupported;
   };
-  const Case cases[] = {{"500 Syntax error", true},
-                        {"501 Bad arguments", true},
-                        {"502 Not implemented", true},
-                        {"504 Not for that parameter", false},
-                        {"421 Closing", false}};
+  const Case cases[] = {{"500 Syntax error", false, true},
+                        {"502 Not implemented", true, true},
+                        {"504 Not for that parameter", false, false}};
   for (const auto& c : cases) {
-    for (const bool handled : {false, true}) {
-      ScriptedServer server({login() + qmtest::exchange({"SITE X", c.reply})});
-      auto r = clientFor(server);
-      r->handleFailures = handled;
-      r->c.Connect();
-      const std::string error = errorOf([&] { r->c.DoCommand("SITE X"); });
-      EXPECT_EQ(error, handled ? "(no error)" : c.reply);
-      EXPECT_EQ(r->unsupported.size(), c.unsupported ? 1u : 0u) << c.reply;
-      EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::DoCommand}) << c.reply;
-      EXPECT_TRUE(r->successes.empty());
-    }
+    ScriptedServer server({login() + qmtest::exchange({"SITE X", c.reply})});
+    auto r = clientFor(server);
+    r->handleFailures = c.handled;
+    r->c.Connect();
+    EXPECT_EQ(errorOf([&] { r->c.DoCommand("SITE X"); }), c.handled ? "(no error)" : c.reply);
+    EXPECT_EQ(r->unsupported.size(), c.unsupported ? 1u : 0u) << c.reply;
+    EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::DoCommand}) << c.reply;
   }
 }
 
 TEST(FtpScripted, PassiveModeUsesTheServerHostNotTheReplyAddress) {
-  ScriptedServer server({login() + qmtest::exchange({"PASV"}) + std::vector<Step>{{Step::Pasv, ""}} +  // 10.0.0.1
-                         qmtest::exchange({"LIST", "150 Here it comes"}) +
-                         std::vector<Step>{{Step::DataSend, "-rw-r--r-- 1 u g 5 Jan 1 10:00 a.txt\r\n"},
-                                           {Step::DataSend, "\r\n"},
-                                           {Step::DataSend, "lf-only line\n"},
-                                           {Step::DataClose, ""}} +
-                         qmtest::dialogue({"226-Done\r\n226 really"})});
+  // The 227 reply names 10.0.0.1; the data must still come from 127.0.0.1.
+  ScriptedServer server({login() + listing({"-rw-r--r-- 1 u g 5 Jan 1 10:00 a.txt\r\n", "\r\n", "lf-only\n"})});
   auto r = clientFor(server);
   r->c.Connect();
   r->c.List();
-  EXPECT_EQ(r->items, (std::vector<std::string>{"-rw-r--r-- 1 u g 5 Jan 1 10:00 a.txt", "\r\n", "lf-only line"}));
+  EXPECT_EQ(r->items, (std::vector<std::string>{"-rw-r--r-- 1 u g 5 Jan 1 10:00 a.txt", "\r\n", "lf-only"}));
   EXPECT_EQ(r->successes, std::vector<TCmdType>{TCmdType::List});
-  EXPECT_TRUE(r->saw("226 really\r\n"));
-  EXPECT_TRUE(server.mismatches().empty());
 }
 
-TEST(FtpScripted, MalformedPasvRepliesAreClearErrors) {
-  // The variants of malformed replies are the parser's tests; here what the client does with one.
-  const char* replies[] = {"227 Entering Passive Mode (127,0,0,1,4,1", "227 Entering Passive Mode"};
-  for (const char* reply : replies) {
-    ScriptedServer server({login() + qmtest::exchange({"PASV", reply})});
-    auto r = clientFor(server);
-    r->c.Connect();
-    const std::string error = errorOf([&] { r->c.List(); });
-    EXPECT_EQ(error.rfind("Malformed PASV reply", 0), 0u) << error;
-    EXPECT_FALSE(r->c.ListBusy());
-    EXPECT_FALSE(r->c.TransferActive());
-  }
+TEST(FtpScripted, MalformedPasvReplyIsAClearError) {
+  ScriptedServer server({login() + qmtest::exchange({"PASV", "227 Entering Passive Mode (127,0,0,1,4,1"})});
+  auto r = clientFor(server);
+  r->c.Connect();
+  EXPECT_EQ(errorOf([&] { r->c.List(); }).rfind("Malformed PASV reply", 0), 0u);
+  EXPECT_FALSE(r->c.ListBusy());
 }
 
 TEST(FtpScripted, ServerTroubleDuringADownload) {
   struct Case {
     const char* what;
-    std::vector<Step> ending;
+    Step ending;
     std::string error;
   };
   const std::vector<Step> start = login() + qmtest::exchange({"TYPE I", "200 binary", "PASV"}) +
                                   std::vector<Step>{{Step::Pasv, ""}} +
                                   qmtest::exchange({"RETR big.gif", "150 Opening (1000 bytes)"}) +
-                                  std::vector<Step>{{Step::DataSend, "0123456789"}};
+                                  std::vector<Step>{{Step::DataSend, "0123456789"}, {Step::DataClose, ""}};
   const Case cases[] = {
-      {"426 after a short transfer",
-       {{Step::DataClose, ""}, {Step::Send, "426 Connection closed; transfer aborted.\r\n"}},
-       "426 Connection closed; transfer aborted."},
-      {"control connection closed", {{Step::DataClose, ""}, {Step::Close, ""}}, "Connection closed by the server"},
-      {"226 after a short transfer",
-       {{Step::DataClose, ""}, {Step::Send, "226 Transfer complete\r\n"}},
+      {"426", {Step::Send, "426 Connection closed; transfer aborted.\r\n"}, "426 Connection closed; transfer aborted."},
+      {"control connection closed", {Step::Close, ""}, "Connection closed by the server"},
+      {"226 after a short transfer", {Step::Send, "226 Transfer complete\r\n"},
        "Transfer incomplete: received 10 of 1000 bytes"},
-      {"data never ends", {}, "Socket capture timed out"},
   };
   QTemporaryDir dir;
   const QString target = dir.filePath(QStringLiteral("big.gif"));
   for (const auto& c : cases) {
     writeFile(target, "previous picture");
-    ScriptedServer server({start + c.ending});
+    ScriptedServer server({start + std::vector<Step>{c.ending}});
     auto r = clientFor(server, 300);
     r->c.Connect();
     EXPECT_EQ(errorOf([&] { r->c.Download("big.gif", target); }), c.error) << c.what;
     EXPECT_EQ(r->failures, std::vector<TCmdType>{TCmdType::Download}) << c.what;
+    // The old file stays, and no partial file is left beside it.
     EXPECT_EQ(readFile(target), "previous picture") << c.what;
-    // No partial file is left beside it.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("big.gif")}) << c.what;
-    EXPECT_TRUE(server.mismatches().empty()) << c.what;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << c.what;
   }
 }
 
-// Through a firewall the login takes its own form, and passive data connections
-// go to the firewall too (the server's host is never looked up).
-TEST(FtpScripted, FirewallVariants) {
-  struct Case {
-    TFirewallType type;
-    bool authenticate;
-    std::vector<std::string> login;  // after the greeting, what the client sends and the answers
-  };
-  const Case cases[] = {
-      {TFirewallType::FTUser, false, {"USER u@real.example", "331 pw", "PASS p", "230 in"}},
-      {TFirewallType::FtOpen, false, {"OPEN real.example", "220 open", "USER u", "331 pw", "PASS p", "230 in"}},
-      {TFirewallType::FtSite, false, {"SITE real.example", "200 site", "USER u", "230 in"}},
-      {TFirewallType::FTUser, true,
+// Through a firewall the login takes its own form (each kind has its own), and
+// passive data connections go to the firewall too: the server's host is never looked up.
+TEST(FtpScripted, FirewallLogins) {
+  const std::pair<TFirewallType, std::vector<std::string>> cases[] = {
+      {TFirewallType::FtOpen, {"OPEN real.example", "220 open", "USER u", "331 pw", "PASS p", "230 in"}},
+      {TFirewallType::FtSite, {"SITE real.example", "200 site", "USER u", "230 in"}},
+      {TFirewallType::FTUser,  // with the firewall's own login first
        {"USER fw", "331 fw pw", "PASS fwp", "230 fw ok", "USER u@real.example", "331 pw", "PASS p", "230 in"}},
   };
-  const std::vector<Step> listing = qmtest::exchange({"PASV"}) + std::vector<Step>{{Step::Pasv, ""}} +
-                                    qmtest::exchange({"LIST", "150 listing"}) +
-                                    std::vector<Step>{{Step::DataSend, "a.txt\r\n"}, {Step::DataClose, ""}} +
-                                    qmtest::dialogue({"226 done"});
-  for (const auto& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.type));
-    ScriptedServer server({qmtest::dialogue({"220 firewall"}) + qmtest::exchange(c.login) + listing});
+  for (const auto& [type, login] : cases) {
+    ScriptedServer server({qmtest::dialogue({"220 firewall"}) + qmtest::exchange(login) + listing({"a.txt\r\n"})});
     Recorder r(1, true, "u", "p");
     r.c.Host = "real.example";
     r.c.Proxy = "127.0.0.1";
     r.c.ProxyPort = server.port();
-    r.c.FirewallType = c.type;
-    r.c.FWAuthenticate = c.authenticate;
+    r.c.FirewallType = type;
+    r.c.FWAuthenticate = type == TFirewallType::FTUser;
     r.c.FWUserID = "fw";
     r.c.FWPassword = "fwp";
     r.c.Connect();
-    EXPECT_EQ(r.connects, 1);
     r.c.List();
-    EXPECT_EQ(r.items, std::vector<std::string>{"a.txt"});
-    EXPECT_TRUE(server.mismatches().empty());
-    // Only the login of the server itself is shown as sent.
-    EXPECT_FALSE(r.sawPrefix("USER fw"));
-    EXPECT_FALSE(r.sawPrefix("OPEN"));
-    EXPECT_FALSE(r.sawPrefix("SITE"));
-  }
-}
-
-TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
-  writeFile(server->file(QStringLiteral("large.bin")), binaryBytes(8 << 20));
-  const QString target = local.filePath(QStringLiteral("large.bin"));
-  writeFile(target, "before");
-  for (const bool passive : {true, false}) {
-    Recorder r(server->port(), passive);
-    r.c.Connect();
-    int packets = 0;
-    r.c.OnPacketRecvd = [&](TSocketClient*) {
-      if (++packets == 1) r.c.Abort();
-    };
-    EXPECT_EQ(errorOf([&] { r.c.Download("large.bin", target); }), "Socket send aborted");
-    EXPECT_EQ(readFile(target), "before");
-    EXPECT_EQ(r.failures, std::vector<TCmdType>{TCmdType::Download});
-    // The transfer's late final reply is not mistaken for the next answer.
-    EXPECT_EQ(r.c.CurrentDir(), "/");
-    EXPECT_EQ(r.c.CurrentDir(), "/");
+    EXPECT_EQ(r.items, std::vector<std::string>{"a.txt"}) << login.front();
+    EXPECT_TRUE(server.mismatches().empty()) << login.front();
   }
 }

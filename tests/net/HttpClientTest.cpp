@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "NetTestUtil.h"
 #include "net/HttpClient_U.h"
 #include "support/ScriptedServer.h"
 
 using namespace qm::net;
 using qmtest::ScriptedServer;
 using qmtest::Step;
+using nettest::errorOf;
 
 namespace {
 
@@ -18,13 +20,12 @@ std::vector<Step> answer(const std::string& reply) {
 
 struct Client {
   THttpClient c;
-  int successes = 0, failures = 0, redirects = 0, aboutToSend = 0, authNeeded = 0;
+  int successes = 0, failures = 0, redirects = 0, authNeeded = 0;
   Client() {
     c.TimeOut = 5000;
     c.OnSuccess = [this](CmdType) { ++successes; };
     c.OnFailure = [this](CmdType) { ++failures; };
     c.OnRedirect = [this](bool&) { ++redirects; };
-    c.OnAboutToSend = [this](TSocketClient*) { ++aboutToSend; };
     c.OnAuthenticationNeeded = [this](TSocketClient*) { ++authNeeded; };
   }
 };
@@ -44,67 +45,51 @@ std::vector<std::vector<std::string>> requests(const ScriptedServer& s) {
 
 }  // namespace
 
-// URL forms are the parser's tests; here one request on the wire and its answer.
+// URL forms and header lines are the parser's tests; here one request on the wire and its answer.
+// Content-Length does not stop the reading: the body is read until the server closes.
 TEST(HttpClient, GetSendsTheRequestAndReadsTheBody) {
-  ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n205")});
+  const std::string body = std::string(200000, 'b') + "\xe0\xfa";
+  ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\n" + body)});
   Client k;
   k.c.Get("127.0.0.1:" + std::to_string(server.port()) + "/update.dat");
   const auto req = requests(server);
   ASSERT_EQ(req.size(), 1u);
-  const std::vector<std::string> want = {
-      "GET /update.dat HTTP/1.0",
-      "Host: 127.0.0.1",
-      "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff",
-      "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript",
-      "Content-type: application/x-www-form-urlencoded",
-  };
-  EXPECT_EQ(req[0], want);
-  EXPECT_EQ(k.c.Body, "205");
-  EXPECT_EQ(k.c.ReplyCode, 200);
-  EXPECT_EQ(k.c.Header, "HTTP/1.0 200 OK\r\nContent-Length: 3\r\nServer: test\r\n\r\n");
-  EXPECT_EQ(k.c.TransferSize, 3);
-  EXPECT_EQ(k.c.Port, server.port());
-  EXPECT_EQ(k.successes, 1);
-  EXPECT_EQ(k.aboutToSend, 1);
-  EXPECT_FALSE(k.c.Connected());
-}
-
-TEST(HttpClient, BodyIsReadUntilTheServerCloses) {
-  // Content-Length does not stop the reading, and a body without any line end arrives whole.
-  const std::string body = std::string(200000, 'b') + "\xe0\xfa";
-  ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\n" + body)});
-  Client k;
-  k.c.Get(base(server) + "/big");
+  EXPECT_EQ(req[0][0], "GET /update.dat HTTP/1.0");
+  EXPECT_EQ(req[0][1], "Host: 127.0.0.1");
   EXPECT_EQ(k.c.Body, body);
-  EXPECT_EQ(k.c.ReceivedCount, static_cast<long long>(body.size()));
+  EXPECT_EQ(k.c.ReplyCode, 200);
+  EXPECT_EQ(k.c.Header, "HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\n");
+  EXPECT_EQ(k.successes, 1);
 }
 
+// How targets are built is the parser's test; here the second request and the cookie it carries.
 TEST(HttpClient, RedirectsAreFollowed) {
-  struct Case {
-    std::string location;
-    std::string secondRequestLine;
-  };
-  const Case cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {"http://127.0.0.1:{PORT}/new/place.dat", "GET /new/place.dat HTTP/1.0"},
       {"place.dat", "GET /place.dat HTTP/1.0"},
   };
-  for (const auto& c : cases) {
-    ScriptedServer server({answer("HTTP/1.0 302 Found\r\nLocation: " + c.location +
-                                  "\r\nSet-Cookie: id=5\r\n\r\nmoved"),
+  for (const auto& [location, secondRequestLine] : cases) {
+    ScriptedServer server({answer("HTTP/1.0 302 Found\r\nLocation: " + location + "\r\nSet-Cookie: id=5\r\n\r\nmoved"),
                            answer("HTTP/1.0 200 OK\r\n\r\nthere")});
     Client k;
     k.c.Get(base(server) + "/old.dat");
     const auto req = requests(server);
-    ASSERT_EQ(req.size(), 2u) << c.location;
-    EXPECT_EQ(req[0][0], "GET /old.dat HTTP/1.0");
-    EXPECT_EQ(req[1][0], c.secondRequestLine) << c.location;
-    EXPECT_NE(std::find(req[1].begin(), req[1].end(), "Cookie: id=5"), req[1].end()) << c.location;
+    ASSERT_EQ(req.size(), 2u) << location;
+    EXPECT_EQ(req[1][0], secondRequestLine);
+    EXPECT_NE(std::find(req[1].begin(), req[1].end(), "Cookie: id=5"), req[1].end()) << location;
     EXPECT_EQ(k.c.Body, "there");
-    EXPECT_EQ(k.c.ReplyCode, 200);
-    EXPECT_EQ(k.redirects, 1);
-    EXPECT_EQ(k.successes, 1);
-    EXPECT_EQ(k.c.ReceivedCookie(), "");
   }
+}
+
+TEST(HttpClient, RedirectHandlerMayStopTheRequest) {
+  ScriptedServer server({answer("HTTP/1.0 301 Moved\r\nLocation: /b\r\nSet-Cookie: id=5\r\n\r\n"),
+                         answer("HTTP/1.0 200 OK\r\n\r\nb")});
+  Client k;
+  k.c.OnRedirect = [](bool& handled) { handled = true; };
+  k.c.Get(base(server) + "/a");
+  EXPECT_EQ(server.connections(), 1);
+  EXPECT_EQ(k.c.RedirectLocation(), "/b");
+  EXPECT_EQ(k.c.ReceivedCookie(), "id=5");
 }
 
 TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
@@ -115,13 +100,9 @@ TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
   };
   const Case cases[] = {
       {"HTTP/1.0 299 Odd\r\nLocation: /elsewhere\r\n\r\nx", 299, 0, 0, 0, 0},
-      {"HTTP/1.0 303 See Other\r\nLocation: /elsewhere\r\n\r\nx", 303, 0, 0, 1, 0},
-      {"HTTP/1.0 304 Not Modified\r\n\r\nx", 304, 0, 0, 1, 0},
       {"HTTP/1.0 302 Found\r\n\r\nx", 302, 0, 0, 1, 0},  // no Location: nowhere to go
-      {"HTTP/1.0 404 Not Found\r\n\r\nx", 404, 0, 1, 0, 0},
       {"HTTP/1.0 401 Unauthorized\r\n\r\nx", 401, 0, 1, 0, 1},
       {"x", 0, 1, 0, 0, 0},  // no status line at all
-      {"HTTP/1.0 OK\r\n\r\nx", 0, 1, 0, 0, 0},
   };
   for (const auto& c : cases) {
     ScriptedServer server({answer(c.reply), answer("HTTP/1.0 200 OK\r\n\r\nsecond")});
@@ -136,64 +117,22 @@ TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
   }
 }
 
-TEST(HttpClient, RedirectHandlerMayStopTheRequest) {
-  ScriptedServer server({answer("HTTP/1.0 301 Moved\r\nLocation: /b\r\n\r\n"), answer("HTTP/1.0 200 OK\r\n\r\nb")});
-  Client k;
-  k.c.OnRedirect = [](bool& handled) { handled = true; };
-  k.c.Get(base(server) + "/a");
-  EXPECT_EQ(server.connections(), 1);
-  EXPECT_EQ(k.c.RedirectLocation(), "/b");
-}
-
 TEST(HttpClient, EndlessRedirectionsFail) {
   std::vector<std::vector<Step>> scripts;
   for (int i = 0; i < 15; ++i) scripts.push_back(answer("HTTP/1.0 302 Found\r\nLocation: /again\r\n\r\n"));
   ScriptedServer server(scripts);
   Client k;
-  try {
-    k.c.Get(base(server) + "/start");
-    ADD_FAILURE() << "no error";
-  } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "Too many redirections (more than 10)");
-  }
+  EXPECT_EQ(errorOf([&] { k.c.Get(base(server) + "/start"); }), "Too many redirections (more than 10)");
   EXPECT_EQ(server.connections(), 1 + THttpClient::MaxRedirects);
   EXPECT_EQ(k.failures, 1);
 }
 
 TEST(HttpClient, RefusedBeforeConnecting) {
-  struct Case {
-    std::string url;
-    std::string error;
-  };
-  const Case cases[] = {{"https://127.0.0.1:{PORT}/update.dat", "HTTP Secure Socket is not supported"},
-                        {"http://nosuch.invalid/update.dat", "Null Remote Address"}};
-  for (const auto& c : cases) {
-    ScriptedServer server({answer("HTTP/1.0 200 OK\r\n\r\n")});
-    Client k;
-    std::string url = c.url;
-    if (const auto at = url.find("{PORT}"); at != std::string::npos) url.replace(at, 6, std::to_string(server.port()));
-    try {
-      k.c.Get(url);
-      ADD_FAILURE() << "no error for " << c.url;
-    } catch (const std::exception& e) {
-      EXPECT_EQ(e.what(), c.error);
-    }
-    EXPECT_EQ(server.connections(), 0);
-    EXPECT_EQ(k.aboutToSend, c.error == "Null Remote Address" ? 1 : 0);
-  }
-}
-
-TEST(HttpClient, ServerThatNeverAnswersTimesOut) {
-  ScriptedServer server({{{Step::ReadRequest, ""}}});
+  ScriptedServer server({answer("HTTP/1.0 200 OK\r\n\r\n")});
   Client k;
-  k.c.TimeOut = 200;
-  try {
-    k.c.Get(base(server) + "/slow");
-    ADD_FAILURE() << "no error";
-  } catch (const ESockError& e) {
-    EXPECT_STREQ(e.what(), "Socket readln timed out");
-  }
-  EXPECT_FALSE(k.c.Connected());
+  EXPECT_EQ(errorOf([&] { k.c.Get("https" + base(server).substr(4)); }), "HTTP Secure Socket is not supported");
+  EXPECT_EQ(errorOf([&] { k.c.Get("http://nosuch.invalid/update.dat"); }), "Null Remote Address");
+  EXPECT_EQ(server.connections(), 0);
 }
 
 TEST(HttpClient, PostSendsTheBodyWithItsLength) {
@@ -205,8 +144,6 @@ TEST(HttpClient, PostSendsTheBodyWithItsLength) {
   k.c.Post(base(server) + "/form", "name=%E0&x=1\r\n");
   const auto req = requests(server);
   ASSERT_FALSE(req.empty());
-  EXPECT_EQ(req[0].front(), "POST /form HTTP/1.0");
   EXPECT_EQ(req[0].back(), "Content-Length: 14");
-  EXPECT_EQ(k.c.Body, "thanks");
   EXPECT_TRUE(server.mismatches().empty());
 }

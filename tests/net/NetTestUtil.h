@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QEventLoop>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
+#include <stdexcept>
 #include <string>
 
 namespace nettest {
@@ -36,6 +39,29 @@ inline ProcessResult runProcess(const QString& program, const QStringList& args,
   r.out = p.readAllStandardOutput().toStdString();
   r.err = p.readAllStandardError().toStdString();
   return r;
+}
+
+// The message of the exception `f` throws, without a line end, or "(no error)".
+inline std::string errorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    std::string m = e.what();
+    while (!m.empty() && (m.back() == '\n' || m.back() == '\r')) m.pop_back();
+    return m;
+  }
+  return "(no error)";
+}
+
+inline std::string readFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return "(missing)";
+  return f.readAll().toStdString();
+}
+
+inline bool writeFile(const QString& path, const std::string& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
 }
 
 // A port on 127.0.0.1 where nothing listens.

@@ -30,17 +30,17 @@ void ScriptedServer::accept() {
 void ScriptedServer::acceptData() {
   if (QTcpSocket* s = dataServer_.nextPendingConnection()) {
     data_ = s;
-    dataDone_ = false;
-    connect(s, &QTcpSocket::readyRead, this, [this] {
-      dataReceived_ += data_->readAll().toStdString();
-      for (auto& c : conns_) run(*c);
-    });
-    connect(s, &QTcpSocket::disconnected, this, [this] {
-      dataDone_ = true;
-      for (auto& c : conns_) run(*c);
-    });
     for (auto& c : conns_) run(*c);
   }
+}
+
+// The next line the client sent, without its line end, kept in `received_`.
+std::optional<std::string> ScriptedServer::readLine(Conn& c) {
+  if (!c.socket->canReadLine()) return std::nullopt;
+  std::string line = c.socket->readLine().toStdString();
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  received_.push_back(line);
+  return line;
 }
 
 void ScriptedServer::run(Conn& c) {
@@ -56,20 +56,16 @@ void ScriptedServer::run(Conn& c) {
         break;
       }
       case Step::Expect: {
-        if (!c.socket->canReadLine()) return;
-        std::string line = c.socket->readLine().toStdString();
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-        received_.push_back(line);
-        if (line.rfind(step.text, 0) != 0) mismatches_.push_back("expected " + step.text + ", got " + line);
+        const auto line = readLine(c);
+        if (!line) return;
+        if (line->rfind(step.text, 0) != 0) mismatches_.push_back("expected " + step.text + ", got " + *line);
         break;
       }
       case Step::ReadRequest: {
         for (;;) {
-          if (!c.socket->canReadLine()) return;
-          std::string line = c.socket->readLine().toStdString();
-          while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-          received_.push_back(line);
-          if (line.empty()) break;
+          const auto line = readLine(c);
+          if (!line) return;
+          if (line->empty()) break;
         }
         break;
       }
@@ -88,9 +84,6 @@ void ScriptedServer::run(Conn& c) {
       case Step::DataClose:
         if (!data_) return;
         data_->disconnectFromHost();
-        break;
-      case Step::DataReceive:
-        if (!data_ || !dataDone_) return;
         break;
       case Step::Close: c.socket->disconnectFromHost(); break;
     }

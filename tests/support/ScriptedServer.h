@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,6 @@ struct Step {
     Pasv,         // open a data listener and announce it in a 227 reply
     DataSend,     // write `text` on the data connection (waits for it)
     DataClose,    // close the data connection after the data written
-    DataReceive,  // read the data connection until the client closes it
     Close,        // close the connection after the data written
   };
   Kind kind;
@@ -56,8 +56,6 @@ class ScriptedServer : public QObject {
   int port() const { return server_.serverPort(); }
   // Every line the client sent on its connections, without line ends.
   const std::vector<std::string>& received() const { return received_; }
-  // What arrived on data connections with DataReceive.
-  const std::string& dataReceived() const { return dataReceived_; }
   // Lines that did not match an Expect step ("expected X, got Y").
   const std::vector<std::string>& mismatches() const { return mismatches_; }
   int connections() const { return connections_; }
@@ -70,16 +68,15 @@ class ScriptedServer : public QObject {
   };
   void accept();
   void acceptData();
+  std::optional<std::string> readLine(Conn& c);
   void run(Conn& c);
 
   QTcpServer server_;
   QTcpServer dataServer_;
   QTcpSocket* data_ = nullptr;
-  bool dataDone_ = false;
   std::vector<std::vector<Step>> scripts_;
   std::vector<std::unique_ptr<Conn>> conns_;
   std::vector<std::string> received_;
-  std::string dataReceived_;
   std::vector<std::string> mismatches_;
   int connections_ = 0;
 };
