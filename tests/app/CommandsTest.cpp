@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <cstdio>
 
 #include "../editor/DocFixture.h"
 
@@ -59,31 +58,12 @@ TEST_F(Commands, ConversionInHebrewEditModeIsNotLostWhenTheModeEnds) {
   EXPECT_EQ(w->DocumentBytes(), "abc");
 }
 
-TEST_F(Commands, ClipboardSelectAllAndUndo) {
-  struct Case {
-    std::vector<const char*> steps;  // "@N" puts the caret at offset N, "[A,B]" selects
-    std::string expected;
-  };
-  const Case cases[] = {
-      {{"[1,3]", "N8", "@0", "N9"}, "bcdaef"},
-      {{"[4,2]", "N7", "@0", "ToolButton7"}, "efabcdef"},
-      {{"[1,3]", "N8", "@0", "N9", "ToolButton9", "ToolButton9"}, "abcdef"},
-  };
-  for (const Case& c : cases) {
-    TWorkForm* w = docWith("abcdef");
-    std::string trace;
-    for (const char* step : c.steps) {
-      trace += std::string(step) + " ";
-      int a = 0, b = 0;
-      if (std::sscanf(step, "@%d", &a) == 1)
-        w->Memo1->setSelStart(a);
-      else if (std::sscanf(step, "[%d,%d]", &a, &b) == 2)
-        w->Memo1->select(a, b);
-      else
-        press(step);
-    }
-    EXPECT_EQ(w->DocText(), c.expected) << trace;
-  }
+TEST_F(Commands, CutAndPasteThroughTheEditMenuAndToolBar) {
+  TWorkForm* w = docWith("abcdef", 1, 3);
+  press("N8");
+  w->Memo1->setSelStart(0);
+  press("ToolButton7");
+  EXPECT_EQ(w->DocText(), "bcdaef");
 }
 
 TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {

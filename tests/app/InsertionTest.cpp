@@ -118,25 +118,16 @@ TEST_F(Insertion, TInsertPutsEveryLineWithABreakAndWorksWithoutColouring) {
 }
 
 TEST_F(Insertion, ColourValueButton) {
-  struct Case {
-    std::optional<QColor> picked;
-    Selection sel;
-    std::string expected;
-    std::string lastPicked;
-  };
-  const Case cases[] = {
-      {QColor(0x0A, 0xBC, 0x0F), {1, 1}, "a0ABC0Fc", "0ABC0F"},
-      // Cancelled: nothing goes in, so the selected text goes out; the last colour stays.
-      {std::nullopt, {1, 1}, "ac", "0ABC0F"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.expected);
-    TWorkForm* w = docWith("abc", c.sel.start, c.sel.length);
-    prompts.colors.push_back(c.picked);
-    press("SpeedButton12");
-    EXPECT_EQ(w->DocText(), c.expected);
-    EXPECT_EQ(form->LastPickedColor, c.lastPicked);
-  }
+  TWorkForm* w = docWith("abc", 1, 1);
+  prompts.colors.push_back(QColor(0x0A, 0xBC, 0x0F));
+  press("SpeedButton12");
+  EXPECT_EQ(w->DocText(), "a0ABC0Fc");
+  // Cancelled: nothing goes in, so the selected text goes out; the last colour stays.
+  w = docWith("abc", 1, 1);
+  prompts.colors.push_back(std::nullopt);
+  press("SpeedButton12");
+  EXPECT_EQ(w->DocText(), "ac");
+  EXPECT_EQ(form->LastPickedColor, "0ABC0F");
 }
 
 TEST_F(Insertion, ServerVariableItemsInsertTheirExpression) {
@@ -148,15 +139,6 @@ TEST_F(Insertion, ServerVariableItemsInsertTheirExpression) {
     press(item);
     EXPECT_EQ(w->DocText(), expected);
   }
-}
-
-TEST_F(Insertion, InsertionGoesToTheActiveDocument) {
-  TWorkForm* first = docWith("first");
-  TWorkForm* second = docWith("second", 6);
-  ASSERT_EQ(form->AWForm(), second);
-  press("BrB");
-  EXPECT_EQ(first->DocText(), "first");
-  EXPECT_EQ(second->DocText(), "second<BR>");
 }
 
 // Wizards are tool windows: while one is in front, the page is still the active document.

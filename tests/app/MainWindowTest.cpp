@@ -20,7 +20,6 @@
 #include "app/Html_U.h"
 #include "hebrew/HebEdit.h"
 #include "hebrew/HebMainMenu.h"
-#include "platform/Shell.h"
 #include "support/TempSettings.h"
 
 namespace {
@@ -150,12 +149,11 @@ TEST(MainWindow, MenusAndPaletteRightToLeftWithTheirCaptions) {
   QStringList names;
   for (QAction* a : bar->actions()) names << a->objectName();
   EXPECT_EQ(names, QStringList({"N1", "N2", "N13", "N22", "N46", "N32", "N39", "N11"}));
-  for (const char* menu : {"N1", "N53", "N43", "PopupMenu4"}) {
+  for (const char* menu : {"N1", "N43", "PopupMenu4"}) {
     QMenu* m = s.form->SubMenu(QString::fromLatin1(menu));
     ASSERT_NE(m, nullptr) << menu;
     EXPECT_EQ(m->layoutDirection(), Qt::RightToLeft) << menu;
   }
-  EXPECT_TRUE(s.form->SubMenu(QStringLiteral("N53"))->actions().contains(s.action("N50")));
 
   // Captions with trailing spaces, backslashes, arrows and markup, and shortcuts.
   struct Sample {
@@ -184,7 +182,7 @@ TEST(MainWindow, MenusAndPaletteRightToLeftWithTheirCaptions) {
     const char* hint;
     const char* caption;
   };
-  for (const Button& r : {Button{"BrB", 0, "שורה חדשה", "BR"}, Button{"SpeedButton20", 2, "<BASE TARGET=\"\">", "BAS"},
+  for (const Button& r : {Button{"SpeedButton20", 2, "<BASE TARGET=\"\">", "BAS"},
                           Button{"SpeedButton28", 5, "JavaScript אשף ", ""}}) {
     QAbstractButton* b = s.form->PaletteButton(QString::fromLatin1(r.name));
     ASSERT_NE(b, nullptr) << r.name;
@@ -297,23 +295,6 @@ TEST(MainWindow, WindowCommandsArrangeAndWalkTheDocuments) {
   s.form->runCommand(QStringLiteral("ToolButton15"));  // next window
   EXPECT_EQ(mdi->activeSubWindow(), docs[0]);
   mdi->closeAllSubWindows();
-}
-
-// ---- Shell commands ---------------------------------------------------------------
-
-TEST(MainWindow, SiteAndHelpCommandsUseTheShell) {
-  Shell s;
-  QStringList urls;
-  std::vector<int> topics;
-  qm::setUrlOpener([&](const QString& u) { urls << u; });
-  qm::setHelpViewer([&](int t) { topics.push_back(t); });
-  s.action("N41")->trigger();
-  s.action("N40")->trigger();
-  s.action("N26")->trigger();
-  EXPECT_EQ(urls, QStringList({QString::fromLatin1(SiteAddress), QString::fromLatin1(SiteAddress) + "/guides.htm"}));
-  EXPECT_EQ(topics, std::vector<int>{0});
-  qm::setUrlOpener([](const QString&) {});
-  qm::setHelpViewer({});
 }
 
 }  // namespace

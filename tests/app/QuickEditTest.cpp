@@ -32,23 +32,11 @@ class QuickEdit : public qmtest::DocFixture {
   qmtest::FakeLayoutsInstalled layouts{{kUs, kHebrew}, 0};
 };
 
-TEST_F(QuickEdit, FieldShowsTheCaretLineReadableUnderEitherStandard) {
-  struct Case {
-    bool iso;
-    std::string line;   // as stored in the page
-    QString shown;      // in the field
-  };
-  const Case cases[] = {
-      {true, "world 123 " + kShalomVisual, q(kShalom + " world 123")},
-      {false, kShalom + " world", q(kShalom + " world")},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    setIso(c.iso);
-    TWorkForm* w = docWith("first\r\n" + c.line + "\r\nlast");
-    w->Memo1->setSelStart(9);  // on the second line
-    EXPECT_EQ(field(), c.shown);
-  }
+TEST_F(QuickEdit, FieldShowsTheCaretLineInReadingOrder) {
+  setIso(true);
+  TWorkForm* w = docWith("first\r\nworld 123 " + kShalomVisual + "\r\nlast");
+  w->Memo1->setSelStart(9);  // on the second line
+  EXPECT_EQ(field(), q(kShalom + " world 123"));
 }
 
 TEST_F(QuickEdit, TypingInTheFieldRewritesTheCaretLine) {

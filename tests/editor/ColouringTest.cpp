@@ -124,11 +124,9 @@ TEST_F(Colouring, KeyRulesColourAheadOfTheCaret) {
   const Case cases[] = {
       // "<" colours through the next ">" as a tag; the "<" itself too.
       {"open tag", "ab cd>ef", 3, "<", true, "tttGGGGtt"},
-
       // ">" closing a tag: after it, text colour through the next "<"
       // (that "<" included, until the next full colouring).
       {"close tag", "x<b yz<i>w", 3, ">", true, "tgggTTTTggt"},
-
       // "-" after "<!-": a comment through the next "-->".
       {"comment", "a<!- b --> c<i>", 4, "-", true, "trrrRRRRRRRttggg"},
       {"comment, none closes", "a<!- b c", 4, "-", false, "ddddRRRRd"},

@@ -49,34 +49,6 @@ TEST(RichEdit, SelectionOffsetsCountLineBreaksAsTwo) {
   }
 }
 
-TEST(RichEdit, ReplaceSelectionIsOneEditWithTheCaretAfterIt) {
-  struct Case {
-    std::string text;
-    int start, length;
-    std::string inserted, result;
-  };
-  const std::vector<Case> cases = {
-      {"ab\r\ncd", 2, 2, "", "abcd"},
-      {"ab\r\ncd", 2, 0, "\r\nmid", "ab\r\nmid\r\ncd"},
-      {"", 0, 0, "one\ntwo\rthree", "one\r\ntwo\r\nthree"},
-      {"\xE0\xE1", 1, 0, "\x80\xFF", "\xE0\x80\xFF\xE1"},
-  };
-  for (const auto& c : cases) {
-    qm::RichEdit e;
-    e.setText(c.text);
-    e.setModified(false);
-    int changes = 0;
-    QObject::connect(&e, &qm::RichEdit::changed, [&] { ++changes; });
-    e.select(c.start, c.length);
-    e.replaceSelection(c.inserted);
-    EXPECT_EQ(e.text(), c.result);
-    EXPECT_EQ(controlBytes(e), c.result);
-    EXPECT_EQ(changes, 1);
-    EXPECT_TRUE(e.modified());
-    EXPECT_EQ(e.selStart(), static_cast<int>(c.result.size() - (c.text.size() - c.start - c.length)));
-  }
-}
-
 TEST(RichEdit, MirrorFollowsEditsMadeInTheControl) {
   qm::RichEdit e;
   e.setText("<HTML>\r\n<BODY>\r\n\xE0\xE1\xE2\r\n</BODY>\r\n</HTML>\r\n");
@@ -149,27 +121,6 @@ TEST(RichEdit, FormatChangesAreNotTextChanges) {
   EXPECT_EQ(e.selectionColor(), QColor(Qt::red));
   EXPECT_EQ(changes, 0);
   EXPECT_FALSE(e.modified());
-}
-
-TEST(RichEdit, DetachedNotificationsAndTheUndoKey) {
-  qm::RichEdit e;
-  int changes = 0, moves = 0, undos = 0;
-  QObject::connect(&e, &qm::RichEdit::changed, [&] { ++changes; });
-  QObject::connect(&e, &qm::RichEdit::selectionMoved, [&] { ++moves; });
-  QObject::connect(&e, &qm::RichEdit::undoRequested, [&] { ++undos; });
-  e.detachNotifications();
-  e.setText("abc");
-  e.setSelStart(2);
-  EXPECT_EQ(changes + moves, 0);
-  e.reattachNotifications();
-  e.replaceSelection("X");
-  EXPECT_EQ(changes, 1);
-  press(&e, Qt::Key_Z, QString(), Qt::ControlModifier);
-  EXPECT_EQ(undos, 1);
-  EXPECT_EQ(e.text(), "abXc");
-  // Setting the same text is no change.
-  e.setText("abXc");
-  EXPECT_EQ(changes, 1);
 }
 
 }  // namespace

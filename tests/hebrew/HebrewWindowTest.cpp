@@ -88,34 +88,21 @@ TEST_F(HebrewWindow, LoadsTheSelectionInReadingOrder) {
 
 TEST_F(HebrewWindow, NothingSelectedTakesTheWholePageOnlyWhenAsked) {
   const std::string text = MOLASH + "\r\nabc";
-  struct Case {
-    const char* name;
-    bool storedSetting;  // SelectAllHebWiz before the window exists
-    Lines expected;
-  };
-  const Case cases[] = {
-      {"not asked: the window keeps its text", false, {"\xE9\xF9\xEF"}},
-      {"stored setting", true, {SHALOM, "abc"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    qmtest::TempSettings store;
-    store.store().writeBool(QStringLiteral("SelectAllHebWiz"), c.storedSetting);
-    TForm1 main(store.store());
-    main.show();
-    main.NewForm();
-    TWorkForm* w = main.AWForm();
-    w->Memo1->setText(text);
-    w->Memo1->setSelStart(2);
-    TForm2* hw = main.HebrewWindow();
-    EXPECT_EQ(hw->N13->isChecked(), c.storedSetting);
-    hw->Memo1->setPlainText(QStringLiteral("ישן"));
-    main.N47Click();
-    EXPECT_EQ(memoLines(hw->Memo1), c.expected);
-    // Taking the whole page selects it, so that inserting replaces it.
-    EXPECT_EQ(w->Memo1->selLength(), c.storedSetting ? static_cast<std::int32_t>(text.size()) : 0);
-    w->Memo1->setModified(false);
-  }
+  settings.store().writeBool(QStringLiteral("SelectAllHebWiz"), true);  // read when the window is made
+  TWorkForm* w = page(text);
+  ASSERT_TRUE(win->N13->isChecked());
+  w->Memo1->setSelStart(2);
+  form->N47Click();
+  EXPECT_EQ(memoLines(win->Memo1), (Lines{SHALOM, "abc"}));
+  // Taking the whole page selects it, so that inserting replaces it.
+  EXPECT_EQ(w->Memo1->selLength(), static_cast<std::int32_t>(text.size()));
+  // Not asked: the window keeps its text.
+  win->N13->trigger();
+  win->Memo1->setPlainText(QStringLiteral("ישן"));
+  w->Memo1->setSelStart(2);
+  form->N47Click();
+  EXPECT_EQ(win->Memo1->toPlainText(), QStringLiteral("ישן"));
+  EXPECT_EQ(w->Memo1->selLength(), 0);
 }
 
 TEST_F(HebrewWindow, SelectAllOptionIsStoredAndReleasesTheBreakButton) {
