@@ -33,7 +33,7 @@ TEST_F(Documents, NewDocumentFollowsTheHebrewStandard) {
   };
   for (const Case c : {Case{true, "<HTML>", "charset=iso-8859-8", 174},
                        Case{false, "<HTML dir=\"rtl\">", "charset=windows-1255", 186}}) {
-    setOption("ISO1", c.iso);
+    setIso(c.iso);
     TWorkForm* w = newDoc();
     const auto lines = w->Memo1->lines();
     ASSERT_EQ(lines.size(), 10u) << c.iso;

@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -70,23 +69,14 @@ TEST(MainWindow, FirstRunDefaults) {
 }
 
 TEST(MainWindow, StoredSettingsAreApplied) {
-  struct Row {
-    const char* name;
-    const char* value;
-    std::function<void(Shell&)> check;
-  };
-  const Row rows[] = {
-      {"FontSize", "10", [](Shell& s) { EXPECT_EQ(s.form->FontSize, QStringLiteral("20")); }},
-      {"FontSize", "big", [](Shell& s) { EXPECT_EQ(s.form->FontSize, QStringLiteral("16")); }},
-      {"ToolBar1", "1", [](Shell& s) { EXPECT_EQ(s.form->toolBarArea(s.form->ToolBar1), Qt::BottomToolBarArea); }},
-      {"TextColor", "1193046",  // 0x123456: red 0x56, green 0x34, blue 0x12
-       [](Shell& s) { EXPECT_NE(s.form->RtfColorTable.find("\\red86\\green52\\blue18;}"), std::string::npos); }},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(std::string(r.name) + "=" + r.value);
-    Shell s({{QString::fromLatin1(r.name), QString::fromUtf8(r.value)}});
-    r.check(s);
+  // The stored font size is doubled; one that is not a number reads the default.
+  for (const auto& [stored, size] : {std::pair{"10", "20"}, std::pair{"big", "16"}}) {
+    Shell s({{QStringLiteral("FontSize"), QString::fromLatin1(stored)}});
+    EXPECT_EQ(s.form->FontSize, QString::fromLatin1(size)) << stored;
   }
+  Shell s({{"ToolBar1", "1"}, {"TextColor", "1193046"}});  // 0x123456: red 0x56, green 0x34, blue 0x12
+  EXPECT_EQ(s.form->toolBarArea(s.form->ToolBar1), Qt::BottomToolBarArea);
+  EXPECT_NE(s.form->RtfColorTable.find("\\red86\\green52\\blue18;}"), std::string::npos);
 }
 
 TEST(MainWindow, NonNumericWidthReadsTheDefault) {

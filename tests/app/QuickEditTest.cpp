@@ -26,7 +26,6 @@ class QuickEdit : public qmtest::DocFixture {
     QFocusEvent e(in ? QEvent::FocusIn : QEvent::FocusOut, Qt::OtherFocusReason);
     QApplication::sendEvent(form->Edit1, &e);
   }
-  void setIso(bool iso) { form->Action(iso ? QStringLiteral("ISO1") : QStringLiteral("N50"))->setChecked(true); }
   QString field() const { return form->Edit1->text(); }
   static QString q(const std::string& bytes) { return qm::fromCp1255(bytes); }
   qmtest::FakeLayoutsInstalled layouts{{kUs, kHebrew}, 0};
@@ -73,12 +72,11 @@ TEST_F(QuickEdit, FieldKeepsItsTextWhenItMustNotRefresh) {
     std::string text;
     int caret;
     bool hideBar;
-    bool active;
   };
   const Case cases[] = {
-      {"bar hidden", "alpha\r\nbeta", 8, true, false},
+      {"bar hidden", "alpha\r\nbeta", 8, true},
       // After a final line break the caret stands on a line the line list lacks.
-      {"beyond the lines", "alpha\r\nbeta\r\n", 13, false, false},
+      {"beyond the lines", "alpha\r\nbeta\r\n", 13, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
@@ -86,13 +84,11 @@ TEST_F(QuickEdit, FieldKeepsItsTextWhenItMustNotRefresh) {
     if (c.hideBar) form->Action(QStringLiteral("N30"))->trigger();
     ASSERT_EQ(form->Panel2->isHidden(), c.hideBar);
     form->Edit1->setText(QStringLiteral("kept"));
-    form->QuickEditActive = c.active;
     w->Memo1->setSelStart(c.caret);
     form->RefreshQEdit();
     EXPECT_EQ(field(), QStringLiteral("kept"));
     EXPECT_EQ(w->DocText(), c.text);
     if (c.hideBar) form->Action(QStringLiteral("N30"))->trigger();
-    form->QuickEditActive = false;
   }
 }
 

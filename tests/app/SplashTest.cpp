@@ -1,18 +1,15 @@
-// The splash / about window and the help window.
+// The splash / about window.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
 
 #include "app/About_F.h"
-#include "app/Help_F.h"
 #include "app/Html_U.h"
-#include "platform/Shell.h"
 #include "support/TempSettings.h"
 
 namespace {
@@ -74,19 +71,5 @@ TEST(Splash, ShownAtStartAndClosedByItsTimer) {
   s.form->Action(QStringLiteral("N25"))->trigger();  // without a splash: nothing
 }
 
-TEST(HelpWindow, OpensTheHebrewContentsPage) {
-  EXPECT_EQ(THelpForm::TopicPage(0), QStringLiteral(":/help/index.htm"));
-  EXPECT_EQ(THelpForm::TopicPage(33), QStringLiteral(":/help/index.htm"));  // no page of its own yet
-  installHelpWindow();
-  qm::showHelp(0);
-  THelpForm* help = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* h = qobject_cast<THelpForm*>(w)) help = h;
-  ASSERT_NE(help, nullptr);
-  EXPECT_TRUE(help->isVisible());
-  EXPECT_TRUE(help->Browser->toPlainText().contains(QStringLiteral("תוכן העניינים")));
-  help->hide();
-  qm::setHelpViewer({});
-}
 
 }  // namespace

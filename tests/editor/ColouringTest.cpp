@@ -205,23 +205,5 @@ TEST_F(Colouring, EditsRecolourTheLinesTheyReach) {
   expectMask(w, "trrrrrrr..t..tggg..t", "comment closed");
 }
 
-TEST_F(Colouring, NewSettingsRecolourAndKeepCaretSelectionAndView) {
-  std::string text;
-  for (int i = 0; i < 300; ++i) text += "ab\xE0 <i>x</i>\r\n";
-  TWorkForm* w = page(text);
-  w->Memo1->select(40, 7);
-  w->Memo1->setScrollPosition(120);
-  ASSERT_EQ(w->Memo1->scrollPosition(), 120);
-
-  form->HebrewFont = QStringLiteral("QmOtherHebrew");
-  form->TagColor = 0x00FF00;
-  w->DoHighLight();
-  EXPECT_EQ(w->ColourModel()->fontFamilyAt(w->Memo1->positionOf(2)), QStringLiteral("QmOtherHebrew"));
-  // Every line takes the new tag colour, the last one too.
-  EXPECT_EQ(colourAt(w, text.rfind('<')), QColor(0, 255, 0));
-  EXPECT_EQ(w->Memo1->selStart(), 40);
-  EXPECT_EQ(w->Memo1->selLength(), 7);
-  EXPECT_EQ(w->Memo1->scrollPosition(), 120);
-}
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
       {false, "<P>" + hebrew + "</P>\r\n"},
   };
   for (const auto& c : cases) {
-    setOption("ISO1", c.iso);
+    setIso(c.iso);
     TWorkForm* w = newDoc();
     w->Memo1->setText(c.text);
     const int undoCount = w->UndoCount();
@@ -143,7 +143,7 @@ TEST_F(WorkForm, EnterIndentsLikeTheLineAbove) {
       {"    abc", false, ""},
   };
   for (const auto& c : cases) {
-    setOption("N44", c.indentation);
+    form->Action(QStringLiteral("N44"))->setChecked(c.indentation);
     TWorkForm* w = newDoc();
     w->Memo1->setText(c.before + "|tail");
     w->Memo1->setSelStart(static_cast<std::int32_t>(c.before.size()));

@@ -41,7 +41,7 @@ class HebrewWindow : public qmtest::DocFixture {
  protected:
   // A document holding `text`, the window created, and the Hebrew standard set.
   TWorkForm* page(const std::string& text, bool iso = true) {
-    form->Action(iso ? QStringLiteral("ISO1") : QStringLiteral("N50"))->setChecked(true);
+    setIso(iso);
     TWorkForm* w = newDoc();
     w->Memo1->setText(text);
     w->SaveToUndoBuf();
