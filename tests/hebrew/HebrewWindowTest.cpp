@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <optional>
 
 #include "app/Html_U.h"
 #include "core/text/Lines.h"
@@ -173,55 +172,29 @@ TEST_F(HebrewWindow, WithoutADocumentInsertingChangesNothing) {
   EXPECT_EQ(documents(), 0);
 }
 
+// Saved as code-page bytes with CR LF after every line, read back the same;
+// a file with LF ends reads as lines too; a missing file keeps the text.
 TEST_F(HebrewWindow, TextFilesRoundTripAsCodePageBytes) {
   page("x");
-  struct Case {
-    const char* name;
-    QString typed;
-    std::string fileBytes;
-  };
-  const Case cases[] = {
-      {"Hebrew lines", QStringLiteral("שלום\n\nעולם (1)"), SHALOM + "\r\n\r\n" + OLAM + " (1)\r\n"},
-      {"nothing typed", QString(), ""},
-  };
-  int n = 0;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const QString name = QStringLiteral("t%1.txt").arg(++n);
-    win->Memo1->setPlainText(c.typed);
-    prompts.files.push_back(path(name));
-    win->N4->trigger();
-    EXPECT_EQ(readFile(name), c.fileBytes);
-    EXPECT_EQ(prompts.fileRequests.back().defaultSuffix, QStringLiteral("txt"));
-    win->ToolButton1->trigger();
-    prompts.files.push_back(path(name));
-    win->ToolButton2->trigger();
-    EXPECT_EQ(win->Memo1->toPlainText(), c.typed);
-  }
-}
+  const QString typed = QStringLiteral("שלום\n\nעולם (1)");
+  win->Memo1->setPlainText(typed);
+  prompts.files.push_back(path("t.txt"));
+  win->N4->trigger();
+  EXPECT_EQ(readFile("t.txt"), SHALOM + "\r\n\r\n" + OLAM + " (1)\r\n");
+  EXPECT_EQ(prompts.fileRequests.back().defaultSuffix, QStringLiteral("txt"));
+  win->ToolButton1->trigger();  // a new, empty text
+  prompts.files.push_back(path("t.txt"));
+  win->ToolButton2->trigger();
+  EXPECT_EQ(win->Memo1->toPlainText(), typed);
 
-TEST_F(HebrewWindow, OpeningTakesAnyLineEndsAndSurvivesFailures) {
-  page("x");
   writeFile(QStringLiteral("lf.txt"), SHALOM + "\nb\n");
-  struct Case {
-    const char* name;
-    std::optional<QString> chosen;
-    QString expected;
-    std::size_t errors;
-  };
-  const Case cases[] = {
-      {"LF file", path(QStringLiteral("lf.txt")), QStringLiteral("שלום\nb"), 0},
-      {"missing file keeps the text", path(QStringLiteral("none.txt")), QStringLiteral("קודם"), 1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    win->Memo1->setPlainText(QStringLiteral("קודם"));
-    prompts.files.push_back(c.chosen);
-    const std::size_t errorsBefore = prompts.texts("error").size();
-    win->N2->trigger();
-    EXPECT_EQ(win->Memo1->toPlainText(), c.expected);
-    EXPECT_EQ(prompts.texts("error").size() - errorsBefore, c.errors);
-  }
+  prompts.files.push_back(path("lf.txt"));
+  win->N2->trigger();
+  EXPECT_EQ(win->Memo1->toPlainText(), QStringLiteral("שלום\nb"));
+  prompts.files.push_back(path("none.txt"));
+  win->N2->trigger();
+  EXPECT_EQ(win->Memo1->toPlainText(), QStringLiteral("שלום\nb"));
+  EXPECT_EQ(prompts.texts("error").size(), 1u);
 }
 
 }  // namespace
