@@ -120,18 +120,6 @@ TEST_F(Documents, OverwriteQuestionDecidesTheWrite) {
   }
 }
 
-TEST_F(Documents, SaveDialogMarkerIsOnlyReadBySave) {
-  const QString marked = path("BrightFern_OwlaX.htm");
-  newDoc();
-  prompts.files.push_back(marked);
-  form->N5Click();
-  EXPECT_FALSE(settings.store().contains("EE"));
-  newDoc();
-  prompts.files.push_back(path("other_BrightFern_OwlaX.htm"));
-  form->SaveHtml();
-  EXPECT_EQ(settings.reopen().readInt("EE", 0), 1);
-}
-
 TEST_F(Documents, FailedWriteReportsAndKeepsTheDocumentModified) {
   TWorkForm* w = newDoc();
   type(w->Memo1, "z");
