@@ -80,8 +80,6 @@ TEST_F(HebrewWindow, LoadsTheSelectionInReadingOrder) {
     // Loading reads the page and leaves it alone.
     EXPECT_EQ(w->DocText(), text);
     win->hide();
-    w->Memo1->setModified(false);
-    closeDoc(w);
   }
 }
 
@@ -157,8 +155,6 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
     EXPECT_EQ(w->UndoCount(), undoSteps + 1);
     w->RestoreUndoBuf();
     EXPECT_EQ(w->DocText(), before);
-    w->Memo1->setModified(false);
-    closeDoc(w);
   }
 }
 
