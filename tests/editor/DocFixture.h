@@ -45,15 +45,8 @@ class DocFixture : public ::testing::Test {
     if (!f.open(QIODevice::ReadOnly)) return "<missing>";
     return f.readAll().toStdString();
   }
-  // Sets a check or radio item of the main menu as a click would leave it
-  // ("ISO1" off checks its partner "N50").
-  void setOption(const char* name, bool on) {
-    if (std::string(name) == "ISO1" && !on) {
-      form->Action(QStringLiteral("N50"))->setChecked(true);
-      return;
-    }
-    form->Action(QString::fromLatin1(name))->setChecked(on);
-  }
+  // Chooses the Hebrew standard of new and converted text: visual (ISO1) or logical (N50).
+  void setIso(bool iso) { form->Action(iso ? QStringLiteral("ISO1") : QStringLiteral("N50"))->setChecked(true); }
   TWorkForm* newDoc() {
     form->NewForm();
     return form->AWForm();

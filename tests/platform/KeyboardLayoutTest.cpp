@@ -13,10 +13,9 @@ TEST(KeyboardLayout, XkbGroupNamesMapToUsEnglishAndHebrew) {
     const char* expected;
   };
   const Case cases[] = {
-      {"English (US)", "00000409"}, {"us", "00000409"},      {"us(intl)", "00000409"},  {" English ", "00000409"},
-      {"Hebrew", "0000040d"},       {"Hebrew (lyx)", "0000040d"}, {"il", "0000040d"}, {"il(phonetic)", "0000040d"},
+      {"English (US)", "00000409"}, {"us(intl)", "00000409"}, {"Hebrew (lyx)", "0000040d"}, {"il", "0000040d"},
       // Other layouts keep their own names, so neither language switch acts on them.
-      {"French", "French"},         {"English (UK)", "English (UK)"}, {"usb", "usb"}, {"ilx", "ilx"}, {"", ""},
+      {"English (UK)", "English (UK)"}, {"usb", "usb"}, {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(qm::layoutNameForXkbGroup(c.group), QString::fromUtf8(c.expected)) << c.group;
 }
