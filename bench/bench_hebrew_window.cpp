@@ -13,6 +13,7 @@
 #include "core/text/Lines.h"
 #include "corpus/Corpus.h"
 #include "editor/Work_F.h"
+#include "support/WindowBench.h"
 #include "hebrew/Heb_U.h"
 #include "platform/Application.h"
 #include "platform/SettingsStore.h"
@@ -64,12 +65,4 @@ BENCHMARK(BM_LoadWholePageIntoWindow)->Arg(1 << 20)->Unit(benchmark::kMillisecon
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qm::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return qmbench::runWindowBenchmarks(argc, argv); }
