@@ -30,6 +30,15 @@ constexpr const char* kCrLf = "\r\n";
 
 std::int32_t len(const std::string& s) { return static_cast<std::int32_t>(s.size()); }
 
+// Puts the selected text between the two tags as one edit and selects it
+// again between them.
+void wrapSelection(qm::RichEdit* m, const std::string& open, const std::string& close) {
+  const std::int32_t start = m->selStart();
+  const std::int32_t length = m->selLength();
+  m->replaceSelection(open + m->selectedBytes() + close);
+  m->select(start + len(open), length);
+}
+
 // The editor the user sees: RichEdit1 in Hebrew edit mode, otherwise Memo1.
 qm::RichEdit* visibleEditor(TWorkForm* w) { return w->HebMode ? w->RichEdit1 : w->Memo1; }
 
@@ -109,18 +118,14 @@ void TForm1::insrt2smrt(const std::string& open, const std::string& close) {
   TWorkForm* w = AWForm();
   if (!w) return;
   qm::RichEdit* m = w->Memo1;
-  const std::int32_t start = m->selStart();
-  const std::int32_t length = m->selLength();
-  if (length <= 0 || !optionChecked("N24")) {
+  if (m->selLength() <= 0 || !optionChecked("N24")) {
     insrt2ln(open);
     return;
   }
-  // The tags and the selected text go in as one edit; the text stays
-  // selected between them. The wrap always colours the page, also while a
-  // wizard holds the colouring back.
+  // The wrap always colours the page, also while a wizard holds the
+  // colouring back.
   m->suspendUpdates();
-  m->replaceSelection(open + m->selectedBytes() + close);
-  m->select(start + len(open), length);
+  wrapSelection(m, open, close);
   m->resumeUpdates();
   w->DoHighLight();
 }
@@ -129,13 +134,11 @@ void TForm1::insrt2smrt2(const std::string& open, const std::string& close) {
   TWorkForm* w = AWForm();
   if (!w) return;
   qm::RichEdit* m = w->Memo1;
-  const std::int32_t start = m->selStart();
-  const std::int32_t length = m->selLength();
-  if (length > 0 && optionChecked("N24")) {
-    m->replaceSelection(open + m->selectedBytes() + close);
-    m->select(start + len(open), length);
+  if (m->selLength() > 0 && optionChecked("N24")) {
+    wrapSelection(m, open, close);
   } else {
     // Both tags replace the selection, the caret between them.
+    const std::int32_t start = m->selStart();
     m->replaceSelection(open + close);
     m->setSelStart(start + len(open));
   }
