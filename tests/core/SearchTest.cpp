@@ -7,20 +7,12 @@ using namespace qm;
 
 using Lines = std::vector<std::string>;
 
+// Every case runs on the lines and on their CR LF text.
 TEST(Search, NumberingFromAndLineScope) {
-  struct Case {
-    const char* what;
-    Lines lines;
-    std::string pat;
-    bool cs;
-    std::int64_t from;
-    std::int64_t expected;
-  };
+  struct Case { const char* what; Lines lines; std::string pat; bool cs; std::int64_t from, expected; };
   const Case cases[] = {
       {"no match across a line break", {"xa", "bx"}, "ab", true, 0, -1},
-      {"line breaks count two", {"ab", "c"}, "c", true, 0, 4},
       {"from 1 is the start", {"ab"}, "a", true, 1, 0},
-      {"from 0 is the start", {"ab"}, "a", true, 0, 0},
       {"match at 5 found from 6", {"01234ab"}, "ab", true, 6, 5},
       {"match at 5 not found from 7", {"01234ab"}, "ab", true, 7, -1},
       {"case off finds lower case", {"<html><body>"}, "<BODY", false, 0, 6},
@@ -30,6 +22,10 @@ TEST(Search, NumberingFromAndLineScope) {
       {"pattern longer than the line", {"ab", "abc"}, "abc", true, 0, 4},
       {"empty pattern", {"ab"}, "", true, 0, -1},
       {"empty lines count their breaks", {"", "", "x"}, "x", true, 0, 4},
+      {"a pattern holding a break", {"a", "b"}, "a\r\nb", true, 0, -1},
+      {"the LF of a break", {"", "b"}, "\nb", true, 0, -1},
+      {"the CR of a break", {"a", "b"}, "a\r", true, 0, -1},
+      {"a lone CR belongs to its line", {"a", "b\rc\nd"}, "b\rc", true, 0, 3},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(searchTS2(c.lines, c.pat, c.cs, c.from), c.expected) << c.what << " (lines)";
@@ -40,10 +36,7 @@ TEST(Search, NumberingFromAndLineScope) {
 TEST(Search, LimitEndsTheScanAfterItsLine) {
   const Lines lines = {"ab", "cd", "xab"};  // offsets: ab 0-1, break 2-3, cd 4-5, break 6-7, xab 8-10
   const std::string text = lines::join(lines);
-  struct Case {
-    std::string pat;
-    std::int64_t from, limit, expected;
-  };
+  struct Case { std::string pat; std::int64_t from, limit, expected; };
   const Case cases[] = {
       {"ab", 2, 3, -1},    // the break of line 0 still belongs to it
       {"ab", 2, 4, -1},    // line 1 is the last one scanned
@@ -55,12 +48,4 @@ TEST(Search, LimitEndsTheScanAfterItsLine) {
     EXPECT_EQ(searchTS3(lines, c.pat, true, c.from, c.limit), c.expected) << c.pat << " limit " << c.limit;
     EXPECT_EQ(searchTS3(text, c.pat, true, c.from, c.limit), c.expected) << c.pat << " limit " << c.limit;
   }
-}
-
-TEST(Search, PatternsWithLineBreakCharactersNeverSpanLines) {
-  const std::string text = "a\r\nb\rc\nd";  // lines "a" and "b\rc\nd"
-  EXPECT_EQ(searchTS2(text, "a\r\nb", true, 0), -1);
-  EXPECT_EQ(searchTS2(text, "\nb", true, 0), -1);
-  EXPECT_EQ(searchTS2("\r\nb", "\nb", true, 0), -1);  // the LF of the very first break
-  EXPECT_EQ(searchTS2(text, "b\rc", true, 0), 3);  // a lone CR belongs to its line
 }
