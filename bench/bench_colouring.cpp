@@ -30,7 +30,7 @@ struct Env : qmbench::WindowEnv {
     coding(colouring);
     form->OpenHtml(page(bytes));
     TWorkForm* w = form->AWForm();
-    w->HasFileName = true;
+    w->SetFileName(w->Caption());
     w->Memo1->setFocus();
     QCoreApplication::processEvents();
     return w;
@@ -81,8 +81,9 @@ void BM_DoHighLightNewColours(benchmark::State& state) {
   TWorkForm* w = e.open(static_cast<std::size_t>(state.range(0)), true);
   int i = 0;
   for (auto _ : state) {
-    e.form->TagColor = ++i % 2 ? 0x0000C0 : 0xFF0000;
-    w->DoHighLight();
+    qm::EditorSettings s = e.form->Editor();
+    s.TagColor = ++i % 2 ? 0x0000C0 : 0xFF0000;
+    e.form->SetEditorSettings(s);  // every open page recolours
     QCoreApplication::processEvents();
   }
   checkComplete(state, w);

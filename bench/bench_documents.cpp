@@ -72,7 +72,7 @@ void BM_KeystrokeOnPage(benchmark::State& state) {
   Env& e = env();
   e.form->OpenHtml(e.page(static_cast<std::size_t>(state.range(0))));
   TWorkForm* w = e.form->AWForm();
-  w->HasFileName = true;
+  w->SetFileName(w->Caption());
   w->Memo1->setFocus();
   w->Memo1->setSelStart(w->DocLength() / 2);
   QCoreApplication::processEvents();

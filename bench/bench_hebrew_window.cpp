@@ -52,7 +52,7 @@ void BM_LoadWholePageIntoWindow(benchmark::State& state) {
   form->NewForm();
   TWorkForm* w = form->AWForm();
   w->Memo1->setText(qmbench::hebrewPage(static_cast<std::size_t>(state.range(0))));
-  TForm2* hw = form->HebrewWindow();
+  TForm2* hw = form->Window<TForm2>();
   for (auto _ : state) {
     w->Memo1->setSelStart(0);
     hw->LoadFromDocument(w);

@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
 size_mb=${2:-100}
 rounds=${3:-3}
-qmtool=$build/src/qmtool
+qmtool=$build/qmtool
 python=/usr/bin/python3   # Debian's python3-pyftpdlib belongs to this interpreter
 [ -x "$qmtool" ] || { echo "no qmtool in $build (build it first)" >&2; exit 1; }
 command -v curl >/dev/null || { echo "curl is needed" >&2; exit 1; }

@@ -11,10 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/Html_U.h"
-#include "core/markup/RtfColorTable.h"
-#include "editor/Colouring.h"
-#include "editor/Work_F.h"
+#include "editor/Host.h"
+#include "platform/EditorSettings.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
 
@@ -74,15 +72,13 @@ void paintLabel(QLabel* l, const QString& family, int points, std::uint32_t colo
   if (points > 0) f.setPointSize(points);
   l->setFont(f);
   QPalette pal = l->palette();
-  pal.setColor(QPalette::WindowText, qm::ColourScheme::fromBgr(colour));
+  pal.setColor(QPalette::WindowText, qm::colorFromBgr(colour));
   l->setPalette(pal);
 }
 
-std::int32_t asSetting(std::uint32_t colour) { return static_cast<std::int32_t>(colour & 0xFFFFFF); }
-
 }  // namespace
 
-TForm20::TForm20(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
+TForm20::TForm20(qm::Host& host) : QDialog(host.HostWindow()), host_(host) {
   setObjectName(QStringLiteral("Form20"));
   setWindowTitle(QStringLiteral("הגדרות"));
   setLayoutDirection(Qt::RightToLeft);
@@ -180,15 +176,15 @@ void TForm20::FormCreate() {
 }
 
 void TForm20::LoadConf() {
-  qm::SettingsStore& st = main_.Settings();
-  selectFromLast(ComboBox3, st.readString(QStringLiteral("FontSize"), QStringLiteral("8")));
-  selectFromLast(ComboBox1, st.readString(QStringLiteral("EnglishFont"), QStringLiteral("MS Sans Serif")));
-  selectFromLast(ComboBox2, st.readString(QStringLiteral("HebrewFont"), QStringLiteral("MS Sans Serif")));
-  TextColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("TextColor"), 0));
-  TagColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("TagColor"), 0xFF0000));
-  RemarksColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("RemarksColor"), 0x707070));
-  BackColour = static_cast<std::uint32_t>(st.readInt(QStringLiteral("MemoBackground"), 0xFFFFFF));
-  ComboBox4->setCurrentIndex(ComboBox4->findText(QString::number(st.readInt(QStringLiteral("RefreshEveryXChrs"), 60))));
+  const qm::EditorSettings s = qm::EditorSettings::Load(host_.Settings());
+  selectFromLast(ComboBox3, QString::number(s.FontSize));
+  selectFromLast(ComboBox1, s.EnglishFont);
+  selectFromLast(ComboBox2, s.HebrewFont);
+  TextColour = s.TextColor;
+  TagColour = s.TagColor;
+  RemarksColour = s.RemarksColor;
+  BackColour = s.MemoBackground;
+  ComboBox4->setCurrentIndex(ComboBox4->findText(QString::number(s.RefreshEveryXChrs)));
   RefreshDisp();
 }
 
@@ -199,15 +195,14 @@ void TForm20::RefreshDisp() {
   paintLabel(Label9, ComboBox1->currentText(), points, RemarksColour);
   paintLabel(Label7, ComboBox2->currentText(), points, TextColour);
   QPalette pal = Panel1->palette();
-  pal.setColor(QPalette::Window, qm::ColourScheme::fromBgr(BackColour));
+  pal.setColor(QPalette::Window, qm::colorFromBgr(BackColour));
   Panel1->setPalette(pal);
 }
 
 void TForm20::PickColour(std::uint32_t& colour) {
-  const auto chosen = qm::prompts().color(this, qm::ColourScheme::fromBgr(colour));
+  const auto chosen = qm::prompts().color(this, qm::colorFromBgr(colour));
   if (!chosen) return;
-  colour = static_cast<std::uint32_t>(chosen->red()) | static_cast<std::uint32_t>(chosen->green()) << 8 |
-           static_cast<std::uint32_t>(chosen->blue()) << 16;
+  colour = qm::bgrFromColor(*chosen);
   RefreshDisp();
 }
 
@@ -217,33 +212,19 @@ void TForm20::Button5Click() { PickColour(RemarksColour); }
 void TForm20::Button6Click() { PickColour(BackColour); }
 
 void TForm20::Button1Click() {
-  qm::SettingsStore& st = main_.Settings();
-  main_.RtfColorTable = qm::buildRtfColorTable(TagColour, RemarksColour, TextColour);
-  TWorkForm* active = main_.AWForm();
-  if (active) active->Memo1->setBackgroundColor(qm::ColourScheme::fromBgr(BackColour));
-  const QString size = ComboBox3->currentText();
-  if (!size.isEmpty()) main_.FontSize = QString::number(size.toInt() * 2);
-  if (!ComboBox1->currentText().isEmpty()) main_.EnglishFont = ComboBox1->currentText();
-  if (!ComboBox2->currentText().isEmpty()) main_.HebrewFont = ComboBox2->currentText();
-  if (!size.isEmpty()) st.writeString(QStringLiteral("FontSize"), size);
-  if (!ComboBox1->currentText().isEmpty()) st.writeString(QStringLiteral("EnglishFont"), ComboBox1->currentText());
-  if (!ComboBox2->currentText().isEmpty()) st.writeString(QStringLiteral("HebrewFont"), ComboBox2->currentText());
-  st.writeInt(QStringLiteral("TextColor"), asSetting(TextColour));
-  st.writeInt(QStringLiteral("TagColor"), asSetting(TagColour));
-  st.writeInt(QStringLiteral("RemarksColor"), asSetting(RemarksColour));
-  st.writeInt(QStringLiteral("MemoBackground"), asSetting(BackColour));
-  main_.TextColor = TextColour;
-  main_.TagColor = TagColour;
-  main_.RemarksColor = RemarksColour;
-  if (!ComboBox4->currentText().isEmpty()) {
-    main_.RefreshEveryXChrs = ComboBox4->currentText().toInt();
-    st.writeInt(QStringLiteral("RefreshEveryXChrs"), main_.RefreshEveryXChrs);
-  }
-  main_.MemoBackground = BackColour;
+  qm::EditorSettings s = host_.Editor();
+  // An empty choice keeps what was set.
+  if (!ComboBox3->currentText().isEmpty()) s.FontSize = ComboBox3->currentText().toInt();
+  if (!ComboBox1->currentText().isEmpty()) s.EnglishFont = ComboBox1->currentText();
+  if (!ComboBox2->currentText().isEmpty()) s.HebrewFont = ComboBox2->currentText();
+  if (!ComboBox4->currentText().isEmpty()) s.RefreshEveryXChrs = ComboBox4->currentText().toInt();
+  s.TextColor = TextColour;
+  s.TagColor = TagColour;
+  s.RemarksColor = RemarksColour;
+  s.MemoBackground = BackColour;
   hide();
-  // The new look shows at once in the active page; the others take it at
-  // their next full colouring, new pages from the start.
-  if (active) active->DoHighLight();
+  // The open pages take the new look at once, new pages from the start.
+  host_.SetEditorSettings(s);
 }
 
 void TForm20::Button2Click() { hide(); }

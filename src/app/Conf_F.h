@@ -8,7 +8,9 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class TForm1;
+namespace qm {
+class Host;
+}
 
 // The settings dialog of the document editor's look: the fonts of Latin and
 // Hebrew text, the size, the colours of text, tags, remarks and background,
@@ -18,7 +20,7 @@ class TForm1;
 class TForm20 : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm20(TForm1& main, QWidget* parent = nullptr);
+  explicit TForm20(qm::Host& host);
 
   // --- components ---
   QLabel* Label1 = nullptr;  // title
@@ -65,5 +67,5 @@ class TForm20 : public QDialog {
  private:
   void FormCreate();
   void PickColour(std::uint32_t& colour);
-  TForm1& main_;
+  qm::Host& host_;
 };

@@ -18,15 +18,12 @@
 
 #include "app/About_F.h"
 #include "core/Version.h"
-#include "core/markup/RtfColorTable.h"
 #include "editor/Work_F.h"
 #include "hebrew/HebEdit.h"
 #include "hebrew/Heb_U.h"
 #include "hebrew/HebMainMenu.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
-
-TForm1* Form1 = nullptr;
 
 namespace {
 // The main window's height in its design, used for the default top.
@@ -50,8 +47,7 @@ const char* const kDocumentPaletteButtons[] = {
 }  // namespace
 
 TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), RtfColorTable(qm::InitialRtfColorTable), settings_(settings) {
-  Form1 = this;
+    : QMainWindow(parent), settings_(settings) {
   setObjectName(QStringLiteral("Form1"));
   setLayoutDirection(Qt::RightToLeft);
   setFont(QFont(QStringLiteral("MS Sans Serif")));
@@ -79,14 +75,11 @@ TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
   connectShellCommands();
   connectInsertCommands();
   connectQuickEdit();
-  ConnectColouring();
+  ConnectWindows();
   FormCreate();
 }
 
-TForm1::~TForm1() {
-  form2_.reset();
-  if (Form1 == this) Form1 = nullptr;
-}
+TForm1::~TForm1() { windows_.Clear(); }
 
 TWorkForm* TForm1::AWForm() const {
   QMdiSubWindow* sub = MdiArea->activeSubWindow();
@@ -155,17 +148,17 @@ void TForm1::connectShellCommands() {
   setCommand(QStringLiteral("N30"), [this] {
     const bool on = Action(QStringLiteral("N30"))->isChecked();
     Panel2->setVisible(on);
-    settings_.writeBool(QStringLiteral("QuickEdit"), on);
+    settings_.write(qm::setting::QuickEdit, on);
   });
   setCommand(QStringLiteral("N23"), [this] {
-    settings_.writeBool(QStringLiteral("IncludePathName"), Action(QStringLiteral("N23"))->isChecked());
+    settings_.write(qm::setting::IncludePathName, Action(QStringLiteral("N23"))->isChecked());
   });
   setCommand(QStringLiteral("N44"), [this] {
-    settings_.writeBool(QStringLiteral("TextIndentation"), Action(QStringLiteral("N44"))->isChecked());
+    settings_.write(qm::setting::TextIndentation, Action(QStringLiteral("N44"))->isChecked());
   });
   setCommand(QStringLiteral("N38"), [this] {
     const bool on = Action(QStringLiteral("N38"))->isChecked();
-    settings_.writeBool(QStringLiteral("UseColorCode"), on);
+    settings_.write(qm::setting::UseColorCode, on);
     emit ColorCodeToggled(on);
   });
   connect(SubMenu(QStringLiteral("N13")), &QMenu::aboutToShow, this, [this] {
@@ -177,7 +170,6 @@ void TForm1::connectShellCommands() {
     if (About_Form) About_Form->ShowAbout();
   });
   setCommand(QStringLiteral("N26"), [] { qm::showHelp(0); });
-  setCommand(QStringLiteral("N47"), [this] { N47Click(); });
   setCommand(QStringLiteral("N41"), [] { qm::openUrl(QString::fromLatin1(SiteAddress)); });
   setCommand(QStringLiteral("N40"),
              [] { qm::openUrl(QString::fromLatin1(SiteAddress) + QStringLiteral("/guides.htm")); });
@@ -188,7 +180,7 @@ void TForm1::connectShellCommands() {
 void TForm1::FormCreate() {
   SwitchMItems(false);
   const QRect screenRect = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
-  if (settings_.readBool(QStringLiteral("MainWinMax"), true)) {
+  if (settings_.read(qm::setting::MainWinMax)) {
     setWindowState(windowState() | Qt::WindowMaximized);
   } else {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
@@ -203,10 +195,6 @@ void TForm1::FormCreate() {
   PageControl1->setEnabled(false);
   ExecDir = QDir::currentPath();
   settings_.writeString(QStringLiteral("EXECDIR"), ExecDir);
-  RtfColorTable = qm::InitialRtfColorTable;
-  FontSize = QStringLiteral("16");
-  EnglishFont = QStringLiteral("MS Sans Serif");
-  HebrewFont = QStringLiteral("MS Sans Serif");
   LoadFromReg();
   QuickEditActive = false;
   TextRequestActive = false;
@@ -219,29 +207,27 @@ void TForm1::LoadFromReg() {
   if (RecentFiles[1].isEmpty()) Action(QStringLiteral("N43"))->setEnabled(false);
   RefreshRecentMenu();
 
-  const bool toolBarAtBottom = settings_.readBool(QStringLiteral("ToolBar1"), false);
+  const bool toolBarAtBottom = settings_.read(qm::setting::ToolBar1);
   placeBars(toolBarAtBottom ? Qt::BottomToolBarArea : Qt::TopToolBarArea, toolBarArea(Panel2));
-  WinMax = settings_.readBool(QStringLiteral("WinMax"), true);
-  if (!settings_.readBool(QStringLiteral("QuickEdit"), true)) {
+  WinMax = settings_.read(qm::setting::WinMax);
+  if (!settings_.read(qm::setting::QuickEdit)) {
     Action(QStringLiteral("N30"))->setChecked(false);
     Panel2->hide();
   }
-  if (!settings_.readBool(QStringLiteral("IncludePathName"), true)) Action(QStringLiteral("N23"))->setChecked(false);
-  if (!settings_.readBool(QStringLiteral("UseColorCode"), true)) Action(QStringLiteral("N38"))->setChecked(false);
-  RefreshEveryXChrs = settings_.readInt(QStringLiteral("RefreshEveryXChrs"), 60);
-  if (!settings_.readBool(QStringLiteral("TextIndentation"), true)) Action(QStringLiteral("N44"))->setChecked(false);
-  // A size that is not a number reads as the default, like every other value.
-  FontSize = QString::number(static_cast<std::int64_t>(settings_.readInt(QStringLiteral("FontSize"), 8)) * 2);
-  EnglishFont = settings_.readString(QStringLiteral("EnglishFont"), QStringLiteral("MS Sans Serif"));
-  HebrewFont = settings_.readString(QStringLiteral("HebrewFont"), QStringLiteral("MS Sans Serif"));
-  auto colour = [this](const char* name, std::uint32_t def) {
-    return static_cast<std::uint32_t>(settings_.readInt(QString::fromLatin1(name), static_cast<std::int32_t>(def)));
-  };
-  MemoBackground = colour("MemoBackground", 0xFFFFFF);
-  TextColor = colour("TextColor", 0);
-  TagColor = colour("TagColor", 0xFF0000);
-  RemarksColor = colour("RemarksColor", 0x707070);
-  RtfColorTable = qm::buildRtfColorTable(TagColor, RemarksColor, TextColor);
+  if (!settings_.read(qm::setting::IncludePathName)) Action(QStringLiteral("N23"))->setChecked(false);
+  if (!settings_.read(qm::setting::UseColorCode)) Action(QStringLiteral("N38"))->setChecked(false);
+  if (!settings_.read(qm::setting::TextIndentation)) Action(QStringLiteral("N44"))->setChecked(false);
+  editor_ = qm::EditorSettings::Load(settings_);
+}
+
+void TForm1::SetEditorSettings(const qm::EditorSettings& s) {
+  editor_ = s;
+  editor_.Save(settings_);
+  emit EditorSettingsChanged();
+}
+
+qm::HebrewStandard TForm1::Standard() const {
+  return optionChecked("ISO1", true) ? qm::HebrewStandard::IsoVisual : qm::HebrewStandard::WinLogical;
 }
 
 void TForm1::SwitchMItems(bool enabled) {
@@ -288,7 +274,7 @@ void TForm1::DockBar(QToolBar* bar, const QPoint& globalDropPoint) {
       globalDropPoint.y() < frame.top() + frame.height() / 2 ? Qt::TopToolBarArea : Qt::BottomToolBarArea;
   if (bar == ToolBar1) {
     placeBars(area, toolBarArea(Panel2));
-    settings_.writeBool(QStringLiteral("ToolBar1"), area == Qt::BottomToolBarArea);
+    settings_.write(qm::setting::ToolBar1, area == Qt::BottomToolBarArea);
   } else {
     placeBars(toolBarArea(ToolBar1), area);
   }
@@ -366,21 +352,21 @@ void TForm1::FormClose() {
 
 void TForm1::writeGeometry() {
   if (isMaximized()) {
-    settings_.writeBool(QStringLiteral("MainWinMax"), true);
+    settings_.write(qm::setting::MainWinMax, true);
     return;
   }
   settings_.writeInt(QStringLiteral("MainTop"), y());
   settings_.writeInt(QStringLiteral("MainLeft"), x());
   settings_.writeInt(QStringLiteral("MainWidth"), width());
   settings_.writeInt(QStringLiteral("MainHeight"), height());
-  settings_.writeBool(QStringLiteral("MainWinMax"), false);
+  settings_.write(qm::setting::MainWinMax, false);
 }
 
 void TForm1::removePreviewFile() {
-  // The preview writes "preview.tmp" in the current folder; overwrite it
-  // (so that there is surely one) and delete it. A failure is reported and
+  // The preview writes "preview.tmp" in the active page's folder; overwrite
+  // it (so that there is surely one) and delete it. A failure is reported and
   // the program still ends.
-  QString dir = QDir::currentPath();
+  QString dir = OpenDialogDir.isEmpty() ? QDir::currentPath() : OpenDialogDir;
   if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
   const QString path = dir + QStringLiteral("preview.tmp");
   QFile file(path);
@@ -393,15 +379,3 @@ void TForm1::removePreviewFile() {
   if (!file.remove())
     qm::prompts().error(this, QStringLiteral("Cannot delete file \"%1\". %2").arg(path, file.errorString()));
 }
-
-// ---- Hebrew text entry window ---------------------------------------------
-
-TForm2* TForm1::HebrewWindow() {
-  if (!form2_) {
-    form2_ = std::make_unique<TForm2>(this);
-    connect(this, &TForm1::FormClosing, form2_.get(), &QWidget::hide);
-  }
-  return form2_.get();
-}
-
-void TForm1::N47Click(TWorkForm* w) { HebrewWindow()->LoadFromDocument(w ? w : AWForm()); }

@@ -13,7 +13,10 @@
 #include <memory>
 
 #include "core/markup/MarkupText.h"
+#include "editor/Host.h"
+#include "platform/EditorSettings.h"
 #include "platform/SettingsStore.h"
+#include "platform/WindowHolder.h"
 
 class QAbstractButton;
 class QAction;
@@ -25,15 +28,14 @@ class QMdiArea;
 class QTabWidget;
 class QToolBar;
 class TAbout_Form;
-class TForm20;
-class TForm2;
 class THebEdit;
 class THebMainMenu;
 class TWorkForm;
 
 // The main window: MDI parent of the document windows, owner of the settings
-// that the editor, the colouring, the dialogs and the wizards read.
-class TForm1 : public QMainWindow {
+// that the editor, the colouring, the dialogs and the wizards read. Every
+// other window reaches the work through its host interface.
+class TForm1 : public QMainWindow, public qm::Host {
   Q_OBJECT
  public:
   // The settings store lives as long as the program; the window reads every
@@ -44,7 +46,22 @@ class TForm1 : public QMainWindow {
   // The active document window, or nullptr when no document is open.
   TWorkForm* AWForm() const;
   QMdiArea* mdiArea() const { return MdiArea; }
-  qm::SettingsStore& Settings() { return settings_; }
+
+  // ---- The host interface (editor/Host.h) ----
+  qm::PageView* ActivePage() override;
+  qm::SettingsStore& Settings() override { return settings_; }
+  const qm::EditorSettings& Editor() const override { return editor_; }
+  void SetEditorSettings(const qm::EditorSettings& s) override;
+  qm::HebrewStandard Standard() const override;
+  bool ColourCoding() const override { return optionChecked("N38"); }
+  bool AutoIndent() const override { return optionChecked("N44"); }
+  QWidget* HostWindow() override { return this; }
+
+  // A secondary window (W(qm::Host&)), created the first time it is needed.
+  template <class W>
+  W* Window() {
+    return &windows_.Get<W>(static_cast<qm::Host&>(*this));
+  }
 
   // Enables or disables the commands that need a document.
   void SwitchMItems(bool enabled);
@@ -61,16 +78,6 @@ class TForm1 : public QMainWindow {
   // Shows the captions of RecentFiles in R1..R5.
   void RefreshRecentMenu();
 
-  // Settings fields (see LoadFromReg for their defaults).
-  std::string RtfColorTable;
-  std::uint32_t TextColor = 0;
-  std::uint32_t TagColor = 0xFF0000;
-  std::uint32_t RemarksColor = 0x707070;
-  std::uint32_t MemoBackground = 0xFFFFFF;
-  QString FontSize = QStringLiteral("16");  // half points, decimal text
-  QString EnglishFont = QStringLiteral("MS Sans Serif");
-  QString HebrewFont = QStringLiteral("MS Sans Serif");
-  std::int32_t RefreshEveryXChrs = 60;
   bool WinMax = true;
   bool TextRequestActive = false;
   bool QuickEditActive = false;
@@ -83,18 +90,19 @@ class TForm1 : public QMainWindow {
 
   // ---- Markup insertion and the quick-edit line (Html_U_Insert.cpp) ----
   // Texts are code-page 1255 bytes. All act on the active document's Memo1.
-  void insrt2(const std::string& s);     // replace the selection, then colour
-  void insrt2ln(const std::string& s);   // insrt2(s + CR LF) unless TextRequestActive
-  void insrt2smrt(const std::string& open, const std::string& close);   // wrap, variant A
-  void insrt2smrt2(const std::string& open, const std::string& close);  // wrap, variant B
-  void TInsert(const std::vector<std::string>& lines);  // every line + CR LF, no colouring
+  // Each is one undo step of the active page, coloured once.
+  void insrt2(const std::string& s) override;     // replace the selection
+  void insrt2ln(const std::string& s) override;   // insrt2(s + CR LF) unless TextRequestActive
+  void insrt2smrt(const std::string& open, const std::string& close) override;   // wrap, variant A
+  void insrt2smrt2(const std::string& open, const std::string& close) override;  // wrap, variant B
+  void TInsert(const std::vector<std::string>& lines) override;  // every line + CR LF
   // The colour dialog: "RRGGBB", or empty when cancelled.
-  std::string PickColor();
+  std::string PickColor() override;
   std::string LastPickedColor;
   // The quick-edit line and the keyboard language.
   void RefreshQEdit();
-  void SetHebrew();
-  void SetEnglish();
+  void SetHebrew() override;
+  void SetEnglish() override;
   // The path as the wizards put it into markup: folders kept when N23
   // "include path names" is checked (core TruncPath with N23's state).
   std::string TruncPath(std::string_view path, qm::PathOrigin origin = qm::PathOrigin::Typed) const;
@@ -109,9 +117,6 @@ class TForm1 : public QMainWindow {
   void Panel2Click();
   void Panel2Enter();
   void Panel2Resize();
-  // N33 "remove path names" after its question was answered OK. The document
-  // window's path removal is called from here once it exists.
-  void RunPathRemoval(TWorkForm* w);
 
   // ---- Commands -------------------------------------------------------
   // Every menu item, popup item, tool button and palette button runs the
@@ -161,6 +166,8 @@ class TForm1 : public QMainWindow {
   void FormClosing();
   // N38 changed the colour coding (the setting is already written).
   void ColorCodeToggled(bool on);
+  // New editor settings were stored (the settings dialog's OK).
+  void EditorSettingsChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -188,12 +195,14 @@ class TForm1 : public QMainWindow {
   QHash<QString, QObject*> items_;
   QHash<QString, QMenu*> menus_;
   QHash<QString, Command> commands_;
+  qm::EditorSettings editor_;
+  qm::WindowHolder windows_;
 
   // ---- Documents: windows, files, recent list, dropped files (Html_U_Documents.cpp) ----
  public:
   // The Hebrew standard: true for "ISO" visual order (action ISO1 checked, or
   // no such action), false for "WIN" logical order.
-  bool isoVisual() const;
+  bool isoVisual() const { return Standard() == qm::HebrewStandard::IsoVisual; }
   // The checked state of an option action (N23, N38, N44 ...); `def` when absent.
   bool optionChecked(const char* actionName, bool def = true) const;
   // Creates a document window in the MDI area and shows it.
@@ -201,7 +210,7 @@ class TForm1 : public QMainWindow {
   int DocumentCount() const;
   // The save dialog for a document, the overwrite question and the write.
   // True when the document was written.
-  bool SaveDocumentAs(TWorkForm* w, bool checkMarker);
+  bool SaveDocumentAs(TWorkForm* w, bool checkMarker) override;
   QString OpenDialogDir;  // initial folder of the open dialog
 
  protected:
@@ -210,37 +219,25 @@ class TForm1 : public QMainWindow {
 
  private:
   TWorkForm* OpenDocument(const QString& name, bool fromDialog, int filterIndex);
+  // The main window's side of a new document window's signals.
+  void ConnectDocument(TWorkForm* w);
+  void SetPaletteEnabled(bool enabled);
   void WriteRecentFiles();
   struct DropRegistration {
     explicit DropRegistration(QWidget* w);
   } dropRegistration_{this};
   // ---- end of Documents ----
 
-  // ---- Colouring switch and settings dialog (Html_U_Colouring.cpp) ----
- public:
-  // The settings dialog, created the first time it is needed.
-  TForm20* SettingsDialog();
-
  private:
-  // N38 colours or uncolours the active document; N45 shows the settings dialog.
-  void ConnectColouring();
-  TForm20* Form20 = nullptr;
-  // ---- end of Colouring ----
-  // ---- Hebrew text entry window (hebrew/Heb_U.*) ----
- public:
-  // The window, created the first time it is needed and owned by this one.
-  TForm2* HebrewWindow();
-  // N47 and the document windows' Button1: shows the Hebrew text window
-  // loaded from the document (the active one when none is given).
-  void N47Click(TWorkForm* w = nullptr);
+  // N38 colours or uncolours the active document; N45 shows the settings
+  // dialog; N47 the Hebrew text window (Html_U_Colouring.cpp).
+  void ConnectWindows();
 
- private:
-  std::unique_ptr<TForm2> form2_;
-  // ---- end of Hebrew text entry window ----
+ public:
+  // N47 and the document windows' Button1: the Hebrew text window loaded
+  // from the active document.
+  void N47Click();
 };
 
 // The product's web site (the "connect to site" and "guides" commands).
 inline constexpr const char* SiteAddress = "http://www.quillmark.co.il";
-
-// The one main window of the program (set while it exists).
-extern TForm1* Form1;

@@ -13,6 +13,7 @@
 #include "app/Html_U.h"
 #include "core/Version.h"
 #include "core/text/Lines.h"
+#include "core/util/Paths.h"
 #include "editor/Work_F.h"
 #include "platform/Application.h"
 #include "platform/FileIO.h"
@@ -78,8 +79,6 @@ bool isEmptyOrTaken(const QString& slot) { return slot.isEmpty() || slot == QStr
 
 TForm1::DropRegistration::DropRegistration(QWidget* w) { w->setAcceptDrops(true); }
 
-bool TForm1::isoVisual() const { return optionChecked("ISO1", true); }
-
 bool TForm1::optionChecked(const char* actionName, bool def) const {
   const QAction* a = Action(QString::fromLatin1(actionName));
   return a ? a->isChecked() : def;
@@ -87,9 +86,15 @@ bool TForm1::optionChecked(const char* actionName, bool def) const {
 
 int TForm1::DocumentCount() const { return static_cast<int>(mdiArea()->subWindowList().size()); }
 
+qm::PageView* TForm1::ActivePage() { return AWForm(); }
+
+void TForm1::SetPaletteEnabled(bool enabled) { PageControl1->setEnabled(enabled); }
+
 TWorkForm* TForm1::CreateDocumentWindow(bool maximized) {
-  if (auto* palette = findChild<QWidget*>(QStringLiteral("PageControl1"))) palette->setEnabled(true);
+  SetPaletteEnabled(true);
   auto* w = new TWorkForm(this);
+  ConnectDocument(w);
+  SwitchMItems(true);
   QMdiSubWindow* sub = mdiArea()->addSubWindow(w);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   if (maximized) sub->showMaximized(); else sub->show();
@@ -99,38 +104,59 @@ TWorkForm* TForm1::CreateDocumentWindow(bool maximized) {
   return w;
 }
 
+void TForm1::ConnectDocument(TWorkForm* w) {
+  connect(mdiArea(), &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* sub) {
+    if (sub && sub->widget() == w) w->FormActivate();
+  });
+  connect(w, &TWorkForm::Activated, this, [this, w] {
+    SetPaletteEnabled(!w->HebMode);
+    const std::string folder = qm::paths::folderOf(w->Caption().toStdString());
+    if (!folder.empty()) OpenDialogDir = QString::fromStdString(folder);
+    RefreshQEdit();
+  });
+  connect(w, &TWorkForm::CaretMoved, this, &TForm1::RefreshQEdit);
+  connect(w, &TWorkForm::SourceTyping, this, [this] {
+    QuickEditActive = false;
+    RefreshQEdit();
+  });
+  connect(w, &TWorkForm::HebrewWindowRequested, this, &TForm1::N47Click);
+  connect(w, &TWorkForm::HebrewModeChanged, this, [this](bool on) { SetPaletteEnabled(!on); });
+  connect(w, &TWorkForm::CloseRequested, this, [this, w] {
+    if (!w->Caption().startsWith(QStringLiteral("untitled"))) AddToRecent(w->Caption());
+  });
+  connect(w, &TWorkForm::Closed, this, [this](bool maximized) {
+    if (DocumentCount() > 1) return;
+    SetPaletteEnabled(false);
+    SwitchMItems(false);
+    WinMax = maximized;
+    settings_.write(qm::setting::WinMax, WinMax);
+  });
+  connect(this, &TForm1::EditorSettingsChanged, w, &TWorkForm::EditorSettingsChanged);
+}
+
 // ------------------------------------------------------------------ new
 
 void TForm1::NewForm() {
   if (TWorkForm* active = AWForm()) WinMax = active->IsMaximized();
-  else WinMax = Settings().readBool(QStringLiteral("WinMax"), true);
+  else WinMax = settings_.read(qm::setting::WinMax);
   TWorkForm* w = CreateDocumentWindow(WinMax);
   qm::RichEdit* memo = w->Memo1;
-  w->ColorSuspended = true;
-  auto lines = newPageLines(isoVisual());
-  const std::string last = lines.back();
-  lines.pop_back();
-  memo->setText(qm::lines::joinTerminated(lines));
-  w->ColorSuspended = false;
-  memo->setSelStart(static_cast<std::int32_t>(memo->text().size()));
-  memo->replaceSelection(last + "\r\n");
+  memo->setText(qm::lines::joinTerminated(newPageLines(isoVisual())));
   ++UntitledCounter;
-  w->SetCaption(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
+  w->SetUntitled(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
   // The start of the empty line 8.
   memo->setSelStart(static_cast<std::int32_t>(memo->mirror().lineStart(7)));
   memo->setFocus();
-  w->HasFileName = false;
   w->FileLineEnd = qm::lines::LineEnd::CrLf;
-  w->UndoSuspended = false;
-  w->SaveToUndoBuf();
-  w->DoHighLight();
-  memo->setModified(false);
-  w->LastLength = w->DocLength();
+  w->FinishLoading();
 }
 
 // ------------------------------------------------------------------ open
 
-TWorkForm* TForm1::OpenDocument(const QString& name, bool fromDialog, int filterIndex) {
+TWorkForm* TForm1::OpenDocument(const QString& given, bool fromDialog, int filterIndex) {
+  // The page keeps its absolute path: saving it later must reach the same
+  // file whatever the current folder is by then.
+  const QString name = QFileInfo(given).absoluteFilePath();
   // Read first: a file that cannot be read, or that is not text, gets no
   // window (an empty window captioned with its name could later be saved
   // over it).
@@ -147,26 +173,19 @@ TWorkForm* TForm1::OpenDocument(const QString& name, bool fromDialog, int filter
     return nullptr;
   }
   TWorkForm* w = CreateDocumentWindow(false);
-  if (!fromDialog) w->SetCaption(name);
   w->LoadFileBytes(bytes);
   const bool asTemplate = fromDialog ? filterIndex == kTemplateFilter
                                      : !CommandLineFile.isEmpty() && name.right(3).toUpper() == QStringLiteral("QXT");
   if (asTemplate) {
     ++UntitledCounter;
-    w->SetCaption(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
-    w->HasFileName = false;
-  } else if (fromDialog) {
+    w->SetUntitled(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
+  } else if (fromDialog || !CommandLineFile.isEmpty()) {
+    w->SetFileName(name);
+  } else {
     w->SetCaption(name);
-    w->HasFileName = true;
-  } else if (!CommandLineFile.isEmpty()) {
-    w->HasFileName = true;
   }
-  w->DoHighLight();
-  w->Memo1->setModified(false);
-  w->LastLength = w->DocLength();
-  w->UndoSuspended = false;
-  w->SaveToUndoBuf();
-  // The page's folder becomes the current one now that the caption names it.
+  w->FinishLoading();
+  // The page's folder is the open dialog's now that the caption names it.
   w->FormActivate();
   return w;
 }
@@ -194,23 +213,22 @@ bool TForm1::SaveDocumentAs(TWorkForm* w, bool checkMarker) {
   req.directory = OpenDialogDir;
   req.filters = saveFilters();
   req.defaultSuffix = QStringLiteral("htm");
-  if (w->HasFileName) req.fileName = w->Caption();
+  if (w->HasFileName()) req.fileName = w->Caption();
   const auto chosen = qm::prompts().saveFile(this, req);
   if (!chosen) return false;
   const QString path = chosen->path;
-  if (checkMarker && path.contains(QStringLiteral("BrightFern_OwlaX"))) Settings().writeInt(QStringLiteral("EE"), 1);
+  if (checkMarker && path.contains(QStringLiteral("BrightFern_OwlaX"))) settings_.write(qm::setting::EE, 1);
   if (QFileInfo::exists(path) && qm::prompts().yesNoCancel(this, kOverwriteQuestion) != qm::Answer::Yes) return false;
   if (!w->SaveToFile(path)) return false;
-  w->SetCaption(path);
+  w->SetFileName(QFileInfo(path).absoluteFilePath());
   w->Memo1->setModified(false);
-  w->HasFileName = true;
   return true;
 }
 
 void TForm1::SaveHtml() {
   TWorkForm* w = AWForm();
   if (!w) return;
-  if (w->HasFileName) {
+  if (w->HasFileName()) {
     if (w->SaveToFile(w->Caption())) w->Memo1->setModified(false);
     return;
   }
@@ -261,7 +279,7 @@ void TForm1::RecentClick(int slot) {
       const TWorkForm* before = AWForm();
       OpenHtml(name);
       TWorkForm* now = AWForm();
-      if (now && now != before) now->HasFileName = true;
+      if (now && now != before) now->SetFileName(now->Caption());
     }
   }
   WriteRecentFiles();
@@ -291,10 +309,7 @@ void TForm1::dropEvent(QDropEvent* e) {
     OpenHtml(name);
     TWorkForm* now = AWForm();
     // Only a window this drop opened takes the name.
-    if (now && now != before) {
-      now->SetCaption(name);
-      now->HasFileName = true;
-    }
+    if (now && now != before) now->SetFileName(now->Caption());
   }
   DropPending = false;
 }

@@ -2,9 +2,9 @@
 // the popup menus and the Edit and Tools menus, the quick-edit line and the
 // keyboard-language switching.
 //
-// Every insertion is one replace-selection edit of the document's Memo1, so
-// the document's change pipeline takes exactly one undo snapshot for it, also
-// when it puts in several lines or wraps a selection in two tags.
+// Every insertion is one step of the active page (PageView): exactly one undo
+// snapshot and one colouring, also when it puts in several lines or wraps a
+// selection in two tags, and in Hebrew edit mode (which ends first).
 #include <QAbstractButton>
 #include <QAction>
 #include <QEvent>
@@ -30,13 +30,15 @@ constexpr const char* kCrLf = "\r\n";
 
 std::int32_t len(const std::string& s) { return static_cast<std::int32_t>(s.size()); }
 
-// Puts the selected text between the two tags as one edit and selects it
+// Puts the selected text between the two tags as one step and selects it
 // again between them.
-void wrapSelection(qm::RichEdit* m, const std::string& open, const std::string& close) {
-  const std::int32_t start = m->selStart();
-  const std::int32_t length = m->selLength();
-  m->replaceSelection(open + m->selectedBytes() + close);
-  m->select(start + len(open), length);
+void wrapSelection(qm::PageView* page, const std::string& open, const std::string& close) {
+  page->PageOneStep([&] {
+    const std::int32_t start = page->PageSelStart();
+    const std::int32_t length = page->PageSelLength();
+    page->PageReplaceSelection(open + page->PageSelectedText() + close);
+    page->PageSelect(start + len(open), length);
+  });
 }
 
 // The editor the user sees: RichEdit1 in Hebrew edit mode, otherwise Memo1.
@@ -46,17 +48,8 @@ qm::RichEdit* visibleEditor(TWorkForm* w) { return w->HebMode ? w->RichEdit1 : w
 // recording is suspended while the text is replaced, then one snapshot is
 // taken of the result. The editor's own history is off, so nothing else to clear.
 template <class Transform>
-void ReplaceWholeText(TWorkForm* w, Transform transform) {
-  // Hebrew edit mode holds the page in RichEdit1 and writes it back when it
-  // ends: end it first, or the result would be overwritten.
-  if (w->HebMode) w->HebEditMode();
-  w->UndoSuspended = true;
-  w->Memo1->document()->clearUndoRedoStacks();
-  const std::string result = transform(w->DocText());
-  w->Memo1->setText(result);
-  w->UndoSuspended = false;
-  w->SaveToUndoBuf();
-  if (!w->ColorSuspended) w->DoHighLight();
+void ReplaceWholeText(qm::PageView* page, Transform transform) {
+  page->PageReplaceAll(transform(page->PageText()));
 }
 
 // Focus, key and mouse events of the quick-edit field and its bar.
@@ -75,7 +68,11 @@ class QuickEditEvents : public QObject {
     }
     if (watched == form_->Edit1) {
       switch (event->type()) {
-        case QEvent::FocusIn: form_->Edit1Enter(); break;
+        // The bar itself never takes the focus: entering the field enters it.
+        case QEvent::FocusIn:
+          form_->Panel2Enter();
+          form_->Edit1Enter();
+          break;
         case QEvent::FocusOut: form_->Edit1Exit(); break;
         case QEvent::KeyPress: form_->Edit1KeyDown(); break;
         case QEvent::KeyRelease: form_->Edit1KeyUp(); break;
@@ -86,7 +83,6 @@ class QuickEditEvents : public QObject {
     } else if (watched == form_->Panel2) {
       switch (event->type()) {
         case QEvent::MouseButtonRelease: form_->Panel2Click(); break;
-        case QEvent::FocusIn: form_->Panel2Enter(); break;
         case QEvent::Resize: form_->Panel2Resize(); break;
         default: break;
       }
@@ -103,10 +99,7 @@ class QuickEditEvents : public QObject {
 // ---- Insertion --------------------------------------------------------------
 
 void TForm1::insrt2(const std::string& s) {
-  TWorkForm* w = AWForm();
-  if (!w) return;
-  w->Memo1->replaceSelection(s);
-  if (!w->ColorSuspended) w->DoHighLight();
+  if (qm::PageView* page = ActivePage()) page->PageReplaceSelection(s);
 }
 
 void TForm1::insrt2ln(const std::string& s) {
@@ -115,45 +108,37 @@ void TForm1::insrt2ln(const std::string& s) {
 }
 
 void TForm1::insrt2smrt(const std::string& open, const std::string& close) {
-  TWorkForm* w = AWForm();
-  if (!w) return;
-  qm::RichEdit* m = w->Memo1;
-  if (m->selLength() <= 0 || !optionChecked("N24")) {
+  qm::PageView* page = ActivePage();
+  if (!page) return;
+  if (page->PageSelLength() <= 0 || !optionChecked("N24")) {
     insrt2ln(open);
     return;
   }
-  // The wrap always colours the page, also while a wizard holds the
-  // colouring back.
-  m->suspendUpdates();
-  wrapSelection(m, open, close);
-  m->resumeUpdates();
-  w->DoHighLight();
+  wrapSelection(page, open, close);
 }
 
 void TForm1::insrt2smrt2(const std::string& open, const std::string& close) {
-  TWorkForm* w = AWForm();
-  if (!w) return;
-  qm::RichEdit* m = w->Memo1;
-  if (m->selLength() > 0 && optionChecked("N24")) {
-    wrapSelection(m, open, close);
-  } else {
-    // Both tags replace the selection, the caret between them.
-    const std::int32_t start = m->selStart();
-    m->replaceSelection(open + close);
-    m->setSelStart(start + len(open));
+  qm::PageView* page = ActivePage();
+  if (!page) return;
+  if (page->PageSelLength() > 0 && optionChecked("N24")) {
+    wrapSelection(page, open, close);
+    return;
   }
-  if (!w->ColorSuspended) w->DoHighLight();
+  // Both tags replace the selection, the caret between them.
+  page->PageOneStep([&] {
+    const std::int32_t start = page->PageSelStart();
+    page->PageReplaceSelection(open + close);
+    page->PageSelect(start + len(open), 0);
+  });
 }
 
 void TForm1::TInsert(const std::vector<std::string>& lines) {
-  TWorkForm* w = AWForm();
-  if (!w) return;
   std::string text;
   for (const std::string& line : lines) {
     text += line;
     text += kCrLf;
   }
-  w->Memo1->replaceSelection(text);
+  insrt2(text);
 }
 
 std::string TForm1::PickColor() {
@@ -175,11 +160,6 @@ std::string TForm1::PickColor() {
 
 std::string TForm1::TruncPath(std::string_view path, qm::PathOrigin origin) const {
   return qm::TruncPath(path, optionChecked("N23"), origin);
-}
-
-void TForm1::RunPathRemoval(TWorkForm*) {
-  // The document window's path removal is not there yet: the command asks its
-  // question and stops here.
 }
 
 // ---- Commands ---------------------------------------------------------------
@@ -282,9 +262,8 @@ void TForm1::connectInsertCommands() {
 
   // Tools menu.
   const QString sure = QStringLiteral("?  האם אתה בטוח");
-  on("N33", withDoc([this, sure](TWorkForm* w) {
-       if (qm::prompts().okCancel(this, sure) == qm::Answer::Ok) RunPathRemoval(w);
-     }));
+  // N33 asks its question; the path removal itself is not there yet.
+  on("N33", withDoc([this, sure](TWorkForm*) { qm::prompts().okCancel(this, sure); }));
   on("N34", withDoc([this, sure](TWorkForm* w) {
        if (qm::prompts().okCancel(this, sure) != qm::Answer::Ok) return;
        ReplaceWholeText(w, [](const std::string& t) { return qm::StripTag(t); });
@@ -329,6 +308,9 @@ void TForm1::RefreshQEdit() {
 void TForm1::Edit1Change() {
   TWorkForm* w = AWForm();
   if (!QuickEditActive || !w) return;
+  // The field edits the page's source: Hebrew edit mode would write its own
+  // text back over the change when it ends.
+  w->LeaveHebrewMode();
   qm::RichEdit* m = w->Memo1;
   const auto& buf = w->LineBuf();
   const std::size_t y = static_cast<std::size_t>(std::max(0, m->caretLine()));
@@ -370,6 +352,9 @@ void TForm1::Panel2Click() {
 }
 
 void TForm1::Panel2Enter() {
+  // The field shows and edits a line of the page's source: Hebrew edit mode
+  // ends first, keeping what was typed in it.
+  if (TWorkForm* w = AWForm()) w->LeaveHebrewMode();
   RefreshQEdit();
   QuickEditActive = true;
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/EditorSettings.h"
+
 namespace qm {
 
 namespace {
@@ -48,8 +50,15 @@ QTextCharFormat documentFormatAt(const QTextBlock& b, int position) {
 
 }  // namespace
 
-QColor ColourScheme::fromBgr(std::uint32_t bgr) {
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+ColourScheme ColourScheme::From(const EditorSettings& s) {
+  ColourScheme c;
+  c.tag = colorFromBgr(s.TagColor);
+  c.remark = colorFromBgr(s.RemarksColor);
+  c.text = colorFromBgr(s.TextColor);
+  c.englishFont = s.EnglishFont;
+  c.hebrewFont = s.HebrewFont;
+  c.pointSize = s.SourcePointSize();
+  return c;
 }
 
 QFont ColourScheme::latinFont() const {

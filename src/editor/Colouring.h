@@ -13,6 +13,7 @@
 #include "core/markup/Highlight.h"
 
 namespace qm {
+struct EditorSettings;
 
 // What the look of coloured text depends on besides the text.
 struct ColourScheme {
@@ -23,8 +24,8 @@ struct ColourScheme {
   QString hebrewFont = QStringLiteral("MS Sans Serif");
   qreal pointSize = 8;
 
-  // A settings colour 0x00BBGGRR.
-  static QColor fromBgr(std::uint32_t bgr);
+  // The look the editor settings give.
+  static ColourScheme From(const EditorSettings& s);
   // The font of Latin text (and of the editor as a whole).
   QFont latinFont() const;
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,10 +12,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/Html_U.h"
 #include "core/hebrew/LineReorder.h"
 #include "core/util/Paths.h"
 #include "platform/Application.h"
+#include "platform/EditorSettings.h"
 #include "platform/FileIO.h"
 #include "platform/Prompts.h"
 
@@ -36,13 +35,11 @@ QAction* makeAction(QMenu* menu, const char* name, const QString& caption) {
   return a;
 }
 
-QColor colorOf(std::uint32_t bgr) {
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
+const qm::EditorSettings kDefaultSettings;
 
 }  // namespace
 
-TWorkForm::TWorkForm(TForm1* main, QWidget* parent) : QWidget(parent), main_(main) {
+TWorkForm::TWorkForm(qm::Host* host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName(QStringLiteral("WorkForm"));
   setAttribute(Qt::WA_DeleteOnClose);
   setLayoutDirection(Qt::RightToLeft);
@@ -142,25 +139,32 @@ TWorkForm::TWorkForm(TForm1* main, QWidget* parent) : QWidget(parent), main_(mai
   connect(RichEdit1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { RichEdit1->setScrollPosition(v); });
   connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
-  connect(Button1, &QPushButton::clicked, this, [this] {
-    if (main_) main_->N47Click(this);
-  });
+  connect(Button1, &QPushButton::clicked, this, &TWorkForm::HebrewWindowRequested);
 
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.
-  UndoSuspended = true;
+  undoSuspended_ = true;
   HebMode = false;
-  if (main_) {
-    main_->SwitchMItems(true);
-    Memo1->setBackgroundColor(colorOf(main_->MemoBackground));
-    QFont f(main_->EnglishFont);
-    const int halfPoints = main_->FontSize.toInt();
-    if (halfPoints > 1) f.setPointSizeF(halfPoints / 2.0);
-    Memo1->setFont(f);
-    connect(main_->mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-      if (w && w->widget() == this) FormActivate();
-    });
-  }
+  ApplyLook();
+}
+
+const qm::EditorSettings& TWorkForm::Settings() const { return host_ ? host_->Editor() : kDefaultSettings; }
+
+bool TWorkForm::IsoStandard() const { return !host_ || host_->Standard() == qm::HebrewStandard::IsoVisual; }
+
+void TWorkForm::EditorSettingsChanged() {
+  ApplyLook();
+  DoHighLight();
+}
+
+void TWorkForm::ApplyLook() {
+  const qm::EditorSettings& s = Settings();
+  Memo1->setBackgroundColor(qm::colorFromBgr(s.MemoBackground));
+  QFont f(s.EnglishFont);
+  f.setPointSizeF(s.SourcePointSize());
+  Memo1->setFont(f);
+  f.setPointSizeF(s.HebrewEditPointSize());
+  RichEdit1->setFont(f);
 }
 
 TWorkForm::~TWorkForm() = default;
@@ -179,45 +183,32 @@ bool TWorkForm::IsMaximized() const {
   return sub ? sub->isMaximized() : isMaximized();
 }
 
-void TWorkForm::SetPaletteEnabled(bool enabled) {
-  if (!main_) return;
-  if (auto* palette = main_->findChild<QWidget*>(QStringLiteral("PageControl1"))) palette->setEnabled(enabled);
+void TWorkForm::SetFileName(const QString& path) {
+  SetCaption(path);
+  hasFileName_ = true;
+}
+
+void TWorkForm::SetUntitled(const QString& caption) {
+  SetCaption(caption);
+  hasFileName_ = false;
 }
 
 // ------------------------------------------------------------------ activation and focus
 
-void TWorkForm::RefreshQEdit() {
-  if (main_) main_->RefreshQEdit();
-}
-
-void TWorkForm::SetEnglish() {
-  if (main_) main_->SetEnglish();
-}
-
 void TWorkForm::FormActivate() {
-  SetPaletteEnabled(!HebMode);
   Memo1->viewport()->update();
-  const std::string folder = qm::paths::folderOf(Caption().toStdString());
-  if (!folder.empty()) {
-    const QString dir = QString::fromStdString(folder);
-    if (main_) main_->OpenDialogDir = dir;
-    // The preview file is written to the current folder, so the page's
-    // relative references resolve against its own folder.
-    QDir::setCurrent(dir);
-  }
-  RefreshQEdit();
+  emit Activated();
 }
 
 void TWorkForm::Memo1Enter() {
-  ColorSuspended = false;
-  SetEnglish();
+  colorSuspended_ = false;
+  if (host_) host_->SetEnglish();
   HLLines = DocLines();
   // A one-character change right after entering counts as a drift of about
   // a hundred characters, which starts a full colouring.
   HLLength = DocLength() + 100;
   Memo1->viewport()->update();
-  if (main_) main_->QuickEditActive = false;
-  RefreshQEdit();
+  emit SourceTyping();
 }
 
 // ------------------------------------------------------------------ change pipeline
@@ -229,16 +220,15 @@ void TWorkForm::Memo1Change() {
     fwdcoloring(PendingColor, "<");
   }
   const std::int32_t length = DocLength();
-  const std::int32_t every = main_ ? main_->RefreshEveryXChrs : 60;
-  const bool due = std::abs(LastLength - length) >= 10 || std::abs(HLLength - length) >= every;
-  LastLength = length;
-  if (!UndoSuspended) SaveToUndoBuf();
-  if (due && !ColorSuspended && Memo1->isVisible() && Memo1->hasFocus()) DoHighLight();
+  const bool due = std::abs(lastLength_ - length) >= 10 || std::abs(HLLength - length) >= Settings().RefreshEveryXChrs;
+  lastLength_ = length;
+  if (!undoSuspended_) SaveToUndoBuf();
+  if (due && !colorSuspended_ && Memo1->isVisible() && Memo1->hasFocus()) DoHighLight();
 }
 
 void TWorkForm::Memo1SelectionChange() {
   Label1->setText(QString::number(Memo1->caretLine()) + ":" + QString::number(Memo1->caretColumn()));
-  RefreshQEdit();
+  emit CaretMoved();
 }
 
 void TWorkForm::RichEdit1SelectionChange() {
@@ -258,15 +248,13 @@ void TWorkForm::Memo1KeyPress(QKeyEvent* e, bool& handled) {
   }
   if (c == 0) return;
   PendingFwdColor = false;
-  ColorSuspended = false;
-  if (main_) main_->QuickEditActive = false;
+  colorSuspended_ = false;
+  emit SourceTyping();
   TypingColourRules(c);
 }
 
 void TWorkForm::Memo1KeyUp(QKeyEvent* e) {
-  if (main_) main_->QuickEditActive = false;
-  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (!main_ || main_->optionChecked("N44")))
-    OrientCursor();
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (!host_ || host_->AutoIndent())) OrientCursor();
 }
 
 void TWorkForm::OrientCursor() {
@@ -279,10 +267,10 @@ void TWorkForm::OrientCursor() {
     if (text.empty()) continue;
     const std::size_t spaces = std::min(text.find_first_not_of(' '), text.size());
     if (spaces > 0) {
-      const bool old = ColorSuspended;
-      ColorSuspended = true;
+      const bool old = colorSuspended_;
+      colorSuspended_ = true;
       Memo1->replaceSelection(std::string(spaces, ' '));
-      ColorSuspended = old;
+      colorSuspended_ = old;
     }
     return;
   }
@@ -291,8 +279,94 @@ void TWorkForm::OrientCursor() {
 // ------------------------------------------------------------------ undo
 
 void TWorkForm::SaveToUndoBuf() {
-  if (UndoSuspended) return;
+  if (undoSuspended_) return;
   undo_.push(DocText(), Memo1->selStart(), Memo1->selLength());
+}
+
+// ------------------------------------------------------------------ one-step edits
+
+namespace {
+
+// Runs an edit of Memo1 as one step: no undo snapshot and no colouring while
+// it works, painting suspended; then (also when the edit throws) one snapshot
+// if the text changed and one full colouring. Nested steps count as one.
+class OneStep {
+ public:
+  OneStep(TWorkForm* w, bool& undoSuspended, bool& colorSuspended, int& depth)
+      : w_(w), undo_(undoSuspended), colour_(colorSuspended), depth_(depth),
+        oldUndo_(undoSuspended), oldColour_(colorSuspended) {
+    if (depth_++ > 0) return;
+    undo_ = true;
+    colour_ = true;
+    w_->Memo1->suspendUpdates();
+  }
+  ~OneStep() {
+    if (--depth_ > 0) return;
+    w_->Memo1->resumeUpdates();
+    undo_ = oldUndo_;
+    colour_ = oldColour_;
+    w_->SaveToUndoBuf();
+    if (!colour_) w_->DoHighLight();
+  }
+  OneStep(const OneStep&) = delete;
+  OneStep& operator=(const OneStep&) = delete;
+
+ private:
+  TWorkForm* w_;
+  bool& undo_;
+  bool& colour_;
+  int& depth_;
+  bool oldUndo_;
+  bool oldColour_;
+};
+
+}  // namespace
+
+void TWorkForm::PageOneStep(const std::function<void()>& edits) {
+  // Hebrew edit mode writes its own editor back over Memo1 when it ends:
+  // leave it first, so the edit stays.
+  LeaveHebrewMode();
+  OneStep step(this, undoSuspended_, colorSuspended_, oneStepDepth_);
+  edits();
+}
+
+const std::string& TWorkForm::PageText() {
+  CommitHebrewEdits();
+  return DocText();
+}
+
+std::int32_t TWorkForm::PageSelStart() {
+  LeaveHebrewMode();
+  return Memo1->selStart();
+}
+
+std::int32_t TWorkForm::PageSelLength() {
+  LeaveHebrewMode();
+  return Memo1->selLength();
+}
+
+std::string TWorkForm::PageSelectedText() {
+  LeaveHebrewMode();
+  return Memo1->selectedBytes();
+}
+
+void TWorkForm::PageFocus() { (HebMode ? RichEdit1 : Memo1)->setFocus(); }
+
+void TWorkForm::PageSelect(std::int32_t start, std::int32_t length) {
+  LeaveHebrewMode();
+  Memo1->select(start, length);
+}
+
+void TWorkForm::PageReplaceAll(const std::string& bytes) {
+  PageOneStep([&] { Memo1->setText(bytes); });
+}
+
+void TWorkForm::PageReplaceSelection(const std::string& bytes, bool selectResult) {
+  PageOneStep([&] {
+    const std::int32_t start = Memo1->selStart();
+    Memo1->replaceSelection(bytes);
+    if (selectResult) Memo1->select(start, static_cast<std::int32_t>(bytes.size()));
+  });
 }
 
 void TWorkForm::RestoreUndoBuf() {
@@ -301,17 +375,17 @@ void TWorkForm::RestoreUndoBuf() {
     return;
   }
   const auto s = undo_.stepBack();
-  UndoSuspended = true;
+  undoSuspended_ = true;
   // The editor is not repainted while its text is replaced, and the change
   // this makes does not colour: the one full colouring follows.
-  const bool colorSuspended = ColorSuspended;
-  ColorSuspended = true;
+  const bool colorSuspended = colorSuspended_;
+  colorSuspended_ = true;
   Memo1->suspendUpdates();
   Memo1->setText(s->text);
   Memo1->resumeUpdates();
-  ColorSuspended = colorSuspended;
+  colorSuspended_ = colorSuspended;
   DoHighLight();
-  UndoSuspended = false;
+  undoSuspended_ = false;
   // The restored text is not what the file holds (as far as anyone knows),
   // so closing still asks to save it.
   Memo1->setModified(true);
@@ -321,17 +395,23 @@ void TWorkForm::RestoreUndoBuf() {
 
 // ------------------------------------------------------------------ Hebrew edit mode
 
-void TWorkForm::HebEditMode() {
-  const bool iso = main_ ? main_->isoVisual() : true;
-  if (!HebMode) {
-    Button4->setText(QStringLiteral("<<-ע"));
-    Button2->setEnabled(false);
-    Button3->setEnabled(false);
-    Button1->setEnabled(false);
+void TWorkForm::HebEditMode() { SetHebrewMode(!HebMode, true); }
+
+void TWorkForm::LeaveHebrewMode() {
+  if (HebMode) SetHebrewMode(false, false);
+}
+
+void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
+  if (on == HebMode) return;
+  const bool iso = IsoStandard();
+  Button4->setText(on ? QStringLiteral("<<-ע") : QStringLiteral("ע->>"));
+  Button1->setEnabled(!on);
+  Button2->setEnabled(!on);
+  Button3->setEnabled(!on);
+  if (on) {
     const std::string& s = DocText();
     const int p = Memo1->scrollPosition();
     const std::string t = iso ? qm::hebrew::reorderLines(s) : s;
-    SetPaletteEnabled(false);
     hebSelStart_ = Memo1->selStart();
     hebSelLength_ = Memo1->selLength();
     const int minimum = Memo1->scrollMinimum();
@@ -341,50 +421,41 @@ void TWorkForm::HebEditMode() {
     RichEdit1->setText(t);
     RichEdit1->resumeUpdates();
     RichEdit1->show();
-    if (main_) {
-      QFont f(main_->EnglishFont);
-      const int halfPoints = main_->FontSize.toInt();
-      if (halfPoints > 1) f.setPointSizeF(halfPoints / 2.0);
-      RichEdit1->setFont(f);
-    }
     RichEdit1->select(hebSelStart_, hebSelLength_);
     ScrollBar1->setRange(minimum, maximum);
     ScrollBar1->setValue(p);
     ScrollBar1->show();
     RichEdit1->setScrollPosition(p);
-    RichEdit1->setFocus();
+    if (takeFocus) RichEdit1->setFocus();
     RichEdit1->setModified(false);
     HebMode = true;
   } else {
-    Button4->setText(QStringLiteral("ע->>"));
-    Button1->setEnabled(true);
-    Button2->setEnabled(true);
-    Button3->setEnabled(true);
     const std::string& s = RichEdit1->text();
     const int p = ScrollBar1->value();
     const std::string t = iso ? qm::hebrew::reorderLines(s) : s;
-    SetPaletteEnabled(true);
     const std::int32_t start = RichEdit1->selStart();
     const std::int32_t length = RichEdit1->selLength();
-    RichEdit1->hide();
-    ScrollBar1->hide();
+    // Hiding the focused editor would hand the keyboard to another widget.
+    const bool hadFocus = RichEdit1->hasFocus();
     Memo1->suspendUpdates();
     Memo1->setText(t);
     Memo1->resumeUpdates();
     Memo1->show();
+    if (takeFocus || hadFocus) Memo1->setFocus();
+    RichEdit1->hide();
+    ScrollBar1->hide();
     Memo1->select(start, length);
     Memo1->setScrollPosition(p);
-    Memo1->setFocus();
-    DoHighLight();
     HebMode = false;
+    DoHighLight();
   }
+  emit HebrewModeChanged(on);
 }
 
 void TWorkForm::CommitHebrewEdits() {
   if (!HebMode) return;
-  const bool iso = main_ ? main_->isoVisual() : true;
   const std::string& s = RichEdit1->text();
-  Memo1->setText(iso ? qm::hebrew::reorderLines(s) : s);
+  Memo1->setText(IsoStandard() ? qm::hebrew::reorderLines(s) : s);
 }
 
 // ------------------------------------------------------------------ saving and closing
@@ -400,6 +471,15 @@ void TWorkForm::LoadFileBytes(const std::string& bytes) {
     std::string().swap(mixedFileBytes_);
   }
   Memo1->setText(text);
+}
+
+void TWorkForm::FinishLoading() {
+  colorSuspended_ = false;
+  DoHighLight();
+  Memo1->setModified(false);
+  lastLength_ = DocLength();
+  undoSuspended_ = false;
+  SaveToUndoBuf();
 }
 
 std::string TWorkForm::DocumentBytes() {
@@ -424,13 +504,13 @@ bool TWorkForm::CheckFileSave() {
   const QString question = QStringLiteral("? %1 האם לשמור את השינויים ב").arg(Caption());
   switch (qm::prompts().yesNoCancel(this, question)) {
     case qm::Answer::Yes:
-      if (HasFileName || qm::paths::isAbsolute(Caption().toStdString())) {
+      if (hasFileName_ || qm::paths::isAbsolute(Caption().toStdString())) {
         if (!SaveToFile(Caption())) return false;
         Memo1->setModified(false);
         return true;
       }
       // A page that never had a file: ask where to put it.
-      return main_ && main_->SaveDocumentAs(this, false);
+      return host_ && host_->SaveDocumentAs(this, false);
     case qm::Answer::No:
       return true;
     default:
@@ -438,25 +518,12 @@ bool TWorkForm::CheckFileSave() {
   }
 }
 
-bool TWorkForm::OnlyDocument() const { return !main_ || main_->DocumentCount() <= 1; }
-
 bool TWorkForm::FormCloseQuery() {
-  if (main_ && Caption().left(8) != QStringLiteral("untitled")) main_->AddToRecent(Caption());
-  if (!CheckFileSave()) return false;
-  if (main_ && OnlyDocument()) {
-    main_->WinMax = IsMaximized();
-    main_->Settings().writeBool(QStringLiteral("WinMax"), main_->WinMax);
-  }
-  return true;
+  emit CloseRequested();
+  return CheckFileSave();
 }
 
-void TWorkForm::FormClose() {
-  if (!main_ || !OnlyDocument()) return;
-  SetPaletteEnabled(false);
-  main_->SwitchMItems(false);
-  main_->WinMax = IsMaximized();
-  main_->Settings().writeBool(QStringLiteral("WinMax"), main_->WinMax);
-}
+void TWorkForm::FormClose() { emit Closed(IsMaximized()); }
 
 void TWorkForm::closeEvent(QCloseEvent* e) {
   if (!FormCloseQuery()) {

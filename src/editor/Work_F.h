@@ -10,6 +10,7 @@
 #include "core/text/Lines.h"
 #include "core/text/TextMirror.h"
 #include "core/undo/UndoRing.h"
+#include "editor/Host.h"
 #include "platform/RichEdit.h"
 
 class QAction;
@@ -19,7 +20,6 @@ class QMdiSubWindow;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class TForm1;
 namespace qm {
 class Colouring;
 struct ColourScheme;
@@ -28,11 +28,13 @@ struct ColourScheme;
 // A document window: one open page in the MDI area of the main window. It
 // shows the page's source in Memo1, keeps the text mirror that colouring and
 // undo work on, takes the undo snapshots, offers the Hebrew edit mode in
-// RichEdit1 and asks before a modified page is closed.
-class TWorkForm : public QWidget {
+// RichEdit1 and asks before a modified page is closed. It reads the settings
+// through the host and tells the main window what happened through signals.
+class TWorkForm : public QWidget, public qm::PageView {
   Q_OBJECT
  public:
-  explicit TWorkForm(TForm1* main, QWidget* parent = nullptr);
+  // Without a host the window uses the default settings and tells nobody.
+  explicit TWorkForm(qm::Host* host, QWidget* parent = nullptr);
   ~TWorkForm() override;
 
   // --- components ---
@@ -68,10 +70,6 @@ class TWorkForm : public QWidget {
   // --- fields ---
   bool PendingFwdColor = false;  // a forward recolour is due at the next change
   QColor PendingColor;
-  std::int32_t LastLength = 0;   // DocLength at the previous change
-  bool HasFileName = false;      // the caption names the file the page was loaded from / saved to
-  bool UndoSuspended = true;     // changes take no undo snapshot while set
-  bool ColorSuspended = false;   // changes start no full colouring while set
   std::int32_t HLLines = 0;      // DocLines at the last full colouring
   std::int32_t HLLength = 0;     // DocLength at the last full colouring
   bool HebMode = false;          // Hebrew edit mode is on
@@ -81,10 +79,18 @@ class TWorkForm : public QWidget {
   // ends. A file whose breaks are mixed is written back exactly as it was read
   // as long as its text is unchanged.
   void LoadFileBytes(const std::string& bytes);
+  // After the main window filled Memo1: colours the page, marks it
+  // unmodified and starts the undo history with it.
+  void FinishLoading();
 
-  // The caption is the file path, or "untitled" + number + ".htm".
+  // The caption is the file's absolute path, or "untitled" + number + ".htm".
   QString Caption() const { return windowTitle(); }
   void SetCaption(const QString& caption);
+  // The caption names the file the page was loaded from or saved to.
+  bool HasFileName() const { return hasFileName_; }
+  // Names the page after its file (`path` absolute), or as untitled.
+  void SetFileName(const QString& path);
+  void SetUntitled(const QString& caption);
   QMdiSubWindow* SubWindow() const;
   bool IsMaximized() const;
 
@@ -122,7 +128,38 @@ class TWorkForm : public QWidget {
   bool CheckFileSave();
   // Auto-indent after Enter.
   void OrientCursor();
+  // Leaves Hebrew edit mode, bringing its edits back into Memo1, without
+  // moving the keyboard focus. Nothing when the mode is off.
+  void LeaveHebrewMode();
+  // New editor settings: background, fonts and colours (and a full colouring).
+  void EditorSettingsChanged();
 
+  // --- the page view (editor/Host.h) ---
+  const std::string& PageText() override;
+  std::int32_t PageSelStart() override;
+  std::int32_t PageSelLength() override;
+  std::string PageSelectedText() override;
+  void PageSelect(std::int32_t start, std::int32_t length) override;
+  void PageReplaceSelection(const std::string& bytes, bool selectResult = false) override;
+  void PageReplaceAll(const std::string& bytes) override;
+  void PageOneStep(const std::function<void()>& edits) override;
+  QString PageName() const override { return Caption(); }
+  void PageFocus() override;
+
+ signals:
+  // The window became the active document.
+  void Activated();
+  // The caret moved, or the keyboard went to the source editor.
+  void CaretMoved();
+  void SourceTyping();
+  void HebrewWindowRequested();
+  void HebrewModeChanged(bool on);
+  // The user asked to close the page; sent before the save question.
+  void CloseRequested();
+  // The window is closing (after the save question was answered).
+  void Closed(bool maximized);
+
+ public:
   // --- event handlers ---
   void FormActivate();
   void Memo1Enter();
@@ -140,15 +177,20 @@ class TWorkForm : public QWidget {
   // goes in, and before Backspace removes one.
   void TypingColourRules(char16_t c);
   void BackspaceColourRules();
-  // The main window's quick-edit line and keyboard language.
-  void RefreshQEdit();
-  void SetEnglish();
-  void SetPaletteEnabled(bool enabled);
   bool FormCloseQuery();
   void FormClose();
-  bool OnlyDocument() const;
+  const qm::EditorSettings& Settings() const;
+  void ApplyLook();
+  bool IsoStandard() const;
+  // Hebrew edit mode on or off; `takeFocus` gives the shown editor the keyboard.
+  void SetHebrewMode(bool on, bool takeFocus);
 
-  TForm1* main_;
+  qm::Host* host_;
+  bool hasFileName_ = false;
+  bool undoSuspended_ = true;  // changes take no undo snapshot while set
+  bool colorSuspended_ = false;  // changes start no full colouring while set
+  int oneStepDepth_ = 0;  // nested one-step edits under way
+  std::int32_t lastLength_ = 0;  // DocLength at the previous change
   // For a file with mixed line ends: the text as loaded and the file's bytes.
   std::string mixedLoadedText_;
   std::string mixedFileBytes_;

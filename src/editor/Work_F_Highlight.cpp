@@ -10,7 +10,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/Html_U.h"
 #include "core/markup/Highlight.h"
 #include "editor/Colouring.h"
 #include "editor/Work_F.h"
@@ -56,21 +55,10 @@ qm::Colouring* TWorkForm::ColourModel() {
   return colours_;
 }
 
-qm::ColourScheme TWorkForm::CurrentScheme() const {
-  qm::ColourScheme s;
-  if (!main_) return s;
-  s.tag = qm::ColourScheme::fromBgr(main_->TagColor);
-  s.remark = qm::ColourScheme::fromBgr(main_->RemarksColor);
-  s.text = qm::ColourScheme::fromBgr(main_->TextColor);
-  s.englishFont = main_->EnglishFont;
-  s.hebrewFont = main_->HebrewFont;
-  const int halfPoints = main_->FontSize.toInt();
-  if (halfPoints > 1) s.pointSize = halfPoints / 2.0;
-  return s;
-}
+qm::ColourScheme TWorkForm::CurrentScheme() const { return qm::ColourScheme::From(Settings()); }
 
 void TWorkForm::DoHighLight() {
-  if (main_ && !main_->optionChecked("N38")) return;
+  if (host_ && !host_->ColourCoding()) return;
   const qm::ColourScheme scheme = CurrentScheme();
   {
     QuietEdit quiet(Memo1);

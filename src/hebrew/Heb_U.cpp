@@ -18,20 +18,19 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "app/Html_U.h"
 #include "core/text/Lines.h"
-#include "editor/Work_F.h"
+#include "editor/Host.h"
 #include "hebrew/HebMainMenu.h"
 #include "hebrew/HebMemo.h"
 #include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/FileIO.h"
+#include "platform/SettingsStore.h"
 #include "platform/Prompts.h"
 #include "platform/RichEdit.h"
 
 namespace {
 
-const QString kSettingSelectAll = QStringLiteral("SelectAllHebWiz");
 const QStringList kTextFilters = {QStringLiteral("Text Files|*.txt")};
 
 // Lines of a plain memo as code-page 1255 bytes.
@@ -59,7 +58,7 @@ QAction* makeItem(QMenu* menu, const char* name, const QString& caption) {
 
 }  // namespace
 
-TForm2::TForm2(TForm1* main) : QMainWindow(nullptr), main_(main) {
+TForm2::TForm2(qm::Host& host) : QMainWindow(nullptr), host_(host) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("הכנס טקסט בעברית"));
   setLayoutDirection(Qt::RightToLeft);
@@ -113,7 +112,7 @@ TForm2::TForm2(TForm1* main) : QMainWindow(nullptr), main_(main) {
   resize(screenRect.width() / 3 + 200, screenRect.height() / 3 + 53);
   move(screenRect.x() + (screenRect.width() - width()) / 2, screenRect.y() + (screenRect.height() - height()) / 2);
 
-  N13->setChecked(main_ && main_->Settings().readBool(kSettingSelectAll, false));
+  N13->setChecked(host_.Settings().read(qm::setting::SelectAllHebWiz));
 }
 
 TForm2::~TForm2() = default;
@@ -219,9 +218,7 @@ void TForm2::buildMenus() {
   connect(N13, &QAction::triggered, this, &TForm2::N13Click);
 }
 
-qm::HebrewStandard TForm2::Standard() const {
-  return !main_ || main_->isoVisual() ? qm::HebrewStandard::IsoVisual : qm::HebrewStandard::WinLogical;
-}
+qm::HebrewStandard TForm2::Standard() const { return host_.Standard(); }
 
 qm::hebrew::EntryLayout TForm2::Layout() const {
   qm::hebrew::EntryLayout layout;
@@ -236,18 +233,18 @@ std::vector<std::string> TForm2::TypedLines() const { return memoLines(Memo1); }
 
 // ------------------------------------------------------------------ loading
 
-void TForm2::LoadFromDocument(TWorkForm* w) {
+void TForm2::LoadFromDocument(qm::PageView* page) {
   Memo1->setUpdatesEnabled(false);
   Memo2->setUpdatesEnabled(false);
   Memo1->hide();
   show();
   raise();
   activateWindow();
-  if (w) {
-    qm::RichEdit* editor = w->Memo1;
-    if (editor->selLength() == 0 && N13->isChecked()) editor->select(0, w->DocLength());
-    if (editor->selLength() > 0) {
-      const std::string selected = editor->selectedBytes();
+  if (page) {
+    if (page->PageSelLength() == 0 && N13->isChecked())
+      page->PageSelect(0, static_cast<std::int32_t>(page->PageText().size()));
+    if (page->PageSelLength() > 0) {
+      const std::string selected = page->PageSelectedText();
       // Memo2 keeps the page's text as it stands; Memo1 gets it in reading order.
       setMemoLines(Memo2, qm::lines::split(selected));
       setMemoLines(Memo1, qm::hebrew::readingOrderLines(selected, Standard()));
@@ -263,51 +260,18 @@ void TForm2::LoadFromDocument(TWorkForm* w) {
 // ------------------------------------------------------------------ inserting
 
 void TForm2::Button1Click() {
-  TWorkForm* w = main_ ? main_->AWForm() : nullptr;
-  if (!w) return;
-  // Hebrew edit mode shows another editor whose text would be written back
-  // over the page when the mode ends: leave it first, so the insertion stays.
-  if (w->HebMode) w->HebEditMode();
-  qm::RichEdit* editor = w->Memo1;
-
-  // Whatever happens below, the page ends up shown, repainted and recording
-  // undo steps again.
-  struct Restore {
-    TWorkForm* w;
-    bool visible;
-    bool armed = true;
-    ~Restore() {
-      if (!armed) return;
-      if (visible) w->Memo1->show();
-      w->Memo1->resumeUpdates();
-      w->UndoSuspended = false;
-    }
-  } restore{w, editor->isVisible()};
-
-  editor->suspendUpdates();
-  Memo2->setUpdatesEnabled(false);
-  w->UndoSuspended = true;
-  editor->document()->clearUndoRedoStacks();
-  const std::int32_t caret = editor->selStart();
-  if (editor->selLength() > 0) editor->replaceSelection({});
-
+  qm::PageView* page = host_.ActivePage();
+  if (!page) return;
   const std::vector<std::string> markup = qm::hebrew::entryMarkup(TypedLines(), Layout(), Standard());
+  // The selection goes, the lines go in at its start and the caret stays
+  // there: one undo step, coloured once.
+  page->PageOneStep([&] {
+    const std::int32_t caret = page->PageSelStart();
+    host_.TInsert(markup);
+    page->PageSelect(caret, 0);
+  });
   setMemoLines(Memo2, markup);
-
-  editor->hide();
-  main_->TInsert(markup);
-  if (restore.visible) editor->show();
-  editor->setSelStart(caret);
-
-  restore.armed = false;
-  editor->resumeUpdates();
-  w->UndoSuspended = false;
-  w->SaveToUndoBuf();  // the whole insertion is one undo step
-  editor->viewport()->update();
-  Memo2->setUpdatesEnabled(true);
-
   hide();
-  w->DoHighLight();
   Memo1->clear();
 }
 
@@ -328,19 +292,14 @@ void TForm2::FormActivate() {
 }
 
 void TForm2::FormHide() {
-  if (restyling_ || !main_) return;
-  if (TWorkForm* w = main_->AWForm()) {
-    main_->activateWindow();
-    if (w->HebMode)
-      w->RichEdit1->setFocus();
-    else
-      w->Memo1->setFocus();
+  if (restyling_) return;
+  if (qm::PageView* page = host_.ActivePage()) {
+    host_.HostWindow()->activateWindow();
+    page->PageFocus();
   }
 }
 
-void TForm2::Memo1Enter() {
-  if (main_) main_->SetHebrew();
-}
+void TForm2::Memo1Enter() { host_.SetHebrew(); }
 
 void TForm2::ToolButton1Click() { Memo1->clear(); }
 
@@ -359,7 +318,7 @@ void TForm2::N11Click() {
 
 void TForm2::N13Click() {
   if (N13->isChecked()) ToolButton11->setChecked(false);
-  if (main_) main_->Settings().writeBool(kSettingSelectAll, N13->isChecked());
+  host_.Settings().write(qm::setting::SelectAllHebWiz, N13->isChecked());
 }
 
 void TForm2::OpenTextFile() {

@@ -11,10 +11,12 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QToolBar;
-class TForm1;
 class THebMainMenu;
 class THebMemo;
-class TWorkForm;
+namespace qm {
+class Host;
+class PageView;
+}  // namespace qm
 
 // The Hebrew text entry window: the user types Hebrew in reading order in a
 // right-to-left memo; "הוספה" converts every line for the page (visual order
@@ -25,8 +27,8 @@ class TWorkForm;
 class TForm2 : public QMainWindow {
   Q_OBJECT
  public:
-  // Reads the setting "SelectAllHebWiz" of the main window's store.
-  explicit TForm2(TForm1* main);
+  // Reads the setting "SelectAllHebWiz" of the host's store.
+  explicit TForm2(qm::Host& host);
   ~TForm2() override;
 
   // --- components ---
@@ -64,7 +66,7 @@ class TForm2 : public QMainWindow {
   // Shows the window loaded from a document: its selection (or, with N13
   // ticked and nothing selected, its whole text) in reading order. With
   // nothing to take, or no document, the window shows what it last held.
-  void LoadFromDocument(TWorkForm* w);
+  void LoadFromDocument(qm::PageView* page);
   // The layout the check buttons and N12 choose.
   qm::hebrew::EntryLayout Layout() const;
   // The lines of Memo1 (a final line break starts no line).
@@ -94,6 +96,6 @@ class TForm2 : public QMainWindow {
   void buildPanel();
   qm::HebrewStandard Standard() const;
 
-  TForm1* main_;
+  qm::Host& host_;
   bool restyling_ = false;  // the window is hidden only to take new window flags
 };

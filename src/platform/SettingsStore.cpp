@@ -58,6 +58,18 @@ void SettingsStore::writeBool(const QString& name, bool value) {
   writeString(name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+std::uint32_t SettingsStore::read(const Setting<std::uint32_t>& s) const {
+  return static_cast<std::uint32_t>(readInt(QString::fromLatin1(s.name), static_cast<std::int32_t>(s.def)));
+}
+
+QString SettingsStore::read(const Setting<const char*>& s) const {
+  return readString(QString::fromLatin1(s.name), QString::fromLatin1(s.def));
+}
+
+void SettingsStore::write(const Setting<std::uint32_t>& s, std::uint32_t v) {
+  writeInt(QString::fromLatin1(s.name), static_cast<std::int32_t>(v & 0xFFFFFF));
+}
+
 QString SettingsStore::fileName() const { return settings_->fileName(); }
 
 }  // namespace qm

@@ -7,6 +7,35 @@
 
 namespace qm {
 
+// A setting's name with its default: every setting read or written in more
+// than one place is declared once here.
+template <class T>
+struct Setting {
+  const char* name;
+  T def;
+};
+
+namespace setting {
+inline constexpr Setting<bool> WinMax{"WinMax", true};
+inline constexpr Setting<bool> MainWinMax{"MainWinMax", true};
+inline constexpr Setting<bool> QuickEdit{"QuickEdit", true};
+inline constexpr Setting<bool> IncludePathName{"IncludePathName", true};
+inline constexpr Setting<bool> UseColorCode{"UseColorCode", true};
+inline constexpr Setting<bool> TextIndentation{"TextIndentation", true};
+inline constexpr Setting<bool> ToolBar1{"ToolBar1", false};  // the tool bar docked at the bottom
+inline constexpr Setting<bool> SelectAllHebWiz{"SelectAllHebWiz", false};
+inline constexpr Setting<std::int32_t> EE{"EE", 0};
+// The look of the source editor (read and written as a whole by EditorSettings).
+inline constexpr Setting<std::int32_t> FontSize{"FontSize", 8};  // points
+inline constexpr Setting<const char*> EnglishFont{"EnglishFont", "MS Sans Serif"};
+inline constexpr Setting<const char*> HebrewFont{"HebrewFont", "MS Sans Serif"};
+inline constexpr Setting<std::uint32_t> TextColor{"TextColor", 0x000000};  // colours 0x00BBGGRR
+inline constexpr Setting<std::uint32_t> TagColor{"TagColor", 0xFF0000};
+inline constexpr Setting<std::uint32_t> RemarksColor{"RemarksColor", 0x707070};
+inline constexpr Setting<std::uint32_t> MemoBackground{"MemoBackground", 0xFFFFFF};
+inline constexpr Setting<std::int32_t> RefreshEveryXChrs{"RefreshEveryXChrs", 60};
+}  // namespace setting
+
 // The per-user settings: section "Quillmark" of key "SoftWare". Every value is
 // a string; numbers and colours as decimal text, booleans as "1"/"0". A value
 // that is missing, or not a number where one is expected, reads as the default.
@@ -28,6 +57,17 @@ class SettingsStore {
   void writeString(const QString& name, const QString& value);
   void writeInt(const QString& name, std::int32_t value);
   void writeBool(const QString& name, bool value);
+
+  // Typed access to the declared settings. Colours are stored as decimal
+  // numbers of their 24 bits.
+  bool read(const Setting<bool>& s) const { return readBool(QString::fromLatin1(s.name), s.def); }
+  std::int32_t read(const Setting<std::int32_t>& s) const { return readInt(QString::fromLatin1(s.name), s.def); }
+  std::uint32_t read(const Setting<std::uint32_t>& s) const;
+  QString read(const Setting<const char*>& s) const;
+  void write(const Setting<bool>& s, bool v) { writeBool(QString::fromLatin1(s.name), v); }
+  void write(const Setting<std::int32_t>& s, std::int32_t v) { writeInt(QString::fromLatin1(s.name), v); }
+  void write(const Setting<std::uint32_t>& s, std::uint32_t v);
+  void write(const Setting<const char*>& s, const QString& v) { writeString(QString::fromLatin1(s.name), v); }
 
   QString fileName() const;
 

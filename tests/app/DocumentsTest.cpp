@@ -54,26 +54,40 @@ TEST_F(Documents, UntitledCaptionsCountUpAcrossNewAndTemplates) {
   form->OpenHtml(QString());
   TWorkForm* t = form->AWForm();
   EXPECT_EQ(t->Caption(), "untitled3.htm");
-  EXPECT_FALSE(t->HasFileName);
+  EXPECT_FALSE(t->HasFileName());
   EXPECT_EQ(t->DocText(), "<HTML>\r\n<BODY>template</BODY>\r\n</HTML>\r\n");
   // Opened through another filter the same file keeps its name.
   prompts.files.push_back(path("page.QXT"));
   form->OpenHtml(QString());
   EXPECT_EQ(form->AWForm()->Caption(), path("page.QXT"));
-  EXPECT_TRUE(form->AWForm()->HasFileName);
-  EXPECT_EQ(documents(), 4);
+  EXPECT_TRUE(form->AWForm()->HasFileName());
+  // Named on the command line a template opens untitled too; a missing file
+  // opens nothing, silently.
+  form->CommandLineFile = path("page.QXT");
+  form->OpenHtml(path("page.QXT"));
+  EXPECT_EQ(form->AWForm()->Caption(), "untitled4.htm");
+  form->OpenHtml(path("missing.htm"));
+  EXPECT_EQ(documents(), 5);
+  EXPECT_EQ(prompts.calls.size(), 2u);  // the two open dialogs
 }
 
-// A template named on the command line opens untitled; a missing file opens nothing, silently.
-TEST_F(Documents, CommandLineTemplateAndMissingFile) {
-  writeFile("b.qxt", "b");
-  form->CommandLineFile = path("b.qxt");
-  form->OpenHtml(path("b.qxt"));
-  EXPECT_EQ(form->AWForm()->Caption(), "untitled1.htm");
-  EXPECT_FALSE(form->AWForm()->HasFileName);
-  form->OpenHtml(path("missing.htm"));
-  EXPECT_EQ(documents(), 1);
-  EXPECT_TRUE(prompts.calls.empty());
+// A page opened by a relative name keeps its absolute path: saving it after
+// the current folder changed writes the file it came from.
+TEST_F(Documents, RelativeNameSavesWhereItCameFrom) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
+  writeFile("a/page.htm", "one");
+  QDir::setCurrent(path("a"));
+  form->CommandLineFile = QStringLiteral("page.htm");
+  form->OpenHtml(QStringLiteral("page.htm"));
+  TWorkForm* w = form->AWForm();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Caption(), path("a/page.htm"));
+  QDir::setCurrent(path("b"));
+  w->Memo1->setSelStart(3);
+  type(w->Memo1, "!");
+  form->SaveHtml();
+  EXPECT_EQ(readFile("a/page.htm"), "one!");
+  EXPECT_EQ(readFile("b/page.htm"), "<missing>");
 }
 
 TEST_F(Documents, SaveAsksForANameOnceAndSaveAsMakesLaterSavesSilent) {
@@ -113,9 +127,8 @@ TEST_F(Documents, OverwriteQuestionDecidesTheWrite) {
       if (saveAs) form->N5Click(); else form->SaveHtml();
       EXPECT_EQ(prompts.texts("yesNoCancel").back(), "?הקובץ כבר קיים , האם ברצונך להחליפו");
       EXPECT_EQ(readFile("there.htm") == "old", !c.written) << static_cast<int>(c.answer) << saveAs;
-      EXPECT_EQ(w->HasFileName, c.written);
-      w->HasFileName = false;
-      w->SetCaption("untitled9.htm");
+      EXPECT_EQ(w->HasFileName(), c.written);
+      w->SetUntitled("untitled9.htm");
     }
   }
 }
@@ -128,7 +141,7 @@ TEST_F(Documents, FailedWriteReportsAndKeepsTheDocumentModified) {
   ASSERT_EQ(prompts.texts("error").size(), 1u);
   EXPECT_TRUE(prompts.texts("error")[0].contains("page.htm"));
   EXPECT_TRUE(w->Memo1->modified());
-  EXPECT_FALSE(w->HasFileName);
+  EXPECT_FALSE(w->HasFileName());
 }
 
 // Opened and saved again the bytes stay as they were; an edited file keeps
@@ -150,7 +163,7 @@ TEST_F(Documents, FilesRoundTripByteForByte) {
     writeFile(c.name, c.bytes);
     form->OpenHtml(path(c.name));
     TWorkForm* w = form->AWForm();
-    w->HasFileName = true;
+    w->SetFileName(w->Caption());
     if (c.edit) {
       w->Memo1->setSelStart(0);
       type(w->Memo1, "X");
@@ -214,7 +227,6 @@ TEST_F(Documents, ClosingAsksAndListsNamedDocuments) {
     setRecent({"", "", "", "", ""});
     form->OpenHtml(path("doc.htm"));
     TWorkForm* w = form->AWForm();
-    w->HasFileName = true;
     w->Memo1->setSelStart(6);
     type(w->Memo1, "!");
     prompts.answers.push_back(c.answer);

@@ -54,12 +54,7 @@ TEST(MainWindow, FirstRunDefaults) {
   EXPECT_FALSE(s.action("N43")->isEnabled());
   EXPECT_EQ(f.toolBarArea(f.ToolBar1), Qt::TopToolBarArea);
   for (const char* item : {"N30", "N23", "N38", "N44", "N24", "ISO1"}) EXPECT_TRUE(s.action(item)->isChecked()) << item;
-  EXPECT_EQ(f.RtfColorTable,
-            "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red112\\green112\\blue112;"
-            "\\red0\\green0\\blue0;}");
-  EXPECT_EQ(f.FontSize, QStringLiteral("16"));
-  EXPECT_EQ(f.EnglishFont, QStringLiteral("MS Sans Serif"));
-  EXPECT_EQ(f.RefreshEveryXChrs, 60);
+  EXPECT_EQ(f.Editor(), qm::EditorSettings{});
   EXPECT_TRUE(f.WinMax);
   EXPECT_EQ(s.stored(QStringLiteral("EXECDIR")), QDir::currentPath());
   EXPECT_EQ(f.windowTitle(), QStringLiteral("Quillmark V1.50 - עורך היפר טקסט עברי"));
@@ -69,14 +64,14 @@ TEST(MainWindow, FirstRunDefaults) {
 }
 
 TEST(MainWindow, StoredSettingsAreApplied) {
-  // The stored font size is doubled; one that is not a number reads the default.
-  for (const auto& [stored, size] : {std::pair{"10", "20"}, std::pair{"big", "16"}}) {
+  // A font size that is not a number reads the default.
+  for (const auto& [stored, size] : {std::pair{"10", 10}, std::pair{"big", 8}}) {
     Shell s({{QStringLiteral("FontSize"), QString::fromLatin1(stored)}});
-    EXPECT_EQ(s.form->FontSize, QString::fromLatin1(size)) << stored;
+    EXPECT_EQ(s.form->Editor().FontSize, size) << stored;
   }
   Shell s({{"ToolBar1", "1"}, {"TextColor", "1193046"}});  // 0x123456: red 0x56, green 0x34, blue 0x12
   EXPECT_EQ(s.form->toolBarArea(s.form->ToolBar1), Qt::BottomToolBarArea);
-  EXPECT_NE(s.form->RtfColorTable.find("\\red86\\green52\\blue18;}"), std::string::npos);
+  EXPECT_NE(s.form->Editor().RtfColorTable().find("\\red86\\green52\\blue18;}"), std::string::npos);
 }
 
 TEST(MainWindow, NonNumericWidthReadsTheDefault) {

@@ -66,6 +66,22 @@ TEST_F(QuickEdit, TypingInTheFieldRewritesTheCaretLine) {
   }
 }
 
+// Entering the field ends Hebrew edit mode (keeping what was typed there) and
+// shows the caret line of the page as it now stands.
+TEST_F(QuickEdit, EnteringTheFieldInHebrewEditModeKeepsBothEdits) {
+  setIso(false);
+  TWorkForm* w = docWith("one\r\ntwo", 0);
+  w->HebEditMode();
+  type(w->RichEdit1, "Z");
+  w->RichEdit1->setSelStart(7);  // on "two"
+  focusField(true);
+  EXPECT_FALSE(w->HebMode);
+  EXPECT_EQ(field(), QStringLiteral("two"));
+  form->Edit1->setText(QStringLiteral("TWO"));
+  EXPECT_EQ(w->DocText(), "Zone\r\nTWO");
+  focusField(false);
+}
+
 TEST_F(QuickEdit, FieldKeepsItsTextWhenItMustNotRefresh) {
   struct Case {
     const char* why;

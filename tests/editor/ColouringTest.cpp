@@ -14,12 +14,8 @@ constexpr std::uint32_t kTag = 0x2010C0;     // a red
 constexpr std::uint32_t kRemark = 0x30A050;  // a green
 constexpr std::uint32_t kText = 0x804000;    // a dark blue
 
-QColor bgr(std::uint32_t c) { return qm::ColourScheme::fromBgr(c); }
-
-std::uint32_t toBgr(const QColor& c) {
-  return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
-         static_cast<std::uint32_t>(c.blue()) << 16;
-}
+QColor bgr(std::uint32_t c) { return qm::colorFromBgr(c); }
+std::uint32_t toBgr(const QColor& c) { return qm::bgrFromColor(c); }
 
 class Colouring : public DocFixture {
  protected:
@@ -27,16 +23,17 @@ class Colouring : public DocFixture {
   // editor's own, fully coloured, with nothing left that would start another
   // full colouring by itself.
   TWorkForm* page(const std::string& text, std::uint32_t textColour = kText) {
-    form->TagColor = kTag;
-    form->RemarksColor = kRemark;
-    form->TextColor = textColour;
-    form->HebrewFont = QStringLiteral("QmHebrewFace");
-    form->EnglishFont = QStringLiteral("QmLatinFace");
-    form->RefreshEveryXChrs = 1000000;
+    qm::EditorSettings s;
+    s.TagColor = kTag;
+    s.RemarksColor = kRemark;
+    s.TextColor = textColour;
+    s.HebrewFont = QStringLiteral("QmHebrewFace");
+    s.EnglishFont = QStringLiteral("QmLatinFace");
+    s.RefreshEveryXChrs = 1000000;
+    form->SetEditorSettings(s);
     TWorkForm* w = newDoc();
     QApplication::processEvents();
     w->Memo1->setText(text);
-    w->LastLength = w->DocLength();
     w->DoHighLight();
     return w;
   }

@@ -19,11 +19,11 @@ TEST_F(WorkForm, FirstChangeMakesTwoSnapshotsAndUndoReturnsToTheTemplate) {
   type(w->Memo1, "a");
   EXPECT_EQ(w->UndoCount(), 2);
   EXPECT_NE(w->DocText(), templ);
-  w->RestoreUndoBuf();
+  key(w->Memo1, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(w->DocText(), templ);
   EXPECT_EQ(w->UndoCount(), 1);
   EXPECT_EQ(prompts.beeps, 0);
-  w->RestoreUndoBuf();
+  w->N4->trigger();
   EXPECT_EQ(prompts.beeps, 1);
   // The undone text still differs from any file: closing asks.
   EXPECT_TRUE(w->Memo1->modified());
@@ -51,25 +51,28 @@ TEST_F(WorkForm, OnlyNineteenStepsCanBeUndone) {
   EXPECT_EQ(w->DocText(), states[6]);
 }
 
-TEST_F(WorkForm, CtrlZAndTheContextMenuUndo) {
-  TWorkForm* w = newDoc();
-  const std::string templ = w->DocText();
-  type(w->Memo1, "ab");
-  key(w->Memo1, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(w->Memo1->selStart(), 175);
-  w->N4->trigger();
-  EXPECT_EQ(w->DocText(), templ);
-}
-
-// (Multi-part insertions as one step are checked through the palette buttons.)
-TEST_F(WorkForm, EachInsertionIsAStepWithTheCaretAfterIt) {
-  TWorkForm* w = newDoc();
-  w->Memo1->replaceSelection("<B>");
-  w->Memo1->replaceSelection("</B>");
-  w->Memo1->setSelStart(0);
+// Several edits as one step: one undo snapshot, also when the edit throws
+// half way; recording goes on afterwards.
+TEST_F(WorkForm, OneStepEditsAreOneUndoStepEvenWhenTheyThrow) {
+  TWorkForm* w = docWith("abc", 1, 1);
+  const int undoCount = w->UndoCount();
+  w->PageOneStep([w] {
+    w->PageReplaceSelection("X");
+    w->PageSelect(0, 0);
+    w->PageReplaceSelection("<B>");
+  });
+  EXPECT_EQ(w->DocText(), "<B>aXc");
+  EXPECT_EQ(w->UndoCount(), undoCount + 1);
+  EXPECT_THROW(w->PageOneStep([w] {
+    w->PageReplaceSelection("1");
+    throw std::runtime_error("half way");
+  }), std::runtime_error);
+  EXPECT_EQ(w->UndoCount(), undoCount + 2);
+  type(w->Memo1, "z");
+  EXPECT_EQ(w->UndoCount(), undoCount + 3);
   w->RestoreUndoBuf();
-  EXPECT_EQ(w->DocText().substr(174, 5), "<B>\r\n");
-  EXPECT_EQ(w->Memo1->selStart(), 177);
+  w->RestoreUndoBuf();
+  EXPECT_EQ(w->DocText(), "<B>aXc");
 }
 
 TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
@@ -91,6 +94,8 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     w->Button4->click();
     ASSERT_TRUE(w->HebMode);
     EXPECT_EQ(w->RichEdit1->text(), c.iso ? qm::hebrew::reorderLines(c.text) : c.text);
+    // The Hebrew view is twice the source size (16 points by default).
+    EXPECT_DOUBLE_EQ(w->RichEdit1->font().pointSizeF(), 16.0);
     // Undo only beeps while the mode is on.
     const int beeps = prompts.beeps;
     w->RestoreUndoBuf();
@@ -156,15 +161,15 @@ TEST_F(WorkForm, CaretStatusShowsLineAndColumn) {
   }
 }
 
-TEST_F(WorkForm, ActivationMakesTheDocumentFolderCurrent) {
+// Activation points the open dialog at the page's folder and leaves the
+// process's current folder alone.
+TEST_F(WorkForm, ActivationSetsTheDialogFolderNotTheCurrentOne) {
   TWorkForm* w = newDoc();
-  QDir::setCurrent(QDir::tempPath());
-  w->FormActivate();  // "untitled1.htm": no folder
-  EXPECT_EQ(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
+  const QString cwd = QDir::currentPath();
   w->SetCaption(path("page.htm"));
   w->FormActivate();
-  EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
   EXPECT_EQ(form->OpenDialogDir, dir.path());
+  EXPECT_EQ(QDir::currentPath(), cwd);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class HebrewWindow : public qmtest::DocFixture {
     TWorkForm* w = newDoc();
     w->Memo1->setText(text);
     w->SaveToUndoBuf();
-    win = form->HebrewWindow();
+    win = form->Window<TForm2>();
     return w;
   }
   void tick(QAction* a, bool on) {
@@ -159,7 +159,7 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
 }
 
 TEST_F(HebrewWindow, WithoutADocumentInsertingChangesNothing) {
-  win = form->HebrewWindow();
+  win = form->Window<TForm2>();
   win->show();
   win->Memo1->setPlainText(QStringLiteral("שלום"));
   win->Button1->click();
