@@ -13,21 +13,12 @@
 // One state machine drives two outputs:
 //  * buildRtf: the complete RTF document of the coloured text (colour indexes
 //    1 tags, 2 comments, 3 text of the colour table; font 0 Latin, font 3
-//    Hebrew), byte for byte what the editor's full colouring loads;
+//    Hebrew), byte for byte;
 //  * scanRuns / scanLine: the same colouring as styled runs over the text's own
-//    offsets, for an editor that applies character formats per line.
-//
-// Per-block use (a QSyntaxHighlighter on the editor's document):
-//   void highlightBlock(const QString& text) override {
-//     runs.clear();                                  // a member vector, reused
-//     const auto next = qm::highlight::scanLine(
-//         std::u16string_view(QStringView(text).utf16(), std::size_t(text.size())),
-//         qm::highlight::ScanState::fromBlockState(previousBlockState()), runs);
-//     for (const auto& r : runs) setFormat(int(r.start), int(r.length), formatFor(r.color, r.hebrew));
-//     setCurrentBlockState(next.toBlockState());     // Qt goes on to the next block if it changed
-//   }
-// rehighlight() is then the full colouring, and an edit recolours its own block
-// and only as many following blocks as the change of state reaches.
+//    offsets. The editor colours from these runs, line by line (each line
+//    scanned from the state the previous one ended in), so an edit recolours
+//    its own line and only as many following lines as the change of state
+//    reaches; it never loads the RTF document.
 namespace qm::highlight {
 
 inline constexpr std::uint8_t TagColorIndex = 1;
