@@ -115,10 +115,7 @@ void TForm1::ConnectDocument(TWorkForm* w) {
     RefreshQEdit();
   });
   connect(w, &TWorkForm::CaretMoved, this, &TForm1::RefreshQEdit);
-  connect(w, &TWorkForm::SourceTyping, this, [this] {
-    QuickEditActive = false;
-    RefreshQEdit();
-  });
+  connect(w, &TWorkForm::SourceTyping, this, [this] { QuickEditActive = false; });
   connect(w, &TWorkForm::HebrewWindowRequested, this, &TForm1::N47Click);
   connect(w, &TWorkForm::HebrewModeChanged, this, [this](bool on) { SetPaletteEnabled(!on); });
   connect(w, &TWorkForm::CloseRequested, this, [this, w] {

@@ -209,6 +209,7 @@ void TWorkForm::Memo1Enter() {
   HLLength = DocLength() + 100;
   Memo1->viewport()->update();
   emit SourceTyping();
+  emit CaretMoved();
 }
 
 // ------------------------------------------------------------------ change pipeline

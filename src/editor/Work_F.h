@@ -149,8 +149,9 @@ class TWorkForm : public QWidget, public qm::PageView {
  signals:
   // The window became the active document.
   void Activated();
-  // The caret moved, or the keyboard went to the source editor.
+  // The caret moved (or the source editor took the keyboard).
   void CaretMoved();
+  // The user types in, or entered, the source editor.
   void SourceTyping();
   void HebrewWindowRequested();
   void HebrewModeChanged(bool on);

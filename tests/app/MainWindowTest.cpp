@@ -18,7 +18,6 @@
 
 #include "app/Html_U.h"
 #include "hebrew/HebEdit.h"
-#include "hebrew/HebMainMenu.h"
 #include "support/TempSettings.h"
 
 namespace {
@@ -122,59 +121,6 @@ TEST(MainWindow, ClosingStopsWhileADocumentStaysOpen) {
   s.form->mdiArea()->addSubWindow(new StubbornWindow)->show();
   EXPECT_FALSE(s.form->close());
   EXPECT_EQ(s.stored(QStringLiteral("MainWinMax")), kUnset);
-}
-
-// ---- Components -------------------------------------------------------------
-
-TEST(MainWindow, MenusAndPaletteRightToLeftWithTheirCaptions) {
-  Shell s;
-  auto* bar = s.form->findChild<THebMainMenu*>(QStringLiteral("HebMainMenu1"));
-  ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(s.form->menuBar(), bar);
-  QStringList names;
-  for (QAction* a : bar->actions()) names << a->objectName();
-  EXPECT_EQ(names, QStringList({"N1", "N2", "N13", "N22", "N46", "N32", "N39", "N11"}));
-  for (const char* menu : {"N1", "N43", "PopupMenu4"}) {
-    QMenu* m = s.form->SubMenu(QString::fromLatin1(menu));
-    ASSERT_NE(m, nullptr) << menu;
-    EXPECT_EQ(m->layoutDirection(), Qt::RightToLeft) << menu;
-  }
-
-  // Captions with trailing spaces, backslashes, arrows and markup, and shortcuts.
-  struct Sample {
-    const char* name;
-    const char* caption;
-    const char* shortcut;
-  };
-  for (const Sample& r : {Sample{"N6", "מסמך חדש", "Ctrl+N"}, Sample{"N10", "יציאה", "Alt+X"}, Sample{"N7", "העתק ", ""},
-                          Sample{"N17", "החלון הקודם", "Alt+P"}, Sample{"N52", "תצוגת עמוד\\מקור", "F11"},
-                          Sample{"N48", "ערוך עברית", "F12"}, Sample{"NCIE1", "המרת עברית IE<-NS", ""},
-                          Sample{"FTP3", "חיבור ל FTP ", ""}, Sample{"N54", "<%=...  %>", ""},
-                          Sample{"includefile1", "<!--#include file=\"...\"-->", ""}}) {
-    ASSERT_NE(s.action(r.name), nullptr) << r.name;
-    EXPECT_EQ(s.action(r.name)->text(), QString::fromUtf8(r.caption)) << r.name;
-    EXPECT_EQ(s.action(r.name)->shortcut(), QKeySequence(QString::fromLatin1(r.shortcut))) << r.name;
-  }
-
-  auto* palette = s.form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  ASSERT_NE(palette, nullptr);
-  EXPECT_EQ(palette->layoutDirection(), Qt::RightToLeft);
-  ASSERT_EQ(palette->count(), 6);
-  EXPECT_EQ(palette->tabText(5), QStringLiteral("סקריפט"));
-  struct Button {
-    const char* name;
-    int page;
-    const char* hint;
-    const char* caption;
-  };
-  for (const Button& r : {Button{"SpeedButton20", 2, "<BASE TARGET=\"\">", "BAS"},
-                          Button{"SpeedButton28", 5, "JavaScript אשף ", ""}}) {
-    QAbstractButton* b = s.form->PaletteButton(QString::fromLatin1(r.name));
-    ASSERT_NE(b, nullptr) << r.name;
-    EXPECT_EQ(b->parentWidget(), palette->widget(r.page)) << r.name;
-    EXPECT_EQ(b->toolTip(), QString::fromUtf8(r.hint)) << r.name;
-    EXPECT_EQ(b->text(), QString::fromUtf8(r.caption)) << r.name;
-  }
 }
 
 // ---- Command state -------------------------------------------------------------
