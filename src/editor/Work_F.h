@@ -46,7 +46,7 @@ class TWorkForm : public QWidget, public qm::PageView {
   QPushButton* BitBtn1 = nullptr;  // preview back
   QPushButton* BitBtn2 = nullptr;  // preview refresh
   QLabel* Label1 = nullptr;        // caret line:column
-  QWidget* WebBrowser1 = nullptr;  // the preview's place
+  QWidget* WebBrowser1 = nullptr;  // the preview's place; the browser view inside it comes at the first preview
   qm::RichEdit* Memo1 = nullptr;
   qm::RichEdit* RichEdit1 = nullptr;
   QScrollBar* ScrollBar1 = nullptr;
@@ -134,6 +134,19 @@ class TWorkForm : public QWidget, public qm::PageView {
   // New editor settings: background, fonts and colours (and a full colouring).
   void EditorSettingsChanged();
 
+  // --- the preview (Work_F_Preview.cpp) ---
+  // Writes the page to its preview file and shows it in the browser (nothing
+  // in Hebrew edit mode). The file lies in the page's folder, so relative links
+  // and images resolve there; a page without a file previews from the
+  // temporary folder.
+  void PreviewMode();
+  // Back to the source; the preview file is removed.
+  void EditMode();
+  void BitBtn1Click();  // browser back
+  void BitBtn2Click();  // write the page again and reload
+  bool Previewing() const { return previewing_; }
+  QString PreviewFile() const;
+
   // --- the page view (editor/Host.h) ---
   const std::string& PageText() override;
   std::int32_t PageSelStart() override;
@@ -186,7 +199,12 @@ class TWorkForm : public QWidget, public qm::PageView {
   // Hebrew edit mode on or off; `takeFocus` gives the shown editor the keyboard.
   void SetHebrewMode(bool on, bool takeFocus);
 
+  void RemovePreviewFile();
+
   qm::Host* host_;
+  QWidget* browser_ = nullptr;  // the browser view, made at the first preview
+  bool browserLost_ = false;    // its renderer went away: make a new one
+  bool previewing_ = false;
   bool hasFileName_ = false;
   bool undoSuspended_ = true;  // changes take no undo snapshot while set
   bool colorSuspended_ = false;  // changes start no full colouring while set

@@ -2,12 +2,23 @@
 
 #include <QStringDecoder>
 
+#include "platform/Browser.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 
 namespace qm {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+// What must happen before the application object exists: the browser's
+// scheme, and shared graphics contexts for the browser views.
+int& beforeApplication(int& argc) {
+  registerPreviewScheme();
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  return argc;
+}
+}  // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(beforeApplication(argc), argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
