@@ -20,6 +20,10 @@ void TForm1::ConnectWindows() {
     dialog->activateWindow();
   });
   setCommand(QStringLiteral("N47"), [this] { N47Click(); });
+  // "תצוגת עמוד\מקור": the preview, or back to the source.
+  setCommand(QStringLiteral("N52"), [this] {
+    if (TWorkForm* w = AWForm()) w->Previewing() ? w->EditMode() : w->PreviewMode();
+  });
   connect(this, &TForm1::FormClosing, this, [this] {
     if (TForm2* w = windows_.Find<TForm2>()) w->hide();
   });

@@ -139,6 +139,10 @@ TWorkForm::TWorkForm(qm::Host* host, QWidget* parent) : QWidget(parent), host_(h
   connect(RichEdit1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { RichEdit1->setScrollPosition(v); });
   connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
+  connect(Button3, &QPushButton::clicked, this, &TWorkForm::PreviewMode);
+  connect(Button2, &QPushButton::clicked, this, &TWorkForm::EditMode);
+  connect(BitBtn1, &QPushButton::clicked, this, &TWorkForm::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TWorkForm::BitBtn2Click);
   connect(Button1, &QPushButton::clicked, this, &TWorkForm::HebrewWindowRequested);
 
   // Creation: the ring starts empty and records nothing until the main
@@ -524,7 +528,10 @@ bool TWorkForm::FormCloseQuery() {
   return CheckFileSave();
 }
 
-void TWorkForm::FormClose() { emit Closed(IsMaximized()); }
+void TWorkForm::FormClose() {
+  if (previewing_) RemovePreviewFile();
+  emit Closed(IsMaximized());
+}
 
 void TWorkForm::closeEvent(QCloseEvent* e) {
   if (!FormCloseQuery()) {

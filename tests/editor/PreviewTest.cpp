@@ -1,0 +1,106 @@
+// The page preview in a real browser view (offscreen): HTML in the page's own
+// character set, relative images from the page's folder, the preview file
+// removed on the way back.
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "DocFixture.h"
+#include "platform/Cp1255Bridge.h"
+
+namespace {
+
+using Preview = qmtest::DocFixture;
+
+QWebEngineView* viewOf(TWorkForm* w) { return w->WebBrowser1->findChild<QWebEngineView*>(); }
+
+// Runs the event loop until `done` holds (or a minute passed).
+template <class Done>
+bool waitFor(Done done) {
+  const QDeadlineTimer deadline(60000);
+  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  return done();
+}
+
+// Previews the page and waits until the browser has it.
+bool previewed(TWorkForm* w) {
+  w->Button3->click();
+  QWebEngineView* v = viewOf(w);
+  if (!v) return false;
+  int result = -1;
+  const auto c = QObject::connect(v, &QWebEngineView::loadFinished, [&](bool ok) { result = ok; });
+  waitFor([&] { return result >= 0; });
+  QObject::disconnect(c);
+  return result == 1;
+}
+
+QString evaluate(QWebEngineView* v, const QString& script) {
+  QString result = QStringLiteral("<no answer>");
+  bool done = false;
+  v->page()->runJavaScript(script, [&](const QVariant& r) {
+    result = r.toString();
+    done = true;
+  });
+  waitFor([&] { return done; });
+  return result;
+}
+
+TEST_F(Preview, ShowsThePageInItsCharacterSetWithItsImagesAndRemovesItsFile) {
+  // A one-pixel GIF beside the page, referred to by a relative name.
+  writeFile("dot.gif", std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00"
+                                   "\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02" "D\x01\x00;", 43));
+  struct Case {
+    const char* charset;
+    std::string hebrew;  // as stored: visual order under ISO-8859-8
+  };
+  QWebEngineView* first = nullptr;
+  for (const Case& c : {Case{"iso-8859-8", "\xED\xE5\xEC\xF9"}, Case{"windows-1255", "\xF9\xEC\xE5\xED"}}) {
+    SCOPED_TRACE(c.charset);
+    writeFile("page.htm", std::string("<!-- page -->\r\n<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                      "charset=") + c.charset + "\"></HEAD>\r\n<BODY><P id=t>" + c.hebrew +
+                              "</P><img src=\"dot.gif\"></BODY></HTML>\r\n");
+    form->CommandLineFile = path("page.htm");
+    form->OpenHtml(path("page.htm"));
+    TWorkForm* w = form->AWForm();
+    ASSERT_TRUE(previewed(w));
+    EXPECT_TRUE(QFileInfo::exists(path("preview.tmp")));
+    QWebEngineView* v = viewOf(w);
+    EXPECT_EQ(evaluate(v, "document.characterSet.toLowerCase()"), QString::fromLatin1(c.charset));
+    EXPECT_EQ(evaluate(v, "document.getElementById('t').innerText"), qm::fromCp1255(c.hebrew));
+    EXPECT_EQ(evaluate(v, "String(document.images[0].naturalWidth)"), QStringLiteral("1"));
+    EXPECT_FALSE(w->Button1->isEnabled());
+
+    w->Button2->click();
+    EXPECT_FALSE(QFileInfo::exists(path("preview.tmp")));
+    EXPECT_TRUE(w->Memo1->isVisibleTo(w));
+    EXPECT_FALSE(w->WebBrowser1->isVisibleTo(w));
+    // A second preview of the same window reuses its view.
+    if (!first) {
+      ASSERT_TRUE(previewed(w));
+      EXPECT_EQ(viewOf(w), v);
+      form->runCommand(QStringLiteral("N52"));
+      EXPECT_FALSE(w->Previewing());
+      first = v;
+    }
+    w->Memo1->setModified(false);
+    ASSERT_TRUE(closeDoc(w));
+  }
+}
+
+// A page that was never saved previews from the temporary folder; Hebrew
+// edit mode has no preview.
+TEST_F(Preview, UntitledPagesPreviewAndHebrewEditModeDoesNot) {
+  TWorkForm* w = newDoc();
+  w->HebEditMode();
+  w->PreviewMode();
+  EXPECT_FALSE(w->Previewing());
+  w->HebEditMode();
+  ASSERT_TRUE(previewed(w));
+  EXPECT_TRUE(w->PreviewFile().startsWith(QDir::tempPath()));
+  w->EditMode();
+  EXPECT_FALSE(QFileInfo::exists(w->PreviewFile()));
+}
+
+}  // namespace
