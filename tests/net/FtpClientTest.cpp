@@ -202,7 +202,7 @@ TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
   r.c.OnPacketRecvd = [&](TSocketClient*) {
     if (++packets == 1) r.c.Abort();
   };
-  EXPECT_EQ(errorOf([&] { r.c.Download("large.bin", target); }), "Socket send aborted");
+  EXPECT_EQ(errorOf([&] { r.c.Download("large.bin", target); }), "Socket capture aborted");
   EXPECT_EQ(readFile(target), "before");
   // The transfer's late final reply is not mistaken for the next answer.
   EXPECT_EQ(r.c.CurrentDir(), "/");
