@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include "NetTestUtil.h"
@@ -59,6 +60,7 @@ TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
   };
   const Case cases[] = {
       {{"ftp", "ls"}, "qmtool: ftp: --host is required"},
+      {{"ftp", "--host", "127.0.0.1", "get", "site/"}, "qmtool: ftp: get: site/ names a folder; give a local file name"},
       {{"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user", "tester", "ls"},
        "qmtool: ftp ls: 530 "},
   };
@@ -66,6 +68,38 @@ TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
     const auto r = qmtool(c.args);
     EXPECT_NE(r.exitCode, 0) << c.args.join(' ').toStdString();
     EXPECT_TRUE(has(r.err, c.message)) << c.message << " not in\n" << r.err;
+  }
+}
+
+// After a saved download a QUIT left unanswered is only logged; a stalled data
+// connection fails within the time-out (one second of margin), the goodbye included.
+TEST(QmtoolFtpScripted, EndsOfADownload) {
+  const auto start = qmtest::dialogue({"220 hi", "USER tester", "230 in", "TYPE I", "200 binary", "PASV"}) +
+                     std::vector<Step>{{Step::Pasv, ""}} + qmtest::exchange({"RETR a.txt", "150 here"}) +
+                     std::vector<Step>{{Step::DataSend, "hello"}};
+  struct Case {
+    std::vector<Step> end;
+    int exitCode;
+    std::string log;
+    std::string saved;
+  };
+  const Case cases[] = {
+      {{{Step::DataClose, ""}, {Step::Send, "226 done\r\n"}}, 0, "QX<QUIT not answered: Socket readln timed out",
+       "hello"},
+      {{}, 1, "qmtool: ftp get: Socket capture timed out", "(missing)"},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({start + c.end});
+    QTemporaryDir dir;
+    QElapsedTimer clock;
+    clock.start();
+    const auto r = qmtool({"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user", "tester",
+                           "--password-env", "QM_FTP_PW", "--passive", "--timeout", "1200", "get", "a.txt",
+                           dir.filePath(QStringLiteral("a.txt"))});
+    EXPECT_LT(clock.elapsed(), 1200 + 1000) << c.log;
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+    EXPECT_TRUE(has(r.err, c.log)) << r.err;
+    EXPECT_EQ(nettest::readFile(dir.filePath(QStringLiteral("a.txt"))), c.saved);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "support/ScriptedServer.h"
 
+#include <QTimer>
+
 namespace qmtest {
 
 ScriptedServer::ScriptedServer(std::vector<std::vector<Step>> scripts) : scripts_(std::move(scripts)) {
@@ -86,6 +88,24 @@ void ScriptedServer::run(Conn& c) {
         data_->disconnectFromHost();
         break;
       case Step::Close: c.socket->disconnectFromHost(); break;
+      case Step::Stream: {
+        QTcpSocket* s = c.socket;
+        QByteArray text = QByteArray::fromStdString(step.text);
+        if (step.everyMs > 0) {
+          auto* timer = new QTimer(s);
+          connect(timer, &QTimer::timeout, s, [s, text] { s->write(text); });
+          timer->start(step.everyMs);
+        } else {
+          while (text.size() < 65536) text += text;
+          const auto more = [s, text] {
+            while (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < (1 << 20)) s->write(text);
+          };
+          connect(s, &QTcpSocket::bytesWritten, s, more);
+          more();
+        }
+        ++c.next;
+        return;
+      }
     }
     ++c.next;
   }
