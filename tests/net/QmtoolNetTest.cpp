@@ -36,20 +36,17 @@ class QmtoolFtp : public ::testing::Test {
 };
 
 TEST_F(QmtoolFtp, PutListGetRoundTrip) {
-  std::string bytes;
-  for (int i = 0; i < 70000; ++i) bytes += static_cast<char>((i * 7) & 0xFF);
+  const std::string bytes("GIF89a\r\n\0\xff\n", 10);
   const QString up = local.filePath(QStringLiteral("pic.gif"));
   const QString down = local.filePath(QStringLiteral("back.gif"));
   ASSERT_TRUE(nettest::writeFile(up, bytes));
-  const auto put = qmtool(login() << QStringLiteral("put") << up);
-  EXPECT_EQ(put.exitCode, 0) << put.err;
+  EXPECT_EQ(qmtool(login() << QStringLiteral("put") << up).exitCode, 0);
   const auto ls = qmtool(login() << QStringLiteral("ls"));
   EXPECT_TRUE(has(ls.out, "pic.gif\n")) << ls.out;
   // The log is written like the window's, without the password.
   EXPECT_TRUE(has(ls.err, "QX< List success.\n")) << ls.err;
   EXPECT_FALSE(has(ls.err, qmtest::FtpServer::Password));
-  const auto get = qmtool(login() << QStringLiteral("get") << QStringLiteral("pic.gif") << down);
-  EXPECT_EQ(get.exitCode, 0) << get.err;
+  EXPECT_EQ(qmtool(login() << QStringLiteral("get") << QStringLiteral("pic.gif") << down).exitCode, 0);
   EXPECT_EQ(nettest::readFile(down), bytes);
 }
 
@@ -81,12 +78,10 @@ TEST(QmtoolFtpScripted, EndsOfADownload) {
     std::vector<Step> end;
     int exitCode;
     std::string log;
-    std::string saved;
   };
   const Case cases[] = {
-      {{{Step::DataClose, ""}, {Step::Send, "226 done\r\n"}}, 0, "QX<QUIT not answered: Socket readln timed out",
-       "hello"},
-      {{}, 1, "qmtool: ftp get: Socket capture timed out", "(missing)"},
+      {{{Step::DataClose, ""}, {Step::Send, "226 done\r\n"}}, 0, "QX<QUIT not answered: Socket readln timed out"},
+      {{}, 1, "qmtool: ftp get: Socket capture timed out"},
   };
   for (const auto& c : cases) {
     ScriptedServer server({start + c.end});
@@ -99,7 +94,7 @@ TEST(QmtoolFtpScripted, EndsOfADownload) {
     EXPECT_LT(clock.elapsed(), 1200 + 1000) << c.log;
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
     EXPECT_TRUE(has(r.err, c.log)) << r.err;
-    EXPECT_EQ(nettest::readFile(dir.filePath(QStringLiteral("a.txt"))), c.saved);
+    EXPECT_EQ(nettest::readFile(dir.filePath(QStringLiteral("a.txt"))), c.exitCode == 0 ? "hello" : "(missing)");
   }
 }
 

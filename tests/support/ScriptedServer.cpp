@@ -89,20 +89,15 @@ void ScriptedServer::run(Conn& c) {
         break;
       case Step::Close: c.socket->disconnectFromHost(); break;
       case Step::Stream: {
+        // A 0 ms timer fires on every pass of the event loop: as fast as the client reads.
         QTcpSocket* s = c.socket;
         QByteArray text = QByteArray::fromStdString(step.text);
-        if (step.everyMs > 0) {
-          auto* timer = new QTimer(s);
-          connect(timer, &QTimer::timeout, s, [s, text] { s->write(text); });
-          timer->start(step.everyMs);
-        } else {
-          while (text.size() < 65536) text += text;
-          const auto more = [s, text] {
-            while (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < (1 << 20)) s->write(text);
-          };
-          connect(s, &QTcpSocket::bytesWritten, s, more);
-          more();
-        }
+        while (step.everyMs == 0 && text.size() < 65536) text += text;
+        auto* timer = new QTimer(s);
+        connect(timer, &QTimer::timeout, s, [s, text] {
+          if (s->bytesToWrite() < (1 << 20)) s->write(text);
+        });
+        timer->start(step.everyMs);
         ++c.next;
         return;
       }
