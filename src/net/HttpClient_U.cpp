@@ -146,7 +146,9 @@ void THttpClient::ReadBody() {
     return !decoder.done();
   });
   if (m_chunked && !decoder.done()) throw ESockError("Transfer incomplete: the chunked body ended early");
-  if (!m_chunked && TransferSize > 0 && kept < TransferSize)
+  // Answers that carry no body (1xx, 204, 304) may still name the length of one.
+  const bool bodyless = ReplyCode < 200 || ReplyCode == 204 || ReplyCode == 304;
+  if (!m_chunked && !bodyless && TransferSize > 0 && kept < TransferSize)
     throw ESockError("Transfer incomplete: received " + std::to_string(kept) + " of " + std::to_string(TransferSize) +
                      " bytes");
   if (file) file->commit();

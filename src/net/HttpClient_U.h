@@ -28,7 +28,8 @@ class THttpClient : public TSocketClient {
   bool InputFileMode = false;   // body into the file named by Body
   bool OutputFileMode = false;  // request body from the file named by PostData, headers into Header's file
   std::string PostData;
-  // When set, the body goes here as it is read instead of into Body.
+  // When set, the body goes here as it is read instead of into Body (which is
+  // then left as it was).
   QIODevice* BodyDevice = nullptr;
   // Most bytes a body may have when it is kept in Body; a longer one fails
   // (-1: no limit). A caller reading a few bytes sets it lower.
