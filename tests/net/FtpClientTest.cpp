@@ -255,9 +255,9 @@ TEST(FtpScripted, LoginVariants) {
 // A greeting that refuses, never comes, trickles or floods fails within the
 // time-out (one second is the sanity margin), the goodbye included.
 TEST(FtpScripted, BadGreetingsFailWithinTheTimeOut) {
-  const std::vector<Step> bye = qmtest::exchange({"QUIT", "221 bye"}) + std::vector<Step>{{Step::Close, ""}};
   const std::pair<std::vector<Step>, std::string> cases[] = {
-      {qmtest::dialogue({"421-Busy\r\n421 Too many users"}) + bye, "421 Too many users"},
+      {qmtest::dialogue({"421-Busy\r\n421 Too many users", "QUIT", "221 bye"}) + std::vector<Step>{{Step::Close, ""}},
+       "421 Too many users"},
       {{}, "Socket readln timed out"},
       {{{Step::Stream, "220-still here\r\n", 200}}, "Socket readln timed out"},
       {{{Step::Stream, "220-" + std::string(1000, 'x') + "\r\n"}}, "Reply longer than 1 MiB"},

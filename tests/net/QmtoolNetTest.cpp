@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "NetTestUtil.h"
 #include "support/FtpServer.h"
@@ -74,27 +75,23 @@ TEST(QmtoolFtpScripted, EndsOfADownload) {
   const auto start = qmtest::dialogue({"220 hi", "USER tester", "230 in", "TYPE I", "200 binary", "PASV"}) +
                      std::vector<Step>{{Step::Pasv, ""}} + qmtest::exchange({"RETR a.txt", "150 here"}) +
                      std::vector<Step>{{Step::DataSend, "hello"}};
-  struct Case {
-    std::vector<Step> end;
-    int exitCode;
-    std::string log;
-  };
-  const Case cases[] = {
+  // How the script ends, the exit code and a line of the log.
+  const std::tuple<std::vector<Step>, int, std::string> cases[] = {
       {{{Step::DataClose, ""}, {Step::Send, "226 done\r\n"}}, 0, "QX<QUIT not answered: Socket readln timed out"},
       {{}, 1, "qmtool: ftp get: Socket capture timed out"},
   };
-  for (const auto& c : cases) {
-    ScriptedServer server({start + c.end});
+  for (const auto& [end, exitCode, log] : cases) {
+    ScriptedServer server({start + end});
     QTemporaryDir dir;
     QElapsedTimer clock;
     clock.start();
     const auto r = qmtool({"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user", "tester",
                            "--password-env", "QM_FTP_PW", "--passive", "--timeout", "1200", "get", "a.txt",
                            dir.filePath(QStringLiteral("a.txt"))});
-    EXPECT_LT(clock.elapsed(), 1200 + 1000) << c.log;
-    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    EXPECT_TRUE(has(r.err, c.log)) << r.err;
-    EXPECT_EQ(nettest::readFile(dir.filePath(QStringLiteral("a.txt"))), c.exitCode == 0 ? "hello" : "(missing)");
+    EXPECT_LT(clock.elapsed(), 1200 + 1000) << log;
+    EXPECT_EQ(r.exitCode, exitCode) << r.err;
+    EXPECT_TRUE(has(r.err, log)) << r.err;
+    EXPECT_EQ(nettest::readFile(dir.filePath(QStringLiteral("a.txt"))), exitCode == 0 ? "hello" : "(missing)");
   }
 }
 
