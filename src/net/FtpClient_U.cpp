@@ -1,12 +1,17 @@
 #include "net/FtpClient_U.h"
 
 #include <QFileInfo>
+#include <utility>
 
 #include "core/net/NetText.h"
 #include "core/text/Cp1255.h"
 #include "net/ReplacingFile.h"
 
 namespace qm::net {
+
+namespace {
+constexpr std::size_t kMaxReply = 1 << 20;  // longest multi-line reply, in bytes
+}  // namespace
 
 void TFTPDirectoryList::Clear() {
   AttrList.clear();
@@ -60,26 +65,59 @@ void TFtpClient::SocketConnected() {
 void TFtpClient::Abort() {
   Status(8, "Abort");
   if (m_dataSocket) m_dataSocket->Abort();
+  // Also ends a wait on the control connection (a reply that does not come);
+  // after a transfer the pending request sends ABOR.
+  CancelRequested = true;
   WakeAll();
 }
 
 // ---------------------------------------------------------------- replies
 
+void TFtpClient::DropControl() {
+  if (Connected()) CloseSocket();
+}
+
 std::string TFtpClient::ReadReply() {
-  const std::string line = ReadLn();
+  std::string line;
+  try {
+    line = ReadLn();
+  } catch (const ESockError&) {
+    DropControl();
+    throw;
+  }
   if (line.empty()) throw ESockError("Connection closed by the server");
   Status(1, line);
   return line;
 }
 
-std::string TFtpClient::ReadContinuation(const std::string& first) {
+std::string TFtpClient::ReadContinuation(const std::string& first,
+                                         const std::function<void(const std::string&)>& each) {
   std::string line = first;
-  while (replyContinues(first, line)) line = ReadReply();
+  std::size_t total = first.size();
+  while (replyContinues(first, line)) {
+    line = ReadReply();
+    total += line.size();
+    if (total > kMaxReply) {
+      DropControl();
+      throw ESockError("Reply longer than 1 MiB");
+    }
+    if (each) each(line);
+  }
   return line;
 }
 
+void TFtpClient::Command(const std::string& command) {
+  try {
+    TSocketClient::Transaction(command);
+  } catch (const ESockError&) {
+    DropControl();
+    throw;
+  }
+}
+
 std::string TFtpClient::Transaction(const std::string& command) {
-  TSocketClient::Transaction(command);
+  WholeWait whole(*this);
+  Command(command);
   if (ReplyText.empty()) throw ESockError("Connection closed by the server");
   const std::string first = ReplyText;
   const int code = ReplyCode;
@@ -136,9 +174,12 @@ void TFtpClient::Connect() {
 
     // The greeting, possibly several lines; a refusal ends the session here.
     // A refusal is reported with the line that ends the greeting ("421 Too many users").
-    const std::string first = ReadReply();
-    ReplyText = ReadContinuation(first);
-    ReplyCode = leadingNumber(first);
+    {
+      WholeWait whole(*this);
+      const std::string first = ReadReply();
+      ReplyText = ReadContinuation(first);
+      ReplyCode = leadingNumber(first);
+    }
     if (isFailureReply(ReplyStep::Greeting, ReplyCode)) FailConnect();
 
     if (FWAuthenticate) {
@@ -159,13 +200,19 @@ void TFtpClient::Connect() {
     if (Proxy.empty() || FirewallType != TFirewallType::FTUser) LoginStep("USER " + UserID, "USER " + UserID);
     if (ReplyCode == 331) LoginStep("PASS ", "PASS " + Password);
     if (OnConnect) OnConnect(this);
-  } catch (...) {
+  } catch (const FTPException&) {
+    // The server refused: end the session politely.
     try {
       Disconnect();
     } catch (...) {
       // The session is given up either way; the first error is the one reported.
     }
-    if (Connected()) CloseSocket();
+    DropControl();
+    Status(1, "Disconnected");
+    throw;
+  } catch (...) {
+    // A silent, broken or cancelled session is not waited for again.
+    DropControl();
     Status(1, "Disconnected");
     throw;
   }
@@ -178,9 +225,10 @@ void TFtpClient::Disconnect() {
   m_listParser.reset();
   Vendor = VendorDetect;
   ClearInput();
-  TSocketClient::Transaction("QUIT");
+  WholeWait whole(*this);
+  Command("QUIT");
   if (ReplyText.empty()) {  // the server had already gone
-    if (Connected()) CloseSocket();
+    DropControl();
     return;
   }
   ReadContinuation(ReplyText);
@@ -232,6 +280,7 @@ bool TFtpClient::OpenDataConnection(TCmdType kind) {
   } else {
     const std::string local = LocalAddress();
     m_dataSocket->Port = 0;
+    m_dataSocket->AcceptFrom = RemoteAddress();
     m_dataSocket->Listen(local);
     Transaction(portCommand(local, m_dataSocket->ListeningPort()));
     if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
@@ -260,6 +309,7 @@ bool TFtpClient::BinaryType(TCmdType kind) {
 
 bool TFtpClient::FinalReply(TCmdType kind) {
   m_awaitingFinal = false;
+  WholeWait whole(*this);
   const std::string first = ReadReply();
   ReplyText = first;
   ReplyCode = leadingNumber(first);
@@ -273,27 +323,28 @@ bool TFtpClient::FinalReply(TCmdType kind) {
 }
 
 void TFtpClient::EndTransfer() {
+  const bool stalled = m_dataSocket && m_dataSocket->WaitTimedOut();
   m_dataSocket.reset();
-  if (m_awaitingFinal) {
+  const bool cancelled = std::exchange(CancelRequested, false);
+  const bool lateReply = std::exchange(m_awaitingFinal, false);
+  if (!Connected() || (!lateReply && !cancelled)) return;
+  // After a stalled data connection the server is not waited for a second
+  // time: the session ends, and the failure takes one time-out, not two.
+  if (stalled) {
+    DropControl();
+    return;
+  }
+  try {
+    WholeWait whole(*this);
     // A transfer that ended early still gets its final reply from the server
     // (426, or 226 when it had finished): read it now, so that it is not taken
     // for the answer to the next command.
-    m_awaitingFinal = false;
-    if (Connected() && TimeOut > 0) {
-      try {
-        ReadContinuation(ReadReply());
-      } catch (...) {
-        // The operation already failed; its own error is the one to report.
-      }
-    }
-  }
-  if (CancelRequested) {
-    CancelRequested = false;
-    try {
-      Transaction("ABOR");
-    } catch (...) {
-      // The operation already failed; its own error is the one to report.
-    }
+    if (lateReply) ReadContinuation(ReadReply());
+    if (cancelled) Transaction("ABOR");
+  } catch (...) {
+    // The operation already failed; its own error is the one to report. The
+    // session is out of step with the server now, so it ends.
+    DropControl();
   }
 }
 
@@ -430,22 +481,22 @@ void TFtpClient::Download(const std::string& remote, const QString& local) {
     if (!OpenDataConnection(TCmdType::Download)) return;
     Status(1, "RETR " + remote);
     TransferSize = 0;
-    TSocketClient::Transaction("RETR " + remote);
-    if (ReplyText.empty()) throw ESockError("Connection closed by the server");
-    if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
-      ReadContinuation(ReplyText);
-      ReportFailure(TCmdType::Download);
-      return;
-    }
-    // The size the server announces, from the first line that names one.
-    long long announced = parseByteCount(ReplyText);
+    long long announced = 0;
     {
-      const std::string first = ReplyText;
-      std::string line = first;
-      while (replyContinues(first, line)) {
-        line = ReadReply();
-        if (announced == 0) announced = parseByteCount(line);
+      WholeWait whole(*this);
+      Command("RETR " + remote);
+      if (ReplyText.empty()) throw ESockError("Connection closed by the server");
+      if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
+        ReadContinuation(ReplyText);
+        ReportFailure(TCmdType::Download);
+        return;
       }
+      // The size the server announces, from the first line that names one.
+      const std::string first = ReplyText;
+      announced = parseByteCount(first);
+      ReadContinuation(first, [&announced](const std::string& line) {
+        if (announced == 0) announced = parseByteCount(line);
+      });
       ReplyText = first;
     }
     TransferSize = announced;

@@ -79,8 +79,10 @@ class TFtpClient : public TSocketClient {
   // Sends one command and reads its reply, multi-line replies included. The
   // result and ReplyCode are those of the first line.
   std::string Transaction(const std::string& command) override;
-  // Cancels the operation of the data connection; the control connection is
-  // not touched.
+  // Cancels the operation of the data connection, or a wait for a reply on the
+  // control connection. A control connection whose wait failed (time-out,
+  // cancel, a broken reply) is closed: its replies would no longer match the
+  // commands.
   void Abort() override;
 
   void DoCommand(const std::string& command);
@@ -107,9 +109,16 @@ class TFtpClient : public TSocketClient {
 
   // The work of List; true on success.
   bool ListBody();
-  // Reads the lines that continue a reply begun by `first`, reporting each;
-  // returns the last line of the reply.
-  std::string ReadContinuation(const std::string& first);
+  // Reads the lines that continue a reply begun by `first`, reporting each and
+  // handing it to `each`; returns the last line of the reply. A reply of more
+  // than 1 MiB fails.
+  std::string ReadContinuation(const std::string& first,
+                               const std::function<void(const std::string&)>& each = {});
+  // Sends a command and reads the first line of its reply (empty: the server
+  // closed the connection).
+  void Command(const std::string& command);
+  // Closes the control connection after a failed wait.
+  void DropControl();
   // Reads a reply line that is not the answer to a command just sent.
   std::string ReadReply();
   // Offers a failure reply of kind `kind` to the handlers; returns normally

@@ -2,7 +2,11 @@
 
 // An HTTP/1.0 client on TSocketClient: one request is one connection (connect,
 // send the request, read the status line and headers, read the body until the
-// server closes). Redirections repeat the exchange with the new URL.
+// server closes). Redirections to http:// addresses repeat the exchange with
+// the new URL. What a server sends is bounded: a header line of 64 KiB, a
+// header block of 1 MiB arriving within TimeOut, and a body kept in memory of
+// BodyLimit bytes; a body shorter than its Content-Length fails, and chunked
+// bodies are decoded.
 
 #include <string>
 #include <vector>
@@ -24,6 +28,12 @@ class THttpClient : public TSocketClient {
   bool InputFileMode = false;   // body into the file named by Body
   bool OutputFileMode = false;  // request body from the file named by PostData, headers into Header's file
   std::string PostData;
+  // When set, the body goes here as it is read instead of into Body (which is
+  // then left as it was).
+  QIODevice* BodyDevice = nullptr;
+  // Most bytes a body may have when it is kept in Body; a longer one fails
+  // (-1: no limit). A caller reading a few bytes sets it lower.
+  long long BodyLimit = 16 << 20;
 
   std::function<void(TSocketClient*)> OnAboutToSend;
   std::function<void(CmdType)> OnSuccess;
@@ -53,6 +63,10 @@ class THttpClient : public TSocketClient {
  private:
   void Run(CmdType kind, const std::string& url, const std::string& secondArg);
   long long RequestBodySize() const;
+  void ReadBody();
+
+  bool m_chunked = false;      // the answer's body is sent in chunks
+  std::string m_cookieHost;    // the host that set HeaderInfo.Cookie
 
   std::string m_url;
   std::string m_requestPath;

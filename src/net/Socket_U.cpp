@@ -17,6 +17,10 @@ namespace {
 constexpr qint64 kBlock = 65536;       // one read or send
 constexpr qint64 kMaxLine = 65536;     // longest line ReadLn accepts
 constexpr qint64 kSendWindow = 1 << 20;  // bytes queued ahead of the network in SendFile
+// Most bytes a socket holds unread: beyond it the network waits (TCP flow
+// control), so a server that floods a connection nobody reads at the moment
+// cannot fill the memory.
+constexpr qint64 kReadBuffer = 1 << 20;
 
 std::vector<QEventLoop*>& activeLoops() {
   static std::vector<QEventLoop*> loops;
@@ -72,6 +76,7 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   m_closing = false;
   // Commands are short lines answered at once: do not hold them back.
   s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  s->setReadBufferSize(kReadBuffer);
   connect(s, &QTcpSocket::connected, this, [this, s] {
     if (s != m_socket) return;
     m_connected = true;  // Connect raises OnConnect once its wait is over
@@ -147,18 +152,35 @@ void TSocketClient::WaitFor(const std::function<bool()>& done) {
   activeLoops().erase(std::find(activeLoops().begin(), activeLoops().end(), &loop));
 }
 
+TSocketClient::WholeWait::WholeWait(TSocketClient& c) : m_c(c), m_saved(c.m_deadline) {
+  if (c.TimeOut <= 0) return;
+  const QDeadlineTimer mine(c.TimeOut);
+  if (c.m_deadline.isForever() || mine.deadlineNSecs() < c.m_deadline.deadlineNSecs()) c.m_deadline = mine;
+}
+
+TSocketClient::WholeWait::~WholeWait() { m_c.m_deadline = m_saved; }
+
+int TSocketClient::TimerInterval() const {
+  if (TimeOut <= 0) return -1;
+  if (m_deadline.isForever()) return TimeOut;
+  return static_cast<int>(std::min<qint64>(TimeOut, m_deadline.remainingTime()));
+}
+
 void TSocketClient::TimerOn() {
   Status(8, "Timer On");
   TimedOut = false;
-  if (TimeOut > 0) m_timer.start(TimeOut);
+  m_waitTimedOut = false;
+  const int interval = TimerInterval();
+  // A deadline already past ends the wait at once, even with data waiting.
+  if (interval == 0) TimedOut = true;
+  else if (interval > 0) m_timer.start(interval);
 }
 
-// Ends a timed wait: a time-out or a cancel request turns into its exception
-// (and is cleared), so the next operation starts afresh.
 void TSocketClient::EndWait(const char* timedOutText, const char* abortedText) {
   TimerOff();
   if (TimedOut) {
     TimedOut = CancelRequested = false;
+    m_waitTimedOut = true;
     throw ESockError(timedOutText);
   }
   if (CancelRequested) {
@@ -173,7 +195,7 @@ void TSocketClient::TimerOff() {
 }
 
 void TSocketClient::RestartTimer() {
-  if (m_timer.isActive()) m_timer.start(TimeOut);
+  if (m_timer.isActive()) m_timer.start(std::max(TimerInterval(), 0));
 }
 
 void TSocketClient::OnTimer() {
@@ -252,10 +274,8 @@ QHostAddress TSocketClient::ResolveHost() {
                                          WakeAll();
                                        });
   WaitFor([this] { return m_asyncDone; });
-  TimerOff();
-  if (!m_asyncDone || TimedOut) QHostInfo::abortHostLookup(id);
-  if (TimedOut) throw ESockError("Host Lookup Timed Out");
-  if (CancelRequested) throw ESockError("Host Lookup Canceled");
+  if (!m_asyncDone || TimedOut || CancelRequested) QHostInfo::abortHostLookup(id);
+  EndWait("Host Lookup Timed Out", "Host lookup aborted");
   if (m_lookupError == QHostInfo::HostNotFound) return {};
   if (m_lookupError != QHostInfo::NoError) throw ESockError("Host Lookup Failed");
   if (m_lookupResult.isNull()) return {};
@@ -291,15 +311,12 @@ void TSocketClient::Connect() {
     SocketConnected();
     return;
   }
-  const bool timedOut = TimedOut;
-  const bool cancelled = CancelRequested;
   m_connected = false;
   m_closing = true;
   m_socket->abort();
   m_closing = false;
   if (OnConnectionFailed) OnConnectionFailed(this);
-  if (timedOut) throw ESockError("Connection Timed out");
-  if (cancelled) throw ESockError("Connection Canceled");
+  EndWait("Connection Timed out", "Connect aborted");
   throw ESockError("Connection Failed");
 }
 
@@ -340,18 +357,24 @@ int TSocketClient::ListeningPort() const { return m_server ? m_server->serverPor
 void TSocketClient::Accept() {
   Status(4, "Accepting");
   if (!m_server) throw ESockError("Error creating Data Connection");
+  QHostAddress allowed;
+  if (!AcceptFrom.empty()) allowed.setAddress(QString::fromLatin1(AcceptFrom.c_str()));
   TimerOn();
-  WaitFor([this] { return m_asyncDone && m_server->hasPendingConnections(); });
-  TimerOff();
-  if (TimedOut) {
-    TimedOut = false;
-    throw ESockError("Accepting Timed out");
+  QTcpSocket* accepted = nullptr;
+  while (!accepted) {
+    WaitFor([this] { return m_server->hasPendingConnections(); });
+    if (TimedOut || CancelRequested || !m_server->hasPendingConnections()) break;
+    QTcpSocket* s = m_server->nextPendingConnection();
+    // Anyone may reach the port PORT announced: only the server may deliver the data.
+    if (!AcceptFrom.empty() && !s->peerAddress().isEqual(allowed, QHostAddress::TolerantConversion)) {
+      Status(4, "Refused a data connection from " + s->peerAddress().toString().toStdString());
+      s->abort();
+      s->deleteLater();
+      continue;
+    }
+    accepted = s;
   }
-  if (CancelRequested) {
-    CancelRequested = false;
-    throw ESockError("Accepting Canceled");
-  }
-  QTcpSocket* accepted = m_server->nextPendingConnection();
+  EndWait("Accepting Timed out", "Accept aborted");
   if (!accepted) throw ESockError("Error creating Data Connection");
   m_server->close();
   m_server->deleteLater();
@@ -443,8 +466,12 @@ void TSocketClient::CloseGracefully() {
     m_socket->disconnectFromHost();
     TimerOn();
     WaitFor([this] { return m_socket->state() == QAbstractSocket::UnconnectedState; });
-    TimerOff();
-    TimedOut = false;
+    try {
+      EndWait("Socket close timed out", "Socket close aborted");
+    } catch (...) {
+      CloseSocket();
+      throw;
+    }
   }
   CloseSocket();
 }
@@ -486,19 +513,9 @@ std::string TSocketClient::ReadLn(bool restAtClose) {
 
 std::string TSocketClient::Read(int count) {
   Status(8, "Read( " + std::to_string(count) + " )");
-  if (count > 0) {
-    TimerOn();
-    WaitFor([&] { return m_socket->bytesAvailable() >= count || PeerGone(); });
-    TimerOff();
-  }
-  if (TimedOut) {
-    TimedOut = CancelRequested = false;
-    throw ESockError("Socket read timed out");
-  }
-  if (CancelRequested) {
-    CancelRequested = false;
-    throw EAbortError("Socket send aborted");
-  }
+  TimerOn();
+  if (count > 0) WaitFor([&] { return m_socket->bytesAvailable() >= count || PeerGone(); });
+  EndWait("Socket read timed out", "Socket read aborted");
   if (count > 0 && m_socket->bytesAvailable() < count) {
     CheckReadError();
     return {};
@@ -509,28 +526,42 @@ std::string TSocketClient::Read(int count) {
   return bytes.toStdString();
 }
 
-void TSocketClient::CaptureToDevice(QIODevice& out) {
+void TSocketClient::CaptureBlocks(const std::function<bool(const char*, std::size_t)>& take) {
   ReceivedCount = 0;
   TimerOn();
   std::vector<char> block(4 * kBlock);
-  while (!CancelRequested && !TimedOut) {
-    qint64 n = 0;
-    bool got = false;
-    while (m_socket->bytesAvailable() > 0 &&
-           (n = m_socket->read(block.data(), static_cast<qint64>(block.size()))) > 0) {
-      if (out.write(block.data(), n) != n)
-        throw std::runtime_error("Cannot write the received data: " + out.errorString().toStdString());
-      ReceivedCount += n;
-      got = true;
-      if (OnPacketRecvd) OnPacketRecvd(this);
+  bool more = true;
+  try {
+    while (more && !CancelRequested && !TimedOut) {
+      qint64 n = 0;
+      bool got = false;
+      while (more && m_socket->bytesAvailable() > 0 &&
+             (n = m_socket->read(block.data(), static_cast<qint64>(block.size()))) > 0) {
+        ReceivedCount += n;
+        got = true;
+        more = take(block.data(), static_cast<std::size_t>(n));
+        if (OnPacketRecvd) OnPacketRecvd(this);
+      }
+      if (got) RestartTimer();
+      if (!more || (PeerGone() && m_socket->bytesAvailable() == 0)) break;
+      WaitFor([this] { return m_socket->bytesAvailable() > 0 || PeerGone(); });
     }
-    if (got) RestartTimer();
-    if (PeerGone() && m_socket->bytesAvailable() == 0) break;
-    WaitFor([this] { return m_socket->bytesAvailable() > 0 || PeerGone(); });
+  } catch (...) {
+    TimerOff();  // a stopped timer cannot cancel a later operation
+    throw;
   }
-  EndWait("Socket capture timed out", "Socket send aborted");
+  EndWait("Socket capture timed out", "Socket capture aborted");
   CheckReadError();
-  if (m_connected) CloseSocket();
+  if (PeerGone() && m_socket->bytesAvailable() == 0 && m_connected) CloseSocket();
+}
+
+void TSocketClient::CaptureToDevice(QIODevice& out) {
+  CaptureBlocks([&out](const char* data, std::size_t size) {
+    const auto n = static_cast<qint64>(size);
+    if (out.write(data, n) != n)
+      throw std::runtime_error("Cannot write the received data: " + out.errorString().toStdString());
+    return true;
+  });
 }
 
 void TSocketClient::CaptureFile(const QString& path) {
@@ -543,24 +574,12 @@ void TSocketClient::CaptureFile(const QString& path) {
 
 std::string TSocketClient::CaptureString(long long limit) {
   Status(8, "Capture String");
-  ReceivedCount = 0;
   std::string out;
-  TimerOn();
-  while (!CancelRequested && !TimedOut && (limit < 0 || static_cast<long long>(out.size()) < limit)) {
-    const QByteArray bytes = m_socket->bytesAvailable() > 0 ? m_socket->readAll() : QByteArray();
-    if (!bytes.isEmpty()) {
-      out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-      ReceivedCount += bytes.size();
-      if (OnPacketRecvd) OnPacketRecvd(this);
-      RestartTimer();
-      continue;
-    }
-    if (PeerGone()) break;
-    WaitFor([this] { return m_socket->bytesAvailable() > 0 || PeerGone(); });
-  }
-  EndWait("Socket capture timed out", "Socket capture aborted");
-  CheckReadError();
-  if (PeerGone() && m_socket->bytesAvailable() == 0 && m_connected) CloseSocket();
+  if (limit == 0) return out;
+  CaptureBlocks([&](const char* data, std::size_t size) {
+    out.append(data, size);
+    return limit < 0 || static_cast<long long>(out.size()) < limit;
+  });
   return out;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include <QDeadlineTimer>
 #include <QHostAddress>
 
 class QIODevice;
@@ -28,7 +29,8 @@ class ESockError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// An operation ended by a cancel request.
+// An operation ended by a cancel request; the text names what was cancelled
+// ("Connect aborted", "Socket readln aborted" ...).
 class EAbortError : public ESockError {
  public:
   using ESockError::ESockError;
@@ -48,6 +50,9 @@ class TSocketClient : public QObject {
   int ReportLevel = 0;    // status texts of this level or lower reach OnStatus
   std::string Proxy;      // when set, the connection goes here instead of Host
   int ProxyPort = 0;      // the port used with Proxy
+  // Accept takes connections only from this address (dotted form); others are
+  // closed and the wait goes on. Empty: from anyone.
+  std::string AcceptFrom;
 
   // Events. Plain callbacks: an unassigned one is simply not called, and a
   // handler with a `handled` argument may set it to change what follows.
@@ -73,14 +78,16 @@ class TSocketClient : public QObject {
   long long ReceivedCount = 0;
   std::string LastStatus;
   int LastError = 0;          // the last socket error number
+  // True when the last wait ended by its time-out.
+  bool WaitTimedOut() const { return m_waitTimedOut; }
 
   // Operations that the FTP and HTTP clients refine.
   virtual void Connect();
   virtual void Disconnect();
   virtual std::string Transaction(const std::string& command);
   virtual void Abort();
-  // Waits for the connection a Listen announced; the accepted connection
-  // becomes this object's socket and the listening socket is closed.
+  // Waits for the connection a Listen announced (from AcceptFrom when set); the
+  // accepted connection becomes this object's socket and the listening socket is closed.
   virtual void Accept();
 
   void Write(const std::string& text);
@@ -100,6 +107,9 @@ class TSocketClient : public QObject {
   // Receives until the peer closes, appending to `out` (the caller decides
   // when the data is kept, e.g. after a final reply).
   void CaptureToDevice(QIODevice& out);
+  // Receives until the peer closes or `take` returns false, handing each block
+  // received to `take`. The idle time-out restarts with every block.
+  void CaptureBlocks(const std::function<bool(const char* data, std::size_t size)>& take);
   std::string CaptureString(long long limit = -1);
   // Listens on `address` (any address when empty) and Port (0: a free port).
   void Listen(const std::string& address = {});
@@ -130,8 +140,26 @@ class TSocketClient : public QObject {
   void WaitFor(const std::function<bool()>& done);
   void TimerOn();
   void TimerOff();
+  // Ends every timed wait: turns a time-out or a cancel request into its
+  // exception (and clears it), so the next operation starts afresh.
   void EndWait(const char* timedOutText, const char* abortedText);
   void RestartTimer();
+
+  // Within its scope every wait also ends at one deadline, TimeOut from the
+  // scope's start, so a reply that trickles in line by line or floods in
+  // still ends within the time-out as a whole. Nested scopes keep the earlier
+  // deadline. Without a TimeOut there is no deadline.
+  class WholeWait {
+   public:
+    explicit WholeWait(TSocketClient& c);
+    ~WholeWait();
+    WholeWait(const WholeWait&) = delete;
+    WholeWait& operator=(const WholeWait&) = delete;
+
+   private:
+    TSocketClient& m_c;
+    QDeadlineTimer m_saved;
+  };
   // Wakes every wait in progress so that it checks its condition again.
   static void WakeAll();
 
@@ -139,6 +167,9 @@ class TSocketClient : public QObject {
 
  private:
   void MakeSocket();
+  // Milliseconds the time-out timer runs for the next wait: TimeOut, or less
+  // when a WholeWait deadline comes first; -1 for no timer.
+  int TimerInterval() const;
   void AdoptSocket(QTcpSocket* socket);
   QHostAddress ResolveHost();
   void OnTimer();
@@ -157,6 +188,8 @@ class TSocketClient : public QObject {
   QHostAddress m_lookupResult;
   int m_lookupError = 0;
   int m_peerError = 0;  // an error the peer caused on an established connection
+  bool m_waitTimedOut = false;
+  QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
 };
 
 // Maps a Qt socket error to the program's socket error number.

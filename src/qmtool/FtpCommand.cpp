@@ -73,6 +73,12 @@ int run(const std::vector<std::string>& args) {
       (op == "put" && (rest.empty() || rest.size() > 2)))
     return qmtool::fail("ftp: wrong arguments for " + op);
   if (op != "ls" && op != "get" && op != "put") return qmtool::fail("ftp: unknown operation " + op);
+  // Without a local name the file lands in the current folder under the remote file's name.
+  std::string local;
+  if (op == "get") {
+    local = rest.size() > 1 ? rest[1] : rest[0].substr(rest[0].find_last_of('/') + 1);
+    if (local.empty()) return qmtool::fail("ftp: get: " + rest[0] + " names a folder; give a local file name");
+  }
 
   std::string password;
   if (!passwordEnv.empty()) {
@@ -111,8 +117,6 @@ int run(const std::vector<std::string>& args) {
       c.CurrentDir();
       c.List();
     } else if (op == "get") {
-      // Without a local name the file lands in the current folder under the remote file's name.
-      const std::string local = rest.size() > 1 ? rest[1] : rest[0].substr(rest[0].find_last_of('/') + 1);
       logLine("QX>Download Loc FN:" + local + " <-- Rmt FN:" + rest[0]);
       c.Download(rest[0], localName(local));
     } else {
@@ -120,8 +124,6 @@ int run(const std::vector<std::string>& args) {
       logLine("QX>Upload Loc FN:" + rest[0] + " --> Rmt FN:" + remote);
       c.Upload(localName(rest[0]), remote);
     }
-    logLine("QX>Disconnect");
-    c.Disconnect();
   } catch (const std::exception& e) {
     const std::string message(qm::net::withoutLineEnd(e.what()));
     try {
@@ -130,12 +132,21 @@ int run(const std::vector<std::string>& args) {
     }
     return qmtool::fail("ftp " + op + ": " + message);
   }
+  // The work is done and saved: a server that does not answer QUIT changes nothing.
+  try {
+    logLine("QX>Disconnect");
+    c.Disconnect();
+  } catch (const std::exception& e) {
+    logLine("QX<QUIT not answered: " + std::string(qm::net::withoutLineEnd(e.what())));
+  }
   return 0;
 }
 
 const qmtool::Registration reg{{"ftp",
                                 "ftp [--host H] [--port P] [--user U] [--password-env VAR] [--passive] "
-                                "ls [DIR] | get REMOTE [LOCAL] | put LOCAL [REMOTE]",
+                                "[--timeout MS] ls [DIR] | get REMOTE [LOCAL] | put LOCAL [REMOTE]\n"
+                                "      --timeout MS: a reply must arrive, and a transfer may stall, for at most\n"
+                                "      MS milliseconds (default 7000; 0: no time-out, a silent server is waited for)",
                                 run}};
 
 }  // namespace

@@ -1,6 +1,7 @@
 // qmtool http-get: one HTTP/1.0 GET; status line and headers on standard error,
-// the body on standard output.
+// the body on standard output as it is read.
 #include <QCoreApplication>
+#include <QFile>
 #include <iostream>
 #include <optional>
 
@@ -19,14 +20,21 @@ int run(const std::vector<std::string>& args) {
 
   qm::net::THttpClient client;
   client.TimeOut = 30000;
+  client.Header.clear();
+  // The body goes out as it arrives: a large or endless one is never held whole.
+  QFile out;
+  if (!out.open(stdout, QIODevice::WriteOnly)) return qmtool::fail("http-get: cannot write standard output");
+  client.BodyDevice = &out;
+  std::string error;
   try {
     client.Get(args[0]);
   } catch (const std::exception& e) {
-    return qmtool::fail("http-get: " + std::string(e.what()));
+    error = e.what();
   }
+  out.flush();
   std::cerr << client.Header;
   std::cerr.flush();
-  qmtool::writeOutput(client.Body);
+  if (!error.empty()) return qmtool::fail("http-get: " + error);
   if (client.ReplyCode >= 400) return qmtool::fail("http-get: the server answered " + std::to_string(client.ReplyCode));
   return 0;
 }

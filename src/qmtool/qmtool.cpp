@@ -74,6 +74,10 @@ int main(int argc, char** argv) {
   }
   for (const auto& c : commands()) {
     if (c.name != first) continue;
+    if (argc == 3 && (std::string(argv[2]) == "--help" || std::string(argv[2]) == "-h")) {
+      std::cout << "usage: qmtool " << c.usage << "\n";
+      return 0;
+    }
     try {
       return c.run(std::vector<std::string>(argv + 2, argv + argc));
     } catch (const std::exception& e) {

@@ -133,14 +133,20 @@ TEST(HighlightRuns, RangesAndLinesAgreeWithTheWholeScan) {
 }
 
 // The document the colouring builds, read back, shows the text with the
-// colours and fonts of the run scan.
+// colours and fonts of the run scan; font names read back whatever they hold.
 TEST(HighlightRtf, ReadBackDocumentMatchesTheRunScan) {
   std::mt19937 rng(3);
   std::vector<std::string> texts = {"a<b>c\r\n<!-- \xE0\xE1 -->\r\n\xF9\xEC\xE5\xED world {x} \\y\r\n<p \xE0>"};
   for (int i = 0; i < 50; ++i) texts.push_back(randomMarkup(rng, 300));
+  RtfSettings settings = defaultSettings();
+  settings.englishFont = "Odd}{\\;Name";
+  settings.hebrewFont = "\xE3\xE5\xE3;";
   for (const auto& text : texts) {
+    const rtf::Document doc = rtf::read(buildRtf(text, settings));
+    EXPECT_EQ(doc.fonts.at(0), settings.englishFont);
+    EXPECT_EQ(doc.fonts.at(3), settings.hebrewFont);
     // The final "\par" adds one more line break.
-    std::vector<rtf::Run> runs = rtf::read(buildRtf(text, defaultSettings())).runs;
+    std::vector<rtf::Run> runs = doc.runs;
     ASSERT_FALSE(runs.empty());
     ASSERT_TRUE(runs.back().text.ends_with("\r\n"));
     runs.back().text.resize(runs.back().text.size() - 2);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "NetTestUtil.h"
 #include "support/FtpServer.h"
@@ -35,20 +37,17 @@ class QmtoolFtp : public ::testing::Test {
 };
 
 TEST_F(QmtoolFtp, PutListGetRoundTrip) {
-  std::string bytes;
-  for (int i = 0; i < 70000; ++i) bytes += static_cast<char>((i * 7) & 0xFF);
+  const std::string bytes("GIF89a\r\n\0\xff\n", 10);
   const QString up = local.filePath(QStringLiteral("pic.gif"));
   const QString down = local.filePath(QStringLiteral("back.gif"));
   ASSERT_TRUE(nettest::writeFile(up, bytes));
-  const auto put = qmtool(login() << QStringLiteral("put") << up);
-  EXPECT_EQ(put.exitCode, 0) << put.err;
+  EXPECT_EQ(qmtool(login() << QStringLiteral("put") << up).exitCode, 0);
   const auto ls = qmtool(login() << QStringLiteral("ls"));
   EXPECT_TRUE(has(ls.out, "pic.gif\n")) << ls.out;
   // The log is written like the window's, without the password.
   EXPECT_TRUE(has(ls.err, "QX< List success.\n")) << ls.err;
   EXPECT_FALSE(has(ls.err, qmtest::FtpServer::Password));
-  const auto get = qmtool(login() << QStringLiteral("get") << QStringLiteral("pic.gif") << down);
-  EXPECT_EQ(get.exitCode, 0) << get.err;
+  EXPECT_EQ(qmtool(login() << QStringLiteral("get") << QStringLiteral("pic.gif") << down).exitCode, 0);
   EXPECT_EQ(nettest::readFile(down), bytes);
 }
 
@@ -59,6 +58,7 @@ TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
   };
   const Case cases[] = {
       {{"ftp", "ls"}, "qmtool: ftp: --host is required"},
+      {{"ftp", "--host", "127.0.0.1", "get", "site/"}, "qmtool: ftp: get: site/ names a folder; give a local file name"},
       {{"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user", "tester", "ls"},
        "qmtool: ftp ls: 530 "},
   };
@@ -66,6 +66,32 @@ TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
     const auto r = qmtool(c.args);
     EXPECT_NE(r.exitCode, 0) << c.args.join(' ').toStdString();
     EXPECT_TRUE(has(r.err, c.message)) << c.message << " not in\n" << r.err;
+  }
+}
+
+// After a saved download a QUIT left unanswered is only logged; a stalled data
+// connection fails within the time-out (one second of margin), the goodbye included.
+TEST(QmtoolFtpScripted, EndsOfADownload) {
+  const auto start = qmtest::dialogue({"220 hi", "USER tester", "230 in", "TYPE I", "200 binary", "PASV"}) +
+                     std::vector<Step>{{Step::Pasv, ""}} + qmtest::exchange({"RETR a.txt", "150 here"}) +
+                     std::vector<Step>{{Step::DataSend, "hello"}};
+  // How the script ends, the exit code and a line of the log.
+  const std::tuple<std::vector<Step>, int, std::string> cases[] = {
+      {{{Step::DataClose, ""}, {Step::Send, "226 done\r\n"}}, 0, "QX<QUIT not answered: Socket readln timed out"},
+      {{}, 1, "qmtool: ftp get: Socket capture timed out"},
+  };
+  for (const auto& [end, exitCode, log] : cases) {
+    ScriptedServer server({start + end});
+    QTemporaryDir dir;
+    QElapsedTimer clock;
+    clock.start();
+    const auto r = qmtool({"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user", "tester",
+                           "--password-env", "QM_FTP_PW", "--passive", "--timeout", "1200", "get", "a.txt",
+                           dir.filePath(QStringLiteral("a.txt"))});
+    EXPECT_LT(clock.elapsed(), 1200 + 1000) << log;
+    EXPECT_EQ(r.exitCode, exitCode) << r.err;
+    EXPECT_TRUE(has(r.err, log)) << r.err;
+    EXPECT_EQ(nettest::readFile(dir.filePath(QStringLiteral("a.txt"))), exitCode == 0 ? "hello" : "(missing)");
   }
 }
 

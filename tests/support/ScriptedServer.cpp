@@ -1,5 +1,7 @@
 #include "support/ScriptedServer.h"
 
+#include <QTimer>
+
 namespace qmtest {
 
 ScriptedServer::ScriptedServer(std::vector<std::vector<Step>> scripts) : scripts_(std::move(scripts)) {
@@ -86,6 +88,19 @@ void ScriptedServer::run(Conn& c) {
         data_->disconnectFromHost();
         break;
       case Step::Close: c.socket->disconnectFromHost(); break;
+      case Step::Stream: {
+        // A 0 ms timer fires on every pass of the event loop: as fast as the client reads.
+        QTcpSocket* s = c.socket;
+        QByteArray text = QByteArray::fromStdString(step.text);
+        while (step.everyMs == 0 && text.size() < 65536) text += text;
+        auto* timer = new QTimer(s);
+        connect(timer, &QTimer::timeout, s, [s, text] {
+          if (s->bytesToWrite() < (1 << 20)) s->write(text);
+        });
+        timer->start(step.everyMs);
+        ++c.next;
+        return;
+      }
     }
     ++c.next;
   }

@@ -23,9 +23,11 @@ struct Step {
     DataSend,     // write `text` on the data connection (waits for it)
     DataClose,    // close the data connection after the data written
     Close,        // close the connection after the data written
+    Stream,       // write `text` for ever, every `everyMs` ms or (0) as fast as the client reads; ends the script
   };
   Kind kind;
   std::string text;
+  int everyMs = 0;
 };
 
 // By turns a line the client must send and the server's answer ("\r\n" is

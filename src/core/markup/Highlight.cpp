@@ -277,6 +277,18 @@ std::optional<std::size_t> fwdColoringLength(std::string_view text, std::size_t 
   return start < n ? n - start - 1 : 0;
 }
 
+namespace {
+// A font name as the font table holds it: "\", "{" and "}" escaped like text,
+// and ";" (which would end the font entry) written as the escape "\'3b".
+void appendFontName(std::string& out, std::string_view name) {
+  for (const char c : name) {
+    if (c == '\\' || c == '{' || c == '}') out += '\\';
+    if (c == ';') out += "\\'3b";
+    else out += c;
+  }
+}
+}  // namespace
+
 std::string buildRtf(std::string_view text, const RtfSettings& st) {
   std::string out;
   // A page of Hebrew text and markup grows about fivefold (a colour/font switch
@@ -284,10 +296,10 @@ std::string buildRtf(std::string_view text, const RtfSettings& st) {
   // reserve enough to write the usual page without growing.
   out.reserve(6 * text.size() + st.colorTable.size() + st.englishFont.size() + st.hebrewFont.size() + 512);
   out += "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil ";
-  out += st.englishFont;
+  appendFontName(out, st.englishFont);
   out += ";}{\\f1\\froman\\fcharset2{\\*\\fname Symbol;}MT Symbol;}{\\f2\\fswiss\\fcharset1 MS Sans Serif;}"
          "{\\f3\\fbidi\\fswiss\\fcharset177 ";
-  out += st.hebrewFont;
+  appendFontName(out, st.hebrewFont);
   out += ";}{\\f4\\fswiss\\fcharset1 MS Sans Serif;}}\r\n";
   out += st.colorTable;
   out += "\r\n\\deflang1033\\pard\\ltrpar\\ql\\plain\\ltrch\\f0\\fs";

@@ -111,7 +111,8 @@ struct RtfSettings {
   std::string colorTable;  // the "{\colortbl...}" group (core/markup/RtfColorTable.h)
 };
 
-// The RTF document of the coloured text: font and colour tables, then the text
+// The RTF document of the coloured text: font and colour tables (font names
+// escaped, so any name reads back as it is), then the text
 // with its colour/font switches, "\", "{" and "}" escaped, every line break
 // followed by "\par ", and CR LF "\par }" at the end.
 std::string buildRtf(std::string_view text, const RtfSettings& settings);

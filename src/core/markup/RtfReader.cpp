@@ -72,13 +72,15 @@ class Reader {
   }
 
  private:
-  void text(GroupState& g, char c) {
+  // `escaped`: the character came from an escape, so a ";" is part of a font
+  // name rather than the end of its entry.
+  void text(GroupState& g, char c, bool escaped = false) {
     switch (g.dest) {
       case Dest::Body:
         append(g.props, std::string_view(&c, 1));
         break;
       case Dest::FontTable:
-        if (c == ';') {
+        if (c == ';' && !escaped) {
           endFontEntry(g);
         } else if (g.fontNumber >= 0) {
           fontName_ += c;
@@ -122,13 +124,13 @@ class Reader {
     if (!isLetter(c)) {
       ++i_;
       if (c == '\\' || c == '{' || c == '}') {
-        text(g, c);
+        text(g, c, true);
       } else if (c == '\'') {
         const int hi = i_ < s_.size() ? hexValue(s_[i_]) : -1;
         const int lo = i_ + 1 < s_.size() ? hexValue(s_[i_ + 1]) : -1;
         if (hi < 0 || lo < 0) throw Error("bad \\' escape");
         i_ += 2;
-        text(g, static_cast<char>(hi * 16 + lo));
+        text(g, static_cast<char>(hi * 16 + lo), true);
       } else if (c == '*') {
         g.dest = Dest::Skip;
       } else if (c == '\r' || c == '\n') {

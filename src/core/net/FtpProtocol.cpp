@@ -87,6 +87,7 @@ long long parseByteCount(std::string_view line) {
   if (end == 0) return 0;
   std::size_t begin = end;
   while (begin > 0 && upper[begin - 1] >= '0' && upper[begin - 1] <= '9') --begin;
+  if (begin > 0 && upper[begin - 1] == '-') return 0;
   const long long n = wholeNumber(std::string_view(upper).substr(begin, end - begin));
   return n < 0 ? 0 : n;
 }

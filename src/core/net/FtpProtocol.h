@@ -66,7 +66,8 @@ std::string portCommand(std::string_view localAddress, int port);
 
 // The byte count announced in a reply: the run of digits nearest to the left of
 // the word "BYTE" (any case). "150 Opening data connection for a.htm (3062 bytes)."
-// gives 3062; no "BYTE", no digits before it, or an overflowing number give 0.
+// gives 3062; no "BYTE", no digits before it, a negative number ("-5 bytes")
+// or an overflowing number give 0 (unknown).
 long long parseByteCount(std::string_view line);
 
 // The server system code taken from a SYST reply.

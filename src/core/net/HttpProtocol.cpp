@@ -1,6 +1,8 @@
 #include "core/net/HttpProtocol.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <stdexcept>
 
 #include "core/net/NetText.h"
@@ -29,6 +31,7 @@ std::size_t nthPos(std::string_view s, char c, int n) {
 
 UrlParts parseUrl(std::string url, std::string host, int port) {
   if (url.empty()) throw std::runtime_error("Empty URL");
+  if (hasControl(url)) throw std::runtime_error("URL holds a control character: " + printable(url));
   UrlParts p;
   p.host = std::move(host);
   p.port = port == 0 ? 80 : port;
@@ -146,15 +149,19 @@ std::vector<std::string> buildRequest(const RequestInput& in) {
 
 std::string requestText(const std::vector<std::string>& lines) {
   std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
+  for (const auto& l : lines) {
+    if (hasControl(l)) throw std::runtime_error("Request line holds a control character: " + printable(l));
+    out += l + "\r\n";
+  }
   out += "\r\n";
   return out;
 }
 
 int statusCodeOf(std::string_view statusLine) {
+  if (!statusLine.starts_with("HTTP/")) return 0;
   const std::string field = nthField(withoutLineEnd(statusLine), ' ', 2);
-  const long long n = wholeNumber(field);
-  return n < 0 || n > 32767 ? 0 : static_cast<int>(n);
+  const long long n = field.size() == 3 ? wholeNumber(field) : -1;
+  return n < 100 ? 0 : static_cast<int>(n);
 }
 
 HeaderLine classifyHeaderLine(std::string_view line) {
@@ -180,16 +187,87 @@ HeaderLine classifyHeaderLine(std::string_view line) {
     h.kind = HeaderLine::ContentLength;
     const long long n = wholeNumber(trimmed(line.substr(line.find(':') + 1)));
     h.length = n < 0 ? 0 : n;
+  } else if (word == "TRANSFER-ENCODING:") {
+    h.kind = HeaderLine::TransferEncoding;
+    h.value = lowerAscii(rest(18));
   }
   return h;
 }
 
+namespace {
+// The scheme a location names ("ftp" of "ftp://h/x"): the text before a ":"
+// that comes before any "/", when it is a scheme name; empty otherwise.
+std::string schemeOf(std::string_view location) {
+  const std::size_t colon = location.find(':');
+  if (colon == 0 || colon == std::string_view::npos || colon > location.find('/')) return {};
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (!letter(location[0])) return {};
+  for (const char c : location.substr(0, colon))
+    if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return {};
+  return lowerAscii(location.substr(0, colon));
+}
+}  // namespace
+
 std::string redirectTarget(std::string_view location, std::string_view host, int port) {
+  // The client speaks plain HTTP only: a server must not send it to a local
+  // file or to another protocol's port with a request it did not ask for.
+  const std::string scheme = schemeOf(location);
+  if (scheme == "https") throw std::runtime_error("HTTP Secure Socket is not supported");
+  if (!scheme.empty() && scheme != "http")
+    throw std::runtime_error("Redirection to a " + scheme + ": address refused: " + printable(location));
   if (location.find("//") != std::string_view::npos || (!location.empty() && location.front() == '/'))
     return std::string(location);
   std::string base = "http://" + std::string(host);
   if (port != 80 && port != 0) base += ":" + std::to_string(port);
   return base + "/" + std::string(location);
+}
+
+void ChunkedDecoder::feed(std::string_view in, std::string& out) {
+  std::size_t i = 0;
+  while (i < in.size() && m_state != State::Done) {
+    if (m_state == State::Data) {
+      const std::size_t n = static_cast<std::size_t>(std::min<unsigned long long>(m_left, in.size() - i));
+      out.append(in.data() + i, n);
+      i += n;
+      m_left -= n;
+      if (m_left == 0) m_state = State::DataEnd;
+      continue;
+    }
+    const char c = in[i++];
+    if (c == '\n') {
+      endLine();
+      m_line.clear();
+    } else if (m_line.size() < 1024) {
+      m_line += c;
+    } else {
+      throw ProtocolError("Chunk framing line longer than 1024 bytes");
+    }
+  }
+}
+
+void ChunkedDecoder::endLine() {
+  const std::string_view line = withoutLineEnd(m_line);
+  switch (m_state) {
+    case State::Size: {
+      // A hexadecimal size, perhaps followed by ";extension".
+      const std::string_view digits = trimmed(line.substr(0, line.find(';')));
+      unsigned long long size = 0;
+      const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), size, 16);
+      if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size() || size > (1ULL << 60))
+        throw ProtocolError("Malformed chunk size line: \"" + printable(line) + "\"");
+      m_left = size;
+      m_state = size == 0 ? State::Trailer : State::Data;
+      break;
+    }
+    case State::DataEnd:
+      if (!line.empty()) throw ProtocolError("Chunk not followed by a line end");
+      m_state = State::Size;
+      break;
+    case State::Trailer:
+      if (line.empty()) m_state = State::Done;
+      break;
+    default: break;
+  }
 }
 
 }  // namespace qm::net

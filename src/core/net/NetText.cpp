@@ -54,6 +54,26 @@ std::string lowerAscii(std::string_view text) {
   return out;
 }
 
+bool hasControl(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) return true;
+  return false;
+}
+
+std::string printable(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text.substr(0, 80)) {
+    const auto b = static_cast<unsigned char>(c);
+    if (c == '\r') out += "\\r";
+    else if (c == '\n') out += "\\n";
+    else if (b < 32 || b == 127) out += std::string("\\x") + kHex[b >> 4] + kHex[b & 15];
+    else out += c;
+  }
+  if (text.size() > 80) out += "...";
+  return out;
+}
+
 long long wholeNumber(std::string_view text) {
   if (text.empty() || text.size() > 18) return -1;
   long long value = 0;

@@ -34,4 +34,11 @@ std::string lowerAscii(std::string_view text);
 // A whole non-negative decimal number, or -1 when `text` is anything else.
 long long wholeNumber(std::string_view text);
 
+// True when `text` holds a control character (below 32, or DEL).
+bool hasControl(std::string_view text);
+
+// `text` for a message: control characters shown as "\r", "\n" or "\xNN",
+// at most 80 characters of it.
+std::string printable(std::string_view text);
+
 }  // namespace qm::net
