@@ -117,6 +117,9 @@ void TForm1::ConnectDocument(TWorkForm* w) {
   connect(w, &TWorkForm::CaretMoved, this, &TForm1::RefreshQEdit);
   connect(w, &TWorkForm::SourceTyping, this, [this] { QuickEditActive = false; });
   connect(w, &TWorkForm::HebrewWindowRequested, this, &TForm1::N47Click);
+  connect(w, &TWorkForm::FindRequested, this, [this] { runCommand(QStringLiteral("N19")); });
+  connect(w, &TWorkForm::ReplaceRequested, this, [this] { runCommand(QStringLiteral("N35")); });
+  connect(w, &TWorkForm::GoToLineRequested, this, [this] { runCommand(QStringLiteral("N37")); });
   connect(w, &TWorkForm::HebrewModeChanged, this, [this](bool on) { SetPaletteEnabled(!on); });
   connect(w, &TWorkForm::CloseRequested, this, [this, w] {
     if (!w->Caption().startsWith(QStringLiteral("untitled"))) AddToRecent(w->Caption());

@@ -5,6 +5,8 @@
 #include <QAction>
 
 #include "app/Conf_F.h"
+#include "app/Goto_F.h"
+#include "app/Search_f.h"
 #include "app/Html_U.h"
 #include "editor/Work_F.h"
 #include "hebrew/Heb_U.h"
@@ -26,6 +28,24 @@ void TForm1::ConnectWindows() {
   });
   connect(this, &TForm1::FormClosing, this, [this] {
     if (TForm2* w = windows_.Find<TForm2>()) w->hide();
+  });
+
+  // Find and replace (TForm9) and go to line (TForm17): the Edit menu's N19,
+  // N35 and N37, which a document's context menu runs too. With a document only.
+  setCommand(QStringLiteral("N19"), [this] {
+    if (AWForm()) Window<TForm9>()->ShowFind();
+  });
+  setCommand(QStringLiteral("N35"), [this] {
+    if (AWForm()) Window<TForm9>()->ShowReplace();
+  });
+  setCommand(QStringLiteral("N37"), [this] {
+    if (!AWForm()) return;
+    TForm17* w = Window<TForm17>();
+    // Showing it again reads the caret's line again.
+    w->hide();
+    w->show();
+    w->raise();
+    w->activateWindow();
   });
 }
 

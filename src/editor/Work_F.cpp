@@ -127,6 +127,9 @@ TWorkForm::TWorkForm(qm::Host* host, QWidget* parent) : QWidget(parent), host_(h
   connect(N3, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
   connect(N5, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
   connect(N4, &QAction::triggered, this, &TWorkForm::RestoreUndoBuf);
+  connect(N7, &QAction::triggered, this, &TWorkForm::FindRequested);
+  connect(N8, &QAction::triggered, this, &TWorkForm::ReplaceRequested);
+  connect(N10, &QAction::triggered, this, &TWorkForm::GoToLineRequested);
 
   connect(Memo1, &qm::RichEdit::changed, this, &TWorkForm::Memo1Change);
   connect(Memo1, &qm::RichEdit::selectionMoved, this, &TWorkForm::Memo1SelectionChange);

@@ -167,6 +167,10 @@ class TWorkForm : public QWidget, public qm::PageView {
   // The user types in, or entered, the source editor.
   void SourceTyping();
   void HebrewWindowRequested();
+  // The context menu's find (N7), replace (N8) and go to line (N10).
+  void FindRequested();
+  void ReplaceRequested();
+  void GoToLineRequested();
   void HebrewModeChanged(bool on);
   // The user asked to close the page; sent before the save question.
   void CloseRequested();
