@@ -90,6 +90,12 @@ TEST_F(PageWizards, BodyWizardWithoutBodyOrTitleEndInsertsAtTheCaret) {
   EXPECT_EQ(w->DocText(), "<BODY >" + before);
   EXPECT_EQ(w->Memo1->selStart(), 7 + 2);
   expectOneUndoStep(w, before);
+  // A selection is not replaced: the tag goes in before it.
+  w->Memo1->select(10, 3);
+  win->Button1->click();
+  EXPECT_EQ(w->DocText(), "<TITLE>t\r\n<BODY >abc");
+  EXPECT_EQ(w->Memo1->selStart(), 10 + 7 + 2);
+  EXPECT_EQ(w->Memo1->selLength(), 1);  // the old length, cut at the end of the page
 }
 
 TEST_F(PageWizards, MetaWizardReplacesTheTickedKindsAfterHead) {
