@@ -147,6 +147,7 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   HebEdit1->installEventFilter(this);
   adjustSize();
+  qm::wizards::centre(this);
 }
 
 bool TForm7::eventFilter(QObject* watched, QEvent* e) {

@@ -114,6 +114,7 @@ TForm8::TForm8(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
   connect(Button3, &QPushButton::clicked, this, [] { qm::showHelp(kHelpTopic); });
   adjustSize();
+  qm::wizards::centre(this, 20);
 }
 
 QWidget* TForm8::buildRow(int k) {

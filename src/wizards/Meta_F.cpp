@@ -77,6 +77,7 @@ TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
   clearFields();
   adjustSize();
+  qm::wizards::centre(this);
 }
 
 std::array<QCheckBox*, 6> TForm18::ticks() const {

@@ -2,7 +2,9 @@
 
 // Small helpers the page-structure wizards (body, META, frames, tables) share
 // to make their named controls.
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -24,6 +26,17 @@ inline void makeToolWindow(QWidget* w, const char* objectName, const QString& ca
   w->setWindowTitle(caption);
   w->setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   w->setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+// Places a window at the middle of the screen's width and, unless `top` is
+// given, of its height.
+inline void centre(QWidget* w, int top = -1) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = w->frameGeometry().size();
+  w->move(area.x() + (area.width() - size.width()) / 2,
+          top >= 0 ? area.y() + top : area.y() + (area.height() - size.height()) / 2);
 }
 
 // Shows a window and brings it forward.

@@ -135,6 +135,9 @@ void TForm11::FreeCells() {
 }
 
 void TForm11::Button1Click() {
+  // With no page to write into, the grid and what was typed in it stay.
+  qm::PageView* page = host_.ActivePage();
+  if (!page) return;
   if (ComboBox1->currentIndex() == 0) CustomEdit->clear();
   qm::wizards::TableChoices t;
   if (Head) {
@@ -151,13 +154,11 @@ void TForm11::Button1Click() {
     row.reserve(ColCount);
     for (std::size_t c = 1; c <= ColCount; ++c) row.push_back(qm::toCp1255(Cells[c][r]->text()));
   }
-  if (qm::PageView* page = host_.ActivePage()) {
-    const std::vector<std::string> lines = qm::wizards::tableLines(t, host_.Standard());
-    page->PageOneStep([&] {
-      host_.SetEnglish();
-      host_.TInsert(lines);
-    });
-  }
+  const std::vector<std::string> lines = qm::wizards::tableLines(t, host_.Standard());
+  page->PageOneStep([&] {
+    host_.SetEnglish();
+    host_.TInsert(lines);
+  });
   hide();
   FreeCells();
 }

@@ -80,6 +80,7 @@ TForm10::TForm10(qm::Host& host) : QWidget(nullptr), host_(host), grid_(std::mak
   connect(Button1, &QPushButton::clicked, this, [this] { hide(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   adjustSize();
+  qm::wizards::centre(this);
 }
 
 TForm10::~TForm10() = default;

@@ -264,6 +264,15 @@ TEST_F(PageWizards, TableGridHoldsEveryCellAndEmitsTheTable) {
   grid->Button1->click();
   EXPECT_TRUE(grid->CustomEdit->text().isEmpty());
   EXPECT_NE(w->DocText().find("<TD></TD>"), std::string::npos);
+
+  // With no page left to write into, the grid keeps what was typed.
+  w->Memo1->setModified(false);
+  ASSERT_TRUE(closeDoc(w));
+  first->Button2->click();
+  grid->Cells[2][1]->setText(QStringLiteral("x"));
+  grid->Button1->click();
+  EXPECT_TRUE(grid->isVisible());
+  EXPECT_EQ(grid->Cells[2][1]->text(), QStringLiteral("x"));
 }
 
 }  // namespace
