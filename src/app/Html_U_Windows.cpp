@@ -10,6 +10,11 @@
 #include "app/Html_U.h"
 #include "editor/Work_F.h"
 #include "hebrew/Heb_U.h"
+#include "wizards/Body_F.h"
+#include "wizards/Frame_F.h"
+#include "wizards/Meta_F.h"
+#include "wizards/Table2_F.h"
+#include "wizards/Table_F.h"
 
 void TForm1::ConnectWindows() {
   connect(this, &TForm1::ColorCodeToggled, this, [this](bool on) {
@@ -46,6 +51,27 @@ void TForm1::ConnectWindows() {
     w->show();
     w->raise();
     w->activateWindow();
+  });
+
+  // The page body (TForm7), META tags (TForm18), frames (TForm8) and table
+  // (TForm10 with its grid page TForm11) wizards.
+  setCommand(QStringLiteral("SpeedButton6"), [this] { Window<TForm7>()->LoadFromDocument(ActivePage()); });
+  setCommand(QStringLiteral("SpeedButton34"), [this] { Window<TForm18>()->LoadFromDocument(ActivePage()); });
+  setCommand(QStringLiteral("SpeedButton13"), [this] {
+    TForm8* w = Window<TForm8>();
+    w->show();
+    w->raise();
+    w->activateWindow();
+  });
+  setCommand(QStringLiteral("SpeedButton22"), [this] { Window<TForm10>()->Open(); });
+  connect(this, &TForm1::FormClosing, this, [this] {
+    if (TForm7* w = windows_.Find<TForm7>()) w->hide();
+    if (TForm18* w = windows_.Find<TForm18>()) w->hide();
+    if (TForm8* w = windows_.Find<TForm8>()) w->hide();
+    if (TForm10* w = windows_.Find<TForm10>()) {
+      w->hide();
+      w->Grid()->hide();
+    }
   });
 }
 

@@ -1,0 +1,96 @@
+#include "core/wizards/MetaTags.h"
+
+#include "core/wizards/TagAttr.h"
+
+namespace qm::wizards {
+
+namespace {
+
+std::string upper(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+bool isSeparator(char c) { return c == '\r' || c == '\n' || c == ' ' || c == ';' || c == '=' || c == '>'; }
+
+const char* const kKindNames[kMetaKinds] = {"AUTHOR", "DESCRIPTION", "KEYWORDS", "REFRESH", "CONTENT-TYPE", "COPYRIGHT"};
+
+}  // namespace
+
+std::vector<MetaTag> scanMeta(std::string_view page) {
+  std::vector<MetaTag> tags;
+  std::int64_t from = 0;
+  for (;;) {
+    const std::int64_t m = findNoCase(page, "<META", from);
+    if (m < 0) break;
+    const std::size_t e = page.find('>', static_cast<std::size_t>(m + 1));
+    if (e == std::string_view::npos) break;
+    const auto end = static_cast<std::int64_t>(e);
+    std::string kind = upper(ReadTagAttr(page, m, end, "http-equiv"));
+    if (kind.empty()) kind = upper(ReadTagAttr(page, m, end, "name"));
+    tags.push_back({m, end, std::move(kind)});
+    from = end + 1;
+  }
+  return tags;
+}
+
+int metaKindIndex(std::string_view kind) {
+  for (std::size_t i = 0; i < kMetaKinds; ++i)
+    if (kind == kKindNames[i]) return static_cast<int>(i);
+  return -1;
+}
+
+RefreshParts splitRefresh(std::string_view value) {
+  RefreshParts r;
+  std::size_t i = 0;
+  while (i < value.size() && value[i] >= '0' && value[i] <= '9') r.seconds += value[i++];
+  while (i < value.size() && isSeparator(value[i])) ++i;
+  // The keyword counts only with its "=", so an address such as "url.htm" or
+  // "rates.htm" keeps its first letters.
+  if (upper(std::string(value.substr(i, 3))) == "URL") {
+    std::size_t j = i + 3;
+    while (j < value.size() && value[j] == ' ') ++j;
+    if (j < value.size() && value[j] == '=') {
+      i = j + 1;
+      while (i < value.size() && isSeparator(value[i])) ++i;
+    }
+  }
+  while (i < value.size()) {
+    const char c = value[i];
+    if (c == '\r' || c == '\n' || c == ' ' || c == '"' || c == '>') break;
+    r.address += c;
+    ++i;
+  }
+  return r;
+}
+
+std::vector<std::string> metaLines(const MetaChoices& c) {
+  std::vector<std::string> lines{""};
+  auto named = [&](MetaKind k, const char* name) {
+    const auto i = static_cast<std::size_t>(k);
+    if (c.ticked[i]) lines.push_back(std::string("<META NAME=\"") + name + "\" CONTENT=\"" + c.values[i] + "\">");
+  };
+  named(MetaKind::Author, "Author");
+  named(MetaKind::Description, "description");
+  named(MetaKind::Keywords, "keywords");
+  if (c.ticked[static_cast<std::size_t>(MetaKind::Refresh)])
+    lines.push_back("<META HTTP-EQUIV=\"Refresh\" CONTENT=\"" + c.seconds + ";" +
+                    c.values[static_cast<std::size_t>(MetaKind::Refresh)] + "\">");
+  if (c.ticked[static_cast<std::size_t>(MetaKind::ContentType)])
+    lines.push_back("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"" +
+                    c.values[static_cast<std::size_t>(MetaKind::ContentType)] + "\">");
+  named(MetaKind::Copyright, "copyright");
+  return lines;
+}
+
+std::vector<MetaTag> metaTagsToRemove(std::string_view page, const std::array<bool, kMetaKinds>& ticked) {
+  std::vector<MetaTag> out;
+  for (MetaTag& t : scanMeta(page)) {
+    const int k = metaKindIndex(t.kind);
+    if (k >= 0 && ticked[static_cast<std::size_t>(k)]) out.push_back(std::move(t));
+  }
+  return out;
+}
+
+}  // namespace qm::wizards

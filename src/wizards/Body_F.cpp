@@ -1,0 +1,310 @@
+#include "wizards/Body_F.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/markup/MarkupText.h"
+#include "core/wizards/PageBody.h"
+#include "core/wizards/TagAttr.h"
+#include "editor/Host.h"
+#include "hebrew/HebEdit.h"
+#include "platform/Cp1255Bridge.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+#include "wizards/PageWizardKit.h"
+
+using qm::wizards::named;
+
+namespace {
+
+const QStringList kImageFilters = {
+    QStringLiteral("All image files (*.jpg,*.jpeg,*.bmp,*.gif)|*.jpg;*.jpeg;*.bmp;*.gif"),
+    QStringLiteral("Jpeg image (*.jpeg,*.jpg)|*.jpeg;*.jpg"), QStringLiteral("Gif image (*.gif)|*.gif"),
+    QStringLiteral("Bitmap Image (*.Bmp)|*.bmp")};
+
+QString bytes(const std::string& s) { return qm::fromCp1255(s); }
+
+}  // namespace
+
+TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
+  qm::wizards::makeToolWindow(this, "Form7", QStringLiteral("אשף עיצוב גוף העמוד"));
+  setLayoutDirection(Qt::RightToLeft);
+  auto* outer = new QVBoxLayout(this);
+
+  auto* titleRow = new QHBoxLayout;
+  Label7 = named<QLabel>(this, "Label7", QStringLiteral("כותרת"));
+  HebEdit1 = named<THebEdit>(this, "HebEdit1");
+  titleRow->addWidget(Label7);
+  titleRow->addWidget(HebEdit1, 1);
+  outer->addLayout(titleRow);
+
+  Panel1 = named<QFrame>(this, "Panel1");
+  Panel1->setFrameShape(QFrame::StyledPanel);
+  Panel1->setAutoFillBackground(true);
+  auto* rows = new QGridLayout(Panel1);
+  struct Row {
+    QCheckBox** tick;
+    const char* tickName;
+    QLabel** caption;
+    const char* captionName;
+    const char* captionText;
+    QLabel** swatch;
+    const char* swatchName;
+    const char* swatchText;
+    QPushButton** button;
+    const char* buttonName;
+    std::string* colour;
+  };
+  const Row colourRows[] = {
+      {&CheckBox1, "CheckBox1", &Label12, "Label12", "טקסט", &Label1, "Label1", "צבע", &Button3, "Button3", &BodyTextColor},
+      {&CheckBox4, "CheckBox4", &Label13, "Label13", "קישור", &Label4, "Label4", "צבע ", &Button6, "Button6", &BodyLinkColor},
+      {&CheckBox5, "CheckBox5", &Label14, "Label14", "קישור לאחר ביקור", &Label5, "Label5", "צבע", &Button7, "Button7",
+       &BodyVLinkColor},
+      {&CheckBox3, "CheckBox3", &Label15, "Label15", "קישור פעיל", &Label8, "Label8", "צבע", &Button8, "Button8",
+       &BodyALinkColor},
+  };
+  int r = 0;
+  for (const Row& row : colourRows) {
+    *row.tick = named<QCheckBox>(Panel1, row.tickName);
+    *row.caption = named<QLabel>(Panel1, row.captionName, QString::fromUtf8(row.captionText));
+    *row.swatch = named<QLabel>(Panel1, row.swatchName, QString::fromUtf8(row.swatchText));
+    *row.button = named<QPushButton>(Panel1, row.buttonName, QStringLiteral("..."));
+    rows->addWidget(*row.tick, r, 0);
+    rows->addWidget(*row.caption, r, 1);
+    rows->addWidget(*row.swatch, r, 2);
+    rows->addWidget(*row.button, r, 3);
+    QCheckBox* tick = *row.tick;
+    QLabel* swatch = *row.swatch;
+    std::string* colour = row.colour;
+    connect(*row.button, &QPushButton::clicked, this, [this, tick, colour, swatch] {
+      pickRowColour(tick, *colour, swatch);
+    });
+    ++r;
+  }
+  outer->addWidget(Panel1);
+
+  auto* bg = new QGridLayout;
+  CheckBox2 = named<QCheckBox>(this, "CheckBox2");
+  Label6 = named<QLabel>(this, "Label6", QStringLiteral(": רקע"));
+  RadioButton1 = named<QRadioButton>(this, "RadioButton1");
+  Label2 = named<QLabel>(this, "Label2", QStringLiteral("צבע"));
+  Button4 = named<QPushButton>(this, "Button4", QStringLiteral("..."));
+  RadioButton2 = named<QRadioButton>(this, "RadioButton2");
+  Label3 = named<QLabel>(this, "Label3", QStringLiteral("תמונה"));
+  Button5 = named<QPushButton>(this, "Button5", QStringLiteral("..."));
+  Edit1 = named<QLineEdit>(this, "Edit1");
+  CheckBox6 = named<QCheckBox>(this, "CheckBox6");
+  Label9 = named<QLabel>(this, "Label9", QStringLiteral("רקע לא נגלל"));
+  RadioButton1->setChecked(true);
+  bg->addWidget(CheckBox2, 0, 0);
+  bg->addWidget(Label6, 0, 1);
+  bg->addWidget(RadioButton1, 1, 0);
+  bg->addWidget(Label2, 1, 1);
+  bg->addWidget(Button4, 1, 2);
+  bg->addWidget(RadioButton2, 2, 0);
+  bg->addWidget(Label3, 2, 1);
+  bg->addWidget(Button5, 2, 2);
+  bg->addWidget(Edit1, 2, 3);
+  bg->addWidget(CheckBox6, 3, 0);
+  bg->addWidget(Label9, 3, 1);
+  CheckBox7 = named<QCheckBox>(this, "CheckBox7");
+  Label10 = named<QLabel>(this, "Label10", QStringLiteral("onLoad  פונקציות "));
+  Edit2 = named<QLineEdit>(this, "Edit2");
+  CheckBox8 = named<QCheckBox>(this, "CheckBox8");
+  Label11 = named<QLabel>(this, "Label11", QStringLiteral("onUnLoad  פונקציות "));
+  Edit3 = named<QLineEdit>(this, "Edit3");
+  bg->addWidget(CheckBox7, 4, 0);
+  bg->addWidget(Label10, 4, 1);
+  bg->addWidget(Edit2, 4, 2, 1, 2);
+  bg->addWidget(CheckBox8, 5, 0);
+  bg->addWidget(Label11, 5, 1);
+  bg->addWidget(Edit3, 5, 2, 1, 2);
+  outer->addLayout(bg);
+
+  auto* buttons = new QHBoxLayout;
+  Button1 = named<QPushButton>(this, "Button1", QStringLiteral("הוסף"));
+  Button2 = named<QPushButton>(this, "Button2", QStringLiteral("סגור"));
+  buttons->addWidget(Button1);
+  buttons->addWidget(Button2);
+  outer->addLayout(buttons);
+
+  panelColour_ = Panel1->palette().color(QPalette::Button);
+  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+  connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+  connect(RadioButton1, &QRadioButton::toggled, this, [this] { repaintPanel(); });
+  connect(Edit2, &QLineEdit::textEdited, this, [this] { CheckBox7->setChecked(true); });
+  connect(Edit3, &QLineEdit::textEdited, this, [this] { CheckBox8->setChecked(true); });
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  HebEdit1->installEventFilter(this);
+  adjustSize();
+  qm::wizards::centre(this);
+}
+
+bool TForm7::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == HebEdit1) {
+    if (e->type() == QEvent::FocusIn) host_.SetHebrew();
+    if (e->type() == QEvent::FocusOut) host_.SetEnglish();
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+void TForm7::pickRowColour(QCheckBox* tick, std::string& colour, QLabel* label) {
+  tick->setChecked(true);
+  colour = host_.PickColor();
+  if (!colour.empty()) qm::wizards::paintText(label, qm::wizards::HexToColor(colour));
+}
+
+void TForm7::Button4Click() {
+  RadioButton1->setChecked(true);
+  CheckBox2->setChecked(true);
+  BodyBgColor = host_.PickColor();
+  if (!BodyBgColor.empty()) {
+    const std::uint32_t rgb = qm::wizards::HexToColor(BodyBgColor);
+    qm::wizards::paintText(Label2, rgb);
+    panelColour_ = QColor::fromRgb(static_cast<QRgb>(rgb));
+  }
+  repaintPanel();
+}
+
+void TForm7::Button5Click() {
+  RadioButton2->setChecked(true);
+  CheckBox2->setChecked(true);
+  qm::FileDialogRequest req;
+  req.filters = kImageFilters;
+  if (const auto chosen = qm::prompts().openFile(this, req)) {
+    Edit1->setText(chosen->path);
+    chosenImage_ = chosen->path;
+  }
+}
+
+void TForm7::repaintPanel() {
+  QPalette p = Panel1->palette();
+  p.setColor(QPalette::Window, RadioButton1->isChecked() ? panelColour_ : palette().color(QPalette::Button));
+  Panel1->setPalette(p);
+}
+
+void TForm7::LoadFromDocument(qm::PageView* page) {
+  if (!page) return;
+  const std::string& text = page->PageText();
+  const auto title = qm::wizards::findTitle(text);
+  Label7->setVisible(title.has_value());
+  HebEdit1->setVisible(title.has_value());
+  if (title) HebEdit1->setText(bytes(text.substr(title->start, title->length)));
+
+  if (const auto tag = qm::wizards::findBodyTag(text)) {
+    for (QLabel* l : {Label1, Label4, Label5, Label8, Label2}) qm::wizards::paintText(l, 0);
+    panelColour_ = palette().color(QPalette::Button);
+    Edit1->clear();
+    Edit2->clear();
+    Edit3->clear();
+    CheckBox2->setChecked(false);
+    const qm::wizards::BodyAttributes a = qm::wizards::readBodyTag(text, *tag);
+    CheckBox7->setChecked(!a.onLoad.empty());
+    if (!a.onLoad.empty()) Edit2->setText(bytes(a.onLoad));
+    CheckBox8->setChecked(!a.onUnLoad.empty());
+    if (!a.onUnLoad.empty()) Edit3->setText(bytes(a.onUnLoad));
+    if (!a.background.empty()) {
+      Edit1->setText(bytes(a.background));
+      RadioButton2->setChecked(true);
+      CheckBox2->setChecked(true);
+    }
+    CheckBox6->setChecked(QString::fromLatin1(a.bgProperties.c_str()).toUpper() == QStringLiteral("FIXED"));
+    const struct {
+      const std::string& value;
+      std::string& colour;
+      QCheckBox* tick;
+      QLabel* label;
+    } colours[] = {{a.text, BodyTextColor, CheckBox1, Label1},
+                   {a.link, BodyLinkColor, CheckBox4, Label4},
+                   {a.vlink, BodyVLinkColor, CheckBox5, Label5},
+                   {a.alink, BodyALinkColor, CheckBox3, Label8}};
+    for (const auto& c : colours) {
+      c.tick->setChecked(!c.value.empty());
+      if (c.value.empty()) continue;
+      c.colour = c.value;
+      qm::wizards::paintText(c.label, qm::wizards::HexToColor(c.value));
+    }
+    if (!a.bgColor.empty()) {
+      BodyBgColor = a.bgColor;
+      RadioButton1->setChecked(true);
+      CheckBox2->setChecked(true);
+      const std::uint32_t rgb = qm::wizards::HexToColor(a.bgColor);
+      qm::wizards::paintText(Label2, rgb);
+      panelColour_ = QColor::fromRgb(static_cast<QRgb>(rgb));
+    }
+    repaintPanel();
+  }
+  qm::wizards::present(this);
+}
+
+void TForm7::Button1Click() {
+  qm::PageView* page = host_.ActivePage();
+  if (!page) return;
+  const bool chosen = !chosenImage_.isEmpty() && Edit1->text() == chosenImage_;
+  const std::string image = qm::TruncPath(qm::toCp1255(Edit1->text()),
+                                          host_.Settings().read(qm::setting::IncludePathName),
+                                          chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
+  Edit1->setText(bytes(image));
+
+  qm::wizards::BodyChoices c;
+  c.text = CheckBox1->isChecked();
+  c.link = CheckBox4->isChecked();
+  c.vlink = CheckBox5->isChecked();
+  c.alink = CheckBox3->isChecked();
+  c.textColor = BodyTextColor;
+  c.linkColor = BodyLinkColor;
+  c.vlinkColor = BodyVLinkColor;
+  c.alinkColor = BodyALinkColor;
+  c.background = CheckBox2->isChecked();
+  c.backgroundIsColor = RadioButton1->isChecked();
+  c.bgColor = BodyBgColor;
+  c.bgImage = image;
+  c.fixedBackground = CheckBox6->isChecked();
+  c.onLoad = CheckBox7->isChecked();
+  c.onLoadText = qm::toCp1255(Edit2->text());
+  c.onUnLoad = CheckBox8->isChecked();
+  c.onUnLoadText = qm::toCp1255(Edit3->text());
+  const std::string tag = qm::wizards::bodyTag(c);
+  const auto tagLength = static_cast<std::int64_t>(tag.size());
+
+  page->PageOneStep([&] {
+    std::int64_t caret = page->PageSelStart();
+    const std::int32_t selection = page->PageSelLength();
+    if (const auto old = qm::wizards::findBodyTag(page->PageText())) {
+      page->PageSelect(static_cast<std::int32_t>(old->start), static_cast<std::int32_t>(old->length));
+      page->PageReplaceSelection(tag);
+      caret = qm::wizards::caretAfterReplace(caret, old->start, old->length, tagLength);
+    } else {
+      // No BODY tag: the new one goes in at the caret; the selected text stays.
+      page->PageSelect(static_cast<std::int32_t>(caret), 0);
+      page->PageReplaceSelection(tag);
+      caret += tagLength + 2;
+    }
+    if (HebEdit1->isVisibleTo(this)) {
+      if (const auto title = qm::wizards::findTitle(page->PageText())) {
+        const std::string typed = qm::toCp1255(HebEdit1->text());
+        page->PageSelect(static_cast<std::int32_t>(title->start), static_cast<std::int32_t>(title->length));
+        page->PageReplaceSelection(typed);
+        caret = qm::wizards::caretAfterReplace(caret, title->start, title->length,
+                                               static_cast<std::int64_t>(typed.size()));
+      }
+    }
+    const auto size = static_cast<std::int64_t>(page->PageText().size());
+    caret = std::clamp<std::int64_t>(caret, 0, size);
+    page->PageSelect(static_cast<std::int32_t>(caret),
+                     static_cast<std::int32_t>(std::min<std::int64_t>(selection, size - caret)));
+  });
+  hide();
+}
+
+void TForm7::Button2Click() { hide(); }

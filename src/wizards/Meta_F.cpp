@@ -1,0 +1,148 @@
+#include "wizards/Meta_F.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "core/wizards/MetaTags.h"
+#include "core/wizards/TagAttr.h"
+#include "editor/Host.h"
+#include "platform/Cp1255Bridge.h"
+#include "wizards/PageWizardKit.h"
+
+using qm::wizards::MetaKind;
+using qm::wizards::named;
+
+namespace {
+
+std::size_t at(MetaKind k) { return static_cast<std::size_t>(k); }
+
+}  // namespace
+
+TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
+  qm::wizards::makeToolWindow(this, "Form18", QStringLiteral(" META אשף"));
+  setLayoutDirection(Qt::RightToLeft);
+  auto* grid = new QGridLayout(this);
+  auto row = [&](int r, QCheckBox*& tick, const char* tickName, const char* hebrew, const char* field,
+                 QWidget* editor) {
+    tick = named<QCheckBox>(this, tickName);
+    grid->addWidget(tick, r, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(hebrew), this), r, 1);
+    grid->addWidget(editor, r, 2);
+    grid->addWidget(new QLabel(QString::fromLatin1(field), this), r, 3);
+  };
+  Edit1 = named<QLineEdit>(this, "Edit1");
+  Edit2 = named<QLineEdit>(this, "Edit2");
+  Edit3 = named<QLineEdit>(this, "Edit3");
+  Edit4 = named<QLineEdit>(this, "Edit4");
+  Edit5 = named<QLineEdit>(this, "Edit5");
+  Edit6 = named<QLineEdit>(this, "Edit6");
+  ComboBox1 = named<QComboBox>(this, "ComboBox1");
+  ComboBox1->setEditable(true);
+  ComboBox1->addItems({QStringLiteral("text/html; charset=ISO-8859-8"), QStringLiteral("text/html; charset=windows-1255")});
+  auto* refresh = new QWidget(this);
+  auto* refreshRow = new QHBoxLayout(refresh);
+  refreshRow->setContentsMargins(0, 0, 0, 0);
+  refreshRow->addWidget(Edit4, 1);
+  refreshRow->addWidget(new QLabel(QStringLiteral("תוך"), refresh));
+  refreshRow->addWidget(Edit5);
+  refreshRow->addWidget(new QLabel(QStringLiteral("שניות"), refresh));
+  row(0, CheckBox1, "CheckBox1", "שם המחבר", "author", Edit1);
+  row(1, CheckBox2, "CheckBox2", "תאור האתר", "description", Edit2);
+  row(2, CheckBox3, "CheckBox3", "מילות מפתח למנועי החיפוש", "keywords", Edit3);
+  row(3, CheckBox4, "CheckBox4", "עבור לכתובת", "refresh", refresh);
+  row(4, CheckBox5, "CheckBox5", "תכולת עמוד ", "Content-Type", ComboBox1);
+  row(5, CheckBox6, "CheckBox6", "זכיות יוצרים", "copyright", Edit6);
+  auto* buttons = new QHBoxLayout;
+  Button1 = named<QPushButton>(this, "Button1", QStringLiteral("אישור"));
+  Button2 = named<QPushButton>(this, "Button2", QStringLiteral("בטל"));
+  buttons->addWidget(Button1);
+  buttons->addWidget(Button2);
+  grid->addLayout(buttons, 6, 0, 1, 4);
+
+  // A field ticks its kind while it holds text (the refresh kind follows the address).
+  const std::pair<QLineEdit*, QCheckBox*> links[] = {
+      {Edit1, CheckBox1}, {Edit2, CheckBox2}, {Edit3, CheckBox3}, {Edit4, CheckBox4}, {Edit6, CheckBox6}};
+  for (const auto& [edit, tick] : links) {
+    QCheckBox* t = tick;
+    connect(edit, &QLineEdit::textChanged, this, [t](const QString& s) { t->setChecked(!s.isEmpty()); });
+  }
+  connect(ComboBox1, &QComboBox::editTextChanged, this, [this](const QString& s) { CheckBox5->setChecked(!s.isEmpty()); });
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
+  clearFields();
+  adjustSize();
+  qm::wizards::centre(this);
+}
+
+std::array<QCheckBox*, 6> TForm18::ticks() const {
+  return {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6};
+}
+
+void TForm18::clearFields() {
+  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) e->clear();
+  ComboBox1->setEditText(QString());
+  for (QCheckBox* t : ticks()) t->setChecked(false);
+}
+
+void TForm18::LoadFromDocument(qm::PageView* page) {
+  hide();
+  clearFields();
+  if (page) {
+    const std::string& text = page->PageText();
+    for (const qm::wizards::MetaTag& tag : qm::wizards::scanMeta(text)) {
+      const int kind = qm::wizards::metaKindIndex(tag.kind);
+      if (kind < 0) continue;
+      const QString value = qm::fromCp1255(qm::wizards::ReadTagAttr(text, tag.start, tag.end, "content"));
+      switch (static_cast<MetaKind>(kind)) {
+        case MetaKind::Author: Edit1->setText(value); break;
+        case MetaKind::Description: Edit2->setText(value); break;
+        case MetaKind::Keywords: Edit3->setText(value); break;
+        case MetaKind::ContentType: ComboBox1->setEditText(value); break;
+        case MetaKind::Copyright: Edit6->setText(value); break;
+        case MetaKind::Refresh: {
+          const auto parts = qm::wizards::splitRefresh(qm::toCp1255(value));
+          Edit5->setText(qm::fromCp1255(parts.seconds));
+          Edit4->setText(qm::fromCp1255(parts.address));
+          break;
+        }
+      }
+      ticks()[static_cast<std::size_t>(kind)]->setChecked(true);
+    }
+  }
+  qm::wizards::present(this);
+}
+
+void TForm18::Button1Click() {
+  qm::PageView* page = host_.ActivePage();
+  if (!page) return;
+  qm::wizards::MetaChoices c;
+  const auto t = ticks();
+  for (std::size_t i = 0; i < t.size(); ++i) c.ticked[i] = t[i]->isChecked();
+  c.values[at(MetaKind::Author)] = qm::toCp1255(Edit1->text());
+  c.values[at(MetaKind::Description)] = qm::toCp1255(Edit2->text());
+  c.values[at(MetaKind::Keywords)] = qm::toCp1255(Edit3->text());
+  c.values[at(MetaKind::Refresh)] = qm::toCp1255(Edit4->text());
+  c.values[at(MetaKind::ContentType)] = qm::toCp1255(ComboBox1->currentText());
+  c.values[at(MetaKind::Copyright)] = qm::toCp1255(Edit6->text());
+  c.seconds = qm::toCp1255(Edit5->text());
+
+  page->PageOneStep([&] {
+    // Removed from the end backwards, so the offsets of the others hold.
+    auto doomed = qm::wizards::metaTagsToRemove(page->PageText(), c.ticked);
+    std::reverse(doomed.begin(), doomed.end());
+    for (const auto& tag : doomed) {
+      page->PageSelect(static_cast<std::int32_t>(tag.start), static_cast<std::int32_t>(tag.end - tag.start + 1));
+      page->PageReplaceSelection(std::string());
+    }
+    const std::int64_t head = qm::wizards::findNoCase(page->PageText(), "<HEAD>", 0);
+    page->PageSelect(head < 0 ? 0 : static_cast<std::int32_t>(head + 6), 0);
+    host_.TInsert(qm::wizards::metaLines(c));
+  });
+  hide();
+}

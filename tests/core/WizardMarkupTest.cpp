@@ -1,0 +1,207 @@
+// The markup of the page body, META, frames and table wizards, and the
+// readers that take attribute values back from the page.
+#include <gtest/gtest.h>
+
+#include "core/wizards/FrameSet.h"
+#include "core/wizards/MetaTags.h"
+#include "core/wizards/PageBody.h"
+#include "core/wizards/TableMarkup.h"
+#include "core/wizards/TagAttr.h"
+
+using namespace qm::wizards;
+
+TEST(ReadTagAttr, ValuesInAllQuotingsWithinTheTagOnly) {
+  struct Case { std::string page, name, value; };
+  const Case cases[] = {
+      {"<BODY text=\"#000000\" bgcolor=#ffffff>", " TEXT", "#000000"},
+      {"<BODY text=\"#000000\" bgcolor=#ffffff>", "BGCOLOR", "#ffffff"},  // unquoted, up to ">"
+      {"<META NAME='author' CONTENT='Dana Levi'>", "content", "Dana Levi"},
+      {"<BODY\r\nLINK = \r\n \"red\"\r\nVLINK=blue>", " LINK", "red"},  // name at a line start, "=" then breaks
+      {"<BODY\r\nLINK = \r\n \"red\"\r\nVLINK=blue>", " VLINK", "blue"},
+      {"<BODY VLINK=blue>", " LINK", ""},                 // " LINK" is not the end of VLINK
+      {"<BODY><FONT TEXT=red>", " TEXT", ""},             // a later tag on the line is not this one
+      {"<BODY onLoad>", "OnLoad", ""},                     // no "="
+      {"<BODY onLoad=\"go()>", "OnLoad", "go()"},          // an unclosed quote ends with the tag
+  };
+  for (const Case& c : cases) {
+    const auto end = static_cast<std::int64_t>(c.page.find('>'));
+    EXPECT_EQ(ReadTagAttr(c.page, 0, end, c.name), c.value) << c.page << " " << c.name;
+  }
+  const std::string page = "<BODY TEXT=\"#\" LINK=00ff00>";
+  EXPECT_EQ(ReadColorAttr(page, 0, 26, " TEXT"), "#");  // a lone "#" stays
+  EXPECT_EQ(ReadColorAttr(page, 0, 26, " LINK"), "00ff00");
+}
+
+TEST(HexToColor, PairsShortFormsAndBlack) {
+  struct Case { std::string value; std::uint32_t rgb; };
+  const Case cases[] = {{"FF8000", 0xFF8000}, {"00ff7f80", 0x00FF7F}, {"fff", 0xFFFFFF}, {"f0a", 0xFF00AA},
+                        {"ff00", 0}, {"GG0000", 0}, {"", 0}};
+  for (const Case& c : cases) EXPECT_EQ(HexToColor(c.value), c.rgb) << c.value;
+}
+
+TEST(PageBody, TagFromTheChoices) {
+  BodyChoices none;
+  EXPECT_EQ(bodyTag(none), "<BODY >");
+  BodyChoices a;
+  a.text = true;
+  a.textColor = "FF0000";
+  a.onLoad = true;
+  a.onLoadText = "init()";
+  EXPECT_EQ(bodyTag(a), "<BODY TEXT=\"#FF0000\" onLoad=\"init()\" >");
+  BodyChoices b;
+  b.link = b.alink = b.background = b.fixedBackground = b.onUnLoad = true;
+  b.linkColor = "";  // a cancelled colour dialog
+  b.alinkColor = "00FF00";
+  b.backgroundIsColor = false;
+  b.bgImage = "back.gif";
+  EXPECT_EQ(bodyTag(b),
+            "<BODY LINK=\"#\" ALINK=\"#00FF00\" BACKGROUND=\"back.gif\" BGPROPERTIES=\"FIXED\" onUnLoad=\"\" >");
+}
+
+TEST(PageBody, TitleAndBodyTagFound) {
+  const std::string page = "<html><Title>Home</TITLE>\r\n<body bgcolor=#ffffff\r\n text=\"000000\" onload='a(); b()'>";
+  const auto title = findTitle(page);
+  ASSERT_TRUE(title);
+  EXPECT_EQ(page.substr(title->start, title->length), "Home");
+  const auto tag = findBodyTag(page);
+  ASSERT_TRUE(tag);
+  EXPECT_EQ(tag->start, 27);
+  EXPECT_EQ(tag->start + tag->length, static_cast<std::int64_t>(page.size()));
+  const BodyAttributes a = readBodyTag(page, *tag);
+  EXPECT_EQ(a.bgColor, "ffffff");
+  EXPECT_EQ(a.text, "000000");
+  EXPECT_EQ(a.onLoad, "a(); b()");
+  EXPECT_EQ(a.onUnLoad, "");
+  for (const char* bad : {"<title>x", "</title><title>", "<body"}) {
+    EXPECT_FALSE(findTitle(bad)) << bad;
+    EXPECT_FALSE(findBodyTag(bad)) << bad;
+  }
+}
+
+TEST(PageBody, CaretFollowsAReplacement) {
+  struct Case { std::int64_t caret, expected; };
+  // Ten characters at 20 become four.
+  const Case cases[] = {{5, 5}, {20, 20}, {25, 24}, {30, 24}, {40, 34}};
+  for (const Case& c : cases) EXPECT_EQ(caretAfterReplace(c.caret, 20, 10, 4), c.expected) << c.caret;
+}
+
+TEST(MetaTags, ScanStopsAtAnUnclosedTag) {
+  const std::string page =
+      "<HEAD><meta name=\"keywords\" content=\"a,b\">\r\n<META HTTP-EQUIV=refresh NAME=x CONTENT=\"5\">"
+      "<meta name=robots content=all><META NAME=\"author\"";
+  const auto tags = scanMeta(page);
+  ASSERT_EQ(tags.size(), 3u);
+  EXPECT_EQ(tags[0].kind, "KEYWORDS");
+  EXPECT_EQ(tags[1].kind, "REFRESH");  // http-equiv wins over name
+  EXPECT_EQ(tags[2].kind, "ROBOTS");
+  EXPECT_EQ(tags[0].start, 6);
+  EXPECT_EQ(page[static_cast<std::size_t>(tags[0].end)], '>');
+  std::array<bool, kMetaKinds> ticked{};
+  ticked[static_cast<std::size_t>(MetaKind::Refresh)] = true;
+  const auto doomed = metaTagsToRemove(page, ticked);
+  ASSERT_EQ(doomed.size(), 1u);
+  EXPECT_EQ(doomed[0].start, tags[1].start);
+}
+
+TEST(MetaTags, RefreshSecondsAndAddress) {
+  struct Case { std::string value, seconds, address; };
+  const Case cases[] = {
+      {"5;URL=rates.htm", "5", "rates.htm"}, {"5; url=rates.htm", "5", "rates.htm"}, {"5;rates.htm", "5", "rates.htm"},
+      {"10", "10", ""},  {"10; URL = lib.htm", "10", "lib.htm"}, {"3;uranus.htm", "3", "uranus.htm"},
+      {"0;URL=http://a.b/c d", "0", "http://a.b/c"},
+  };
+  for (const Case& c : cases) {
+    const RefreshParts p = splitRefresh(c.value);
+    EXPECT_EQ(p.seconds, c.seconds) << c.value;
+    EXPECT_EQ(p.address, c.address) << c.value;
+  }
+}
+
+TEST(MetaTags, LinesForTheTickedKinds) {
+  MetaChoices c;
+  EXPECT_EQ(metaLines(c), std::vector<std::string>{""});
+  c.ticked.fill(true);
+  c.values = {"Dana", "Site", "a,b", "URL=next.htm", "text/html; charset=windows-1255", "(c)"};
+  c.seconds = "5";
+  const std::vector<std::string> expected = {
+      "",
+      "<META NAME=\"Author\" CONTENT=\"Dana\">",
+      "<META NAME=\"description\" CONTENT=\"Site\">",
+      "<META NAME=\"keywords\" CONTENT=\"a,b\">",
+      "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5;URL=next.htm\">",
+      "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1255\">",
+      "<META NAME=\"copyright\" CONTENT=\"(c)\">"};
+  EXPECT_EQ(metaLines(c), expected);
+}
+
+TEST(FrameSet, LinesByDivision) {
+  auto frame = [](const char* name, const char* size) {
+    FrameChoice f;
+    f.included = true;
+    f.name = name;
+    f.file = std::string(name) + ".htm";
+    f.size = size;
+    return f;
+  };
+  const std::string mainLine =
+      "<FRAME SRC=\"main.htm\" NAME=\"main\" MARGINWIDTH=\"0\" MARGINHEIGHT=\"0\" SCROLLING=\"AUTO\" BORDER=\"0\">";
+
+  FrameSetChoices plain;
+  plain.frames[MainFrame] = frame("main", "");
+  EXPECT_EQ(frameSetLines(plain),
+            (std::vector<std::string>{"<FRAMESET ROWS=\"*\" FRAMEBORDER=\"NO\">", mainLine, "</FRAMESET>"}));
+
+  FrameSetChoices top = plain;
+  top.frames[TopFrame] = frame("top", "50");
+  EXPECT_EQ(frameSetLines(top),
+            (std::vector<std::string>{
+                "<FRAMESET ROWS=\"50,*\" FRAMEBORDER=\"NO\">",
+                "<FRAME SRC=\"top.htm\" NAME=\"top\" MARGINWIDTH=\"0\" MARGINHEIGHT=\"0\" SCROLLING=\"AUTO\" BORDER=\"0\">",
+                mainLine, "</FRAMESET>"}));
+
+  FrameSetChoices all = plain;
+  all.columnsPrimary = all.border = true;
+  all.frames[TopFrame] = frame("t", "10%");
+  all.frames[BottomFrame] = frame("b", "20");
+  all.frames[LeftFrame] = frame("l", "*");
+  all.frames[RightFrame] = frame("r", "30");
+  all.frames[RightFrame].scrolling = 2;
+  all.frames[RightFrame].border = all.frames[RightFrame].fixedSize = true;
+  const auto lines = frameSetLines(all);
+  const std::vector<std::string> heads = {"<FRAMESET COLS=\"*,*,30\" FRAMEBORDER=\"YES\">", "<FRAME SRC=\"l.htm\"",
+                                          "<FRAMESET ROWS=\"10%,*,20\">", "<FRAME SRC=\"t.htm\"", mainLine,
+                                          "<FRAME SRC=\"b.htm\"", "</FRAMESET>", "<FRAME SRC=\"r.htm\"", "</FRAMESET>"};
+  ASSERT_EQ(lines.size(), heads.size());
+  for (std::size_t i = 0; i < heads.size(); ++i) EXPECT_EQ(lines[i].rfind(heads[i], 0), 0u) << lines[i];
+  EXPECT_EQ(lines[7], "<FRAME SRC=\"r.htm\" NAME=\"r\" MARGINWIDTH=\"0\" MARGINHEIGHT=\"0\" SCROLLING=\"NO\" BORDER=\"1\" NORESIZE>");
+}
+
+TEST(TableMarkup, LinesOfATable) {
+  TableChoices t{"4", "50", "Caption", "Header", "<CENTER>", {{"\xE0", "\xE1"}}};
+  const std::vector<std::string> expected = {"<TABLE BORDER=\"4\">", "<CAPTION>Caption</CAPTION>",
+                                             "<TH COLSPAN=50>Header</TH>", "<TR>", "<TD><CENTER>\xE0</TD>",
+                                             "<TD><CENTER>\xE1</TD>", "</TR>", "</TABLE>"};
+  EXPECT_EQ(tableLines(t, qm::HebrewStandard::WinLogical), expected);
+  // Visual pages get the texts in visual order, brackets mirrored; no caption, no CAPTION line.
+  TableChoices v{"0", "9", "", "\xF9\xEC\xE5\xED", "", {{"\xE0\xE1 (1)"}}};
+  EXPECT_EQ(tableLines(v, qm::HebrewStandard::IsoVisual),
+            (std::vector<std::string>{"<TABLE BORDER=\"0\">", "<TH COLSPAN=9>\xED\xE5\xEC\xF9</TH>", "<TR>",
+                                      "<TD>)1( \xE1\xE0</TD>", "</TR>", "</TABLE>"}));
+  TableChoices big;
+  big.cells.assign(99, std::vector<std::string>(99));
+  EXPECT_EQ(tableLines(big, qm::HebrewStandard::WinLogical).size(), 2u + 99u * (2u + 99u) + 1u);
+}
+
+TEST(TableMarkup, FieldNumbers) {
+  struct Case { std::string text; FieldNumber::Status status; int value; };
+  const Case cases[] = {{"", FieldNumber::Empty, 0},       {"10", FieldNumber::Number, 10},
+                        {"5 0", FieldNumber::Number, 5},   {"7 ", FieldNumber::Number, 7},
+                        {"abc", FieldNumber::NotANumber, 0}, {"2.5", FieldNumber::NotANumber, 0},
+                        {"-3", FieldNumber::Number, -3},   {"99999999999", FieldNumber::NotANumber, 0}};
+  for (const Case& c : cases) {
+    const FieldNumber n = readFieldNumber(c.text);
+    EXPECT_EQ(n.status, c.status) << c.text;
+    EXPECT_EQ(n.value, c.value) << c.text;
+  }
+  EXPECT_EQ(notAnIntegerMessage("2.5"), "'2.5' is not a valid integer value");
+}
