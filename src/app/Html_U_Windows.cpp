@@ -8,6 +8,13 @@
 #include "app/Html_U.h"
 #include "editor/Work_F.h"
 #include "hebrew/Heb_U.h"
+#include "wizards/AddForm_F.h"
+#include "wizards/Email_F.h"
+#include "wizards/Embed_U.h"
+#include "wizards/Font_F.h"
+#include "wizards/Forms_F.h"
+#include "wizards/Java_F.h"
+#include "wizards/Special_F.h"
 
 void TForm1::ConnectWindows() {
   connect(this, &TForm1::ColorCodeToggled, this, [this](bool on) {
@@ -23,6 +30,24 @@ void TForm1::ConnectWindows() {
   connect(this, &TForm1::FormClosing, this, [this] {
     if (TForm2* w = windows_.Find<TForm2>()) w->hide();
   });
+
+  // Element wizards: e-mail link (TForm5), font (TForm6), JavaScript (TForm12),
+  // special characters (TForm13), multimedia (TForm14), forms (TForm15) and
+  // the add-form dialog (TForm16). Each palette button shows its window.
+  {
+    const auto bringUp = [](QWidget* w) {
+      w->show();
+      w->raise();
+      w->activateWindow();
+    };
+    setCommand(QStringLiteral("MailB"), [this, bringUp] { bringUp(Window<TForm5>()); });
+    setCommand(QStringLiteral("SpeedButton8"), [this, bringUp] { bringUp(Window<TForm6>()); });
+    setCommand(QStringLiteral("SpeedButton28"), [this, bringUp] { bringUp(Window<TForm12>()); });
+    setCommand(QStringLiteral("SpeedButton29"), [this, bringUp] { bringUp(Window<TForm13>()); });
+    setCommand(QStringLiteral("SpeedButton30"), [this, bringUp] { bringUp(Window<TForm14>()); });
+    setCommand(QStringLiteral("SpeedButton31"), [this, bringUp] { bringUp(Window<TForm15>()); });
+    setCommand(QStringLiteral("SpeedButton32"), [this, bringUp] { bringUp(Window<TForm16>()); });
+  }
 }
 
 void TForm1::N47Click() { Window<TForm2>()->LoadFromDocument(ActivePage()); }
