@@ -47,6 +47,14 @@ void TForm1::ConnectWindows() {
     setCommand(QStringLiteral("SpeedButton30"), [this, bringUp] { bringUp(Window<TForm14>()); });
     setCommand(QStringLiteral("SpeedButton31"), [this, bringUp] { bringUp(Window<TForm15>()); });
     setCommand(QStringLiteral("SpeedButton32"), [this, bringUp] { bringUp(Window<TForm16>()); });
+    // They go out of sight with the main window, not when it is destroyed.
+    connect(this, &TForm1::FormClosing, this, [this] {
+      QWidget* const open[] = {windows_.Find<TForm5>(),  windows_.Find<TForm6>(),  windows_.Find<TForm12>(),
+                                     windows_.Find<TForm13>(), windows_.Find<TForm14>(), windows_.Find<TForm15>(),
+                                     windows_.Find<TForm16>()};
+      for (QWidget* w : open)
+        if (w) w->hide();
+    });
   }
 }
 

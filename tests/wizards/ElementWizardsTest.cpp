@@ -155,9 +155,19 @@ TEST_F(ElementWizards, InsertingLeavesHebrewEditModeKeepingWhatWasTyped) {
 
 TEST_F(ElementWizards, JavaScriptNumbersLinksAndWarnsWithoutABody) {
   TWorkForm* w = page("<p>", 3, 0);
+  press("N23");  // path names off: a chosen file keeps its name, a typed relative path its folders
   auto* js = shown<TForm12>("SpeedButton28");
-  js->Edit2->setText("off.gif");
+  prompts.files = {QStringLiteral("/site/img/on.gif"), QStringLiteral("/site/a.gif"), std::nullopt,
+                   QStringLiteral("C:\\pics\\b.gif")};
+  js->Button1->click();
+  js->Edit2->setText("img/off.gif");
+  for (int i = 0; i < 3; ++i) js->Button5->click();
   js->Button3->click();
+  EXPECT_NE(w->DocText().find(" onMouseOver=\"change1('on.gif')\"\r\n onMouseOut=\"change1('img/off.gif')\">"),
+            std::string::npos);
+  press("SpeedButton28");
+  js->Button6->click();
+  EXPECT_NE(w->DocText().find("new initArray(\r\n\"a.gif\",\r\n\"b.gif\"\r\n);"), std::string::npos);
   press("SpeedButton28");
   js->Button3->click();
   EXPECT_NE(w->DocText().find("NAME=\"theimg1\""), std::string::npos);
