@@ -99,6 +99,7 @@ class TForm1 : public QMainWindow, public qm::Host {
   // The colour dialog: "RRGGBB", or empty when cancelled.
   std::string PickColor() override;
   std::string LastPickedColor;
+  std::string LastColor() const override { return LastPickedColor; }
   // The quick-edit line and the keyboard language.
   void RefreshQEdit();
   void SetHebrew() override;

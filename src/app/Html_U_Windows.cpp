@@ -15,6 +15,13 @@
 #include "wizards/Meta_F.h"
 #include "wizards/Table2_F.h"
 #include "wizards/Table_F.h"
+#include "wizards/AddForm_F.h"
+#include "wizards/Email_F.h"
+#include "wizards/Embed_U.h"
+#include "wizards/Font_F.h"
+#include "wizards/Forms_F.h"
+#include "wizards/Java_F.h"
+#include "wizards/Special_F.h"
 
 void TForm1::ConnectWindows() {
   connect(this, &TForm1::ColorCodeToggled, this, [this](bool on) {
@@ -73,6 +80,31 @@ void TForm1::ConnectWindows() {
       w->Grid()->hide();
     }
   });
+  // Element wizards: e-mail link (TForm5), font (TForm6), JavaScript (TForm12),
+  // special characters (TForm13), multimedia (TForm14), forms (TForm15) and
+  // the add-form dialog (TForm16). Each palette button shows its window.
+  {
+    const auto bringUp = [](QWidget* w) {
+      w->show();
+      w->raise();
+      w->activateWindow();
+    };
+    setCommand(QStringLiteral("MailB"), [this, bringUp] { bringUp(Window<TForm5>()); });
+    setCommand(QStringLiteral("SpeedButton8"), [this, bringUp] { bringUp(Window<TForm6>()); });
+    setCommand(QStringLiteral("SpeedButton28"), [this, bringUp] { bringUp(Window<TForm12>()); });
+    setCommand(QStringLiteral("SpeedButton29"), [this, bringUp] { bringUp(Window<TForm13>()); });
+    setCommand(QStringLiteral("SpeedButton30"), [this, bringUp] { bringUp(Window<TForm14>()); });
+    setCommand(QStringLiteral("SpeedButton31"), [this, bringUp] { bringUp(Window<TForm15>()); });
+    setCommand(QStringLiteral("SpeedButton32"), [this, bringUp] { bringUp(Window<TForm16>()); });
+    // They go out of sight with the main window, not when it is destroyed.
+    connect(this, &TForm1::FormClosing, this, [this] {
+      QWidget* const open[] = {windows_.Find<TForm5>(),  windows_.Find<TForm6>(),  windows_.Find<TForm12>(),
+                                     windows_.Find<TForm13>(), windows_.Find<TForm14>(), windows_.Find<TForm15>(),
+                                     windows_.Find<TForm16>()};
+      for (QWidget* w : open)
+        if (w) w->hide();
+    });
+  }
 }
 
 void TForm1::N47Click() { Window<TForm2>()->LoadFromDocument(ActivePage()); }

@@ -69,6 +69,8 @@ class Host {
 
   // The colour dialog: "RRGGBB", or empty when cancelled; starts at the last colour.
   virtual std::string PickColor() = 0;
+  // The colour PickColor last gave anywhere in the program ("RRGGBB"); empty before the first.
+  virtual std::string LastColor() const = 0;
   virtual void SetHebrew() = 0;
   virtual void SetEnglish() = 0;
 
