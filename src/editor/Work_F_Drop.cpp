@@ -24,7 +24,7 @@ QString firstLocalFile(const QMimeData* data) {
 }  // namespace
 
 bool TWorkForm::eventFilter(QObject* watched, QEvent* e) {
-  if (watched != Memo1->viewport()) return QWidget::eventFilter(watched, e);
+  if (watched != Memo1 && watched != Memo1->viewport()) return QWidget::eventFilter(watched, e);
   switch (e->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QLayout>
 #include <QScreen>
 
 #include "editor/Host.h"
@@ -19,8 +20,10 @@ TWizardForm::TWizardForm(qm::Host& host, const char* objectName, const QString& 
 }
 
 void TWizardForm::FitAndCentre() {
+  // The window follows its contents (the link wizard's effects panel and
+  // content fields come and go).
+  if (layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();
-  setFixedSize(sizeHint());
   const QRect screen =
       QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect(0, 0, 1024, 768);
   move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
