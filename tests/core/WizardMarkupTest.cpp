@@ -38,10 +38,7 @@ TEST(LinkMarkup, ElementsForFieldCombinations) {
 }
 
 TEST(ImageMarkup, ElementsForFieldCombinations) {
-  struct Case {
-    ImageFields f;
-    std::string element;
-  };
+  struct Case { ImageFields f; std::string element; };
   const Case cases[] = {
       {{"Picture.pic", false, "x", false, "LEFT"}, "<IMG SRC=\"Picture.pic\">"},
       {{"x.gif", false, "", true, "MIDDLE"}, "<IMG SRC=\"x.gif\" ALIGN=\"MIDDLE\" >"},
@@ -52,10 +49,7 @@ TEST(ImageMarkup, ElementsForFieldCombinations) {
 }
 
 TEST(DroppedFiles, NamesCallForTheirWizards) {
-  struct Case {
-    std::string name;
-    bool link, image;
-  };
+  struct Case { std::string name; bool link, image; };
   const Case cases[] = {
       {"/s/b.Shtml", true, false}, {"/s/i.php3", true, false}, {"/s/p.jpeg", false, true}, {"/s/a.txt", false, false},
       {"/x.htm.d/p.bmp", true, true},  // anywhere in the name, folders included
@@ -67,10 +61,7 @@ TEST(DroppedFiles, NamesCallForTheirWizards) {
 }
 
 TEST(RemovePathNames, FoldersGoFromEverySrcValue) {
-  struct Case {
-    const char* name;
-    std::string in, out;
-  };
+  struct Case { const char* name; std::string in, out; };
   const Case cases[] = {
       {"lower-case src", "<img src=\"C:\\pics\\a.gif\">", "<img src=\"a.gif\">"},
       {"spaces around =", "<IMG SRC = \"img\\b.gif\">", "<IMG SRC = \"b.gif\">"},
