@@ -4,7 +4,6 @@
 #include <cctype>
 
 #include "core/markup/MarkupText.h"
-#include "core/text/Search.h"
 
 namespace qm::wizard {
 
@@ -22,6 +21,14 @@ bool containsUpper(std::string_view name, std::initializer_list<std::string_view
   });
   return std::any_of(endings.begin(), endings.end(),
                      [&](std::string_view e) { return upper.find(e) != std::string::npos; });
+}
+
+// The next "SRC" in any case from `from`, or npos. One pass over the page
+// (b | 0x20 folds exactly "S"/"s", "R"/"r", "C"/"c" for these three letters).
+std::size_t findSrc(std::string_view s, std::size_t from) {
+  for (std::size_t i = from; i + 3 <= s.size(); ++i)
+    if ((s[i] | 0x20) == 's' && (s[i + 1] | 0x20) == 'r' && (s[i + 2] | 0x20) == 'c') return i;
+  return std::string_view::npos;
 }
 
 }  // namespace
@@ -78,9 +85,8 @@ std::string RemovePathNames(std::string_view page) {
   std::string out;
   out.reserve(page.size());
   std::size_t copied = 0;  // page[0, copied) is in `out`
-  std::int64_t p = searchTS2(page, "SRC", false, 0);
-  while (p >= 0) {
-    std::size_t v = static_cast<std::size_t>(p) + 3;
+  for (std::size_t p = findSrc(page, 0); p != std::string_view::npos;) {
+    std::size_t v = p + 3;
     while (v < page.size() &&
            (page[v] == '\n' || page[v] == '\r' || page[v] == ' ' || page[v] == '"' || page[v] == '='))
       ++v;
@@ -90,8 +96,7 @@ std::string RemovePathNames(std::string_view page) {
     out.append(page.substr(copied, v - copied));
     out += TruncPath(page.substr(v, q - v), false);
     copied = q;
-    // searchTS2 numbers characters from 1: number q + 1 is offset q.
-    p = searchTS2(page, "SRC", false, static_cast<std::int64_t>(q) + 1);
+    p = findSrc(page, q);
   }
   out.append(page.substr(copied));
   return out;
