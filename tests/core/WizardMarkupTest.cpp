@@ -69,6 +69,7 @@ TEST(RemovePathNames, FoldersGoFromEverySrcValue) {
       {"unquoted runs to the next quote", "<IMG SRC=p\\a.gif ALT=\"x\\y\">", "<IMG SRC=a.gif ALT=\"x\\y\">"},
       {"break after SRC=", "<IMG SRC=\r\n\"d\\e.gif\" a\\b", "<IMG SRC=\r\n\"e.gif\" a\\b"},
       {"several, text between kept", "a\\b<X SRC=\"1\\2\"> c\\d <Y src=\"3\\4\">", "a\\b<X SRC=\"2\"> c\\d <Y src=\"4\">"},
+      {"empty value stays empty", "<IMG SRC=\"\">C:\\x\\y <A HREF=\"z\">", "<IMG SRC=\"\">C:\\x\\y <A HREF=\"z\">"},
       {"no closing quote", "<IMG SRC=\"a\\b.gif>\r\nx\\y", "<IMG SRC=\"a\\b.gif>\r\nx\\y"},
       {"SRC at the very end", "x SRC= ", "x SRC= "},
   };

@@ -86,10 +86,15 @@ std::string RemovePathNames(std::string_view page) {
   out.reserve(page.size());
   std::size_t copied = 0;  // page[0, copied) is in `out`
   for (std::size_t p = findSrc(page, 0); p != std::string_view::npos;) {
+    // Only one quote opens the value: an empty value ("") stays empty
+    // instead of running on to some later quote of the page.
     std::size_t v = p + 3;
-    while (v < page.size() &&
-           (page[v] == '\n' || page[v] == '\r' || page[v] == ' ' || page[v] == '"' || page[v] == '='))
-      ++v;
+    bool opened = false;
+    for (; v < page.size(); ++v) {
+      const char c = page[v];
+      if (c == '"' && !opened) opened = true;
+      else if (c != '\n' && c != '\r' && c != ' ' && c != '=') break;
+    }
     const std::size_t q = page.find('"', v);
     // No closing quote: nothing more can be taken as a value.
     if (q == std::string_view::npos) break;

@@ -68,10 +68,11 @@ bool isImageDrop(std::string_view name);  // ".JPG", ".JPEG", ".GIF", ".BMP"
 
 // Every SRC attribute value of the page with its folders removed (TruncPath
 // without path names). "SRC" is found in any case; the value starts after the
-// line breaks, spaces, double quotes and "=" that follow it and runs up to the
-// next double quote (so an unquoted value takes everything up to the next
-// quote in the text). Bytes outside those values are unchanged. A SRC with no
-// double quote after it ends the work there: the rest stays as it is.
+// line breaks, spaces, "=" and the one double quote that follow it and runs up
+// to the next double quote (so an unquoted value takes everything up to the
+// next quote in the text; an empty quoted value stays empty). Bytes outside
+// those values are unchanged. A SRC with no double quote after it ends the
+// work there: the rest stays as it is.
 std::string RemovePathNames(std::string_view page);
 
 }  // namespace qm::wizard
