@@ -27,6 +27,7 @@ TForm4::TForm4(qm::Host& host) : TWizardForm(host, "Form4", QStringLiteral("הו
   Button1 = named(new QPushButton(QStringLiteral("סייר"), this), "Button1");
   Edit1 = named(new QLineEdit(QStringLiteral("Picture.pic"), this), "Edit1");
   Edit1->setLayoutDirection(Qt::LeftToRight);
+  Edit1->setMinimumWidth(220);
   grid->addWidget(Button1, 0, 0);
   grid->addWidget(Edit1, 0, 1);
   CheckBox1 = named(new QCheckBox(QStringLiteral("טקסט חלופי"), this), "CheckBox1");
