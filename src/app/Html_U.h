@@ -106,7 +106,8 @@ class TForm1 : public QMainWindow, public qm::Host {
   void SetEnglish() override;
   // The path as the wizards put it into markup: folders kept when N23
   // "include path names" is checked (core TruncPath with N23's state).
-  std::string TruncPath(std::string_view path, qm::PathOrigin origin = qm::PathOrigin::Typed) const;
+  std::string TruncPath(std::string_view path, qm::PathOrigin origin = qm::PathOrigin::Typed) const override;
+  void SetTextRequestActive(bool on) override { TextRequestActive = on; }
   // Quick-edit line events (Edit1 in Panel2).
   void Edit1Change();
   void Edit1Enter();
@@ -238,6 +239,9 @@ class TForm1 : public QMainWindow, public qm::Host {
   // N47 and the document windows' Button1: the Hebrew text window loaded
   // from the active document.
   void N47Click();
+  // A file dropped on a page's source editor: an HTML-like name goes in as a
+  // link, a picture as an image, each through its wizard; others are ignored.
+  void FileDroppedOnPage(TWorkForm* page, const QString& name);
 };
 
 // The product's web site (the "connect to site" and "guides" commands).

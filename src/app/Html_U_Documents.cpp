@@ -132,6 +132,7 @@ void TForm1::ConnectDocument(TWorkForm* w) {
     settings_.write(qm::setting::WinMax, WinMax);
   });
   connect(this, &TForm1::EditorSettingsChanged, w, &TWorkForm::EditorSettingsChanged);
+  connect(w, &TWorkForm::FileDropped, this, [this, w](const QString& name) { FileDroppedOnPage(w, name); });
 }
 
 // ------------------------------------------------------------------ new

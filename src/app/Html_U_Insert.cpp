@@ -18,6 +18,7 @@
 #include "app/Html_U.h"
 #include "core/hebrew/VisualHebrew.h"
 #include "core/markup/Entities.h"
+#include "core/markup/WizardMarkup.h"
 #include "editor/Work_F.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
@@ -262,8 +263,10 @@ void TForm1::connectInsertCommands() {
 
   // Tools menu.
   const QString sure = QStringLiteral("?  האם אתה בטוח");
-  // N33 asks its question; the path removal itself is not there yet.
-  on("N33", withDoc([this, sure](TWorkForm*) { qm::prompts().okCancel(this, sure); }));
+  on("N33", withDoc([this, sure](TWorkForm* w) {
+       if (qm::prompts().okCancel(this, sure) != qm::Answer::Ok) return;
+       ReplaceWholeText(w, [](const std::string& t) { return qm::wizard::RemovePathNames(t); });
+     }));
   on("N34", withDoc([this, sure](TWorkForm* w) {
        if (qm::prompts().okCancel(this, sure) != qm::Answer::Ok) return;
        ReplaceWholeText(w, [](const std::string& t) { return qm::StripTag(t); });

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/hebrew/VisualHebrew.h"
+#include "core/markup/MarkupText.h"
 
 class QWidget;
 class TWorkForm;
@@ -78,6 +80,13 @@ class Host {
   virtual bool SaveDocumentAs(TWorkForm* w, bool checkMarker) = 0;
   // The main window, to bring it forward.
   virtual QWidget* HostWindow() = 0;
+
+  // The path as markup should receive it: folders kept only when the user
+  // asked for path names.
+  virtual std::string TruncPath(std::string_view path, PathOrigin origin = PathOrigin::Typed) const = 0;
+  // Set while a wizard waits in a text request: insertions that end with a
+  // line break do nothing meanwhile.
+  virtual void SetTextRequestActive(bool on) = 0;
 };
 
 }  // namespace qm

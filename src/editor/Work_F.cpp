@@ -141,6 +141,9 @@ TWorkForm::TWorkForm(qm::Host* host, QWidget* parent) : QWidget(parent), host_(h
   connect(RichEdit1, &qm::RichEdit::selectionMoved, this, &TWorkForm::RichEdit1SelectionChange);
   connect(RichEdit1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { RichEdit1->setScrollPosition(v); });
+  // Drops reach the viewport or, when it declines them, the control itself.
+  Memo1->installEventFilter(this);
+  Memo1->viewport()->installEventFilter(this);
   connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
   connect(Button3, &QPushButton::clicked, this, &TWorkForm::PreviewMode);
   connect(Button2, &QPushButton::clicked, this, &TWorkForm::EditMode);

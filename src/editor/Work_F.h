@@ -176,6 +176,9 @@ class TWorkForm : public QWidget, public qm::PageView {
   void CloseRequested();
   // The window is closing (after the save question was answered).
   void Closed(bool maximized);
+  // A file was dropped on the source editor (the first file's absolute path;
+  // sent after the drop has ended).
+  void FileDropped(const QString& path);
 
  public:
   // --- event handlers ---
@@ -187,6 +190,8 @@ class TWorkForm : public QWidget, public qm::PageView {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  // Files dragged over the source editor (Work_F_Drop.cpp).
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void Memo1KeyPress(QKeyEvent* e, bool& handled);

@@ -421,7 +421,8 @@ void RichEdit::inputMethodEvent(QInputMethodEvent* e) {
 
 bool RichEdit::canInsertFromMimeData(const QMimeData* source) const {
   // Dropped files are not text for the page: the drop goes on to the windows
-  // around the control (the main window opens them).
+  // around the control (a document window takes those over its source editor
+  // before the control sees them; the main window opens the others).
   if (source->hasUrls()) {
     bool allFiles = true;
     for (const QUrl& u : source->urls()) allFiles = allFiles && u.isLocalFile();

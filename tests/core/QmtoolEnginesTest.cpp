@@ -36,6 +36,8 @@ TEST(QmtoolEngines, CommandsKeepLineEndsAndHonourTheirOptions) {
       {"xferheb --no-hebrew-only --no-mirror", "ab(c\n", "c(ba\n"},
       {"entities", "&aacute;&lt;\xBA\r\n", "\xE1&lt;\xF7\r\n"},
       {"strip-tags", "a<b\r\nc>d\n", "ad\n"},
+      {"remove-paths", "<img src=\"C:\\p\\a.gif\">\n\xF9\\x", "<img src=\"a.gif\">\n\xF9\\x"},
+      {"remove-paths <", "SRC=\"d\\b.gif\"\r\n", "SRC=\"b.gif\"\r\n"},  // standard input
   };
   for (const auto& c : cases) {
     const Result r = qmtool(c.args, c.input);
