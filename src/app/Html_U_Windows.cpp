@@ -8,6 +8,7 @@
 #include "app/Html_U.h"
 #include "editor/Work_F.h"
 #include "hebrew/Heb_U.h"
+#include "scripts/Script_F.h"
 
 void TForm1::ConnectWindows() {
   connect(this, &TForm1::ColorCodeToggled, this, [this](bool on) {
@@ -22,6 +23,18 @@ void TForm1::ConnectWindows() {
   setCommand(QStringLiteral("N47"), [this] { N47Click(); });
   connect(this, &TForm1::FormClosing, this, [this] {
     if (TForm2* w = windows_.Find<TForm2>()) w->hide();
+  });
+
+  // The script library (TForm22, which loads JSDB.dat from ExecDir when it is
+  // first made) and its script editor (TForm23, opened from the library).
+  setCommand(QStringLiteral("SpeedButton35"), [this] {
+    TForm22* library = Window<TForm22>();
+    library->show();
+    library->raise();
+    library->activateWindow();
+  });
+  connect(this, &TForm1::FormClosing, this, [this] {
+    if (TForm22* library = windows_.Find<TForm22>()) library->HideWindows();
   });
 }
 

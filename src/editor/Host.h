@@ -76,6 +76,8 @@ class Host {
   virtual bool SaveDocumentAs(TWorkForm* w, bool checkMarker) = 0;
   // The main window, to bring it forward.
   virtual QWidget* HostWindow() = 0;
+  // The folder that was current when the program started (the script library's file is there).
+  virtual QString ExecFolder() const = 0;
 };
 
 }  // namespace qm
