@@ -45,6 +45,7 @@ TEST_F(ScriptLibrary, FillsTheVariablesAndInsertsEverythingAsOneUndoStep) {
     w->SaveToUndoBuf();
     const int undoSteps = w->UndoCount();
     if (hebrewEditMode) w->HebEditMode();
+    ASSERT_EQ(w->HebMode, hebrewEditMode);
     TForm22* win = open();
     ASSERT_TRUE(win->isVisible());
     win->ListBox1->setCurrentRow(1);
