@@ -77,7 +77,7 @@ void TForm23::buildWindow() {
   Edit1 = named(new QLineEdit(data), "Edit1");
   Edit1->setLayoutDirection(Qt::RightToLeft);
   Memo4 = named(new QPlainTextEdit(data), "Memo4");
-  Memo4->setLayoutDirection(Qt::RightToLeft);
+  sc::setRightToLeftLines(Memo4);
   Edit2 = named(new QLineEdit(data), "Edit2");
   Edit3 = named(new QLineEdit(data), "Edit3");
   grid->addWidget(label(data, QStringLiteral("שם סקריפט :")), 0, 0);

@@ -4,6 +4,9 @@
 // the library's code-page 1255 bytes (CR LF lines) and widgets, and the
 // variable list both windows show (name, description, value, type code).
 #include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
@@ -25,6 +28,15 @@ inline QString widgetText(const std::string& crlf) {
 
 // A widget's text as library bytes with CR LF breaks.
 inline std::string libraryText(const QString& text) { return lines::toCrLf(toCp1255(text)); }
+
+// Every line of a memo reads right to left from the right edge.
+inline void setRightToLeftLines(QPlainTextEdit* memo) {
+  memo->setLayoutDirection(Qt::RightToLeft);
+  QTextOption option = memo->document()->defaultTextOption();
+  option.setTextDirection(Qt::RightToLeft);
+  option.setAlignment(Qt::AlignRight);
+  memo->document()->setDefaultTextOption(option);
+}
 
 // A report list of variables: the three titled columns, and the type code in a hidden fourth.
 inline QTreeWidget* makeVarList(QWidget* parent, const QStringList& titles) {

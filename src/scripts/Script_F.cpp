@@ -83,7 +83,7 @@ void TForm22::buildWindow() {
   Memo1 = new QPlainTextEdit(TabSheet1);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
-  Memo1->setLayoutDirection(Qt::RightToLeft);
+  sc::setRightToLeftLines(Memo1);
   Memo1->setBackgroundRole(QPalette::Window);
   Memo1->setPlainText(QStringLiteral("\nבחר סקריפט מהרשימה ->"));
   details->addWidget(Memo1, 1);

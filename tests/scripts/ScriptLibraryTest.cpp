@@ -1,6 +1,7 @@
 // The script library window and the script editor on a real main window, with
 // the library file in a temporary start-up folder.
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -145,6 +146,16 @@ TEST_F(ScriptLibrary, FirstSaveAfterAnEarlyStopKeepsTheOriginal) {
   EXPECT_EQ(readFile(QStringLiteral("JSDB.dat.bak")), cut);
   EXPECT_EQ(readFile(QStringLiteral("JSDB.dat")), sc::SaveDB({}));
   EXPECT_TRUE(prompts.texts("message").back().endsWith(path(QStringLiteral("JSDB.dat.bak"))));
+}
+
+TEST_F(ScriptLibrary, AFileThatCannotBeReadIsReportedAndNotOverwritten) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("JSDB.dat")));
+  TForm22* win = open();
+  EXPECT_EQ(prompts.texts("message"),
+            (std::vector<QString>{QStringLiteral("שגיאה בפתיחת\n\r") + path(QStringLiteral("JSDB.dat"))}));
+  EXPECT_EQ(win->ListBox1->count(), 0);
+  EXPECT_THROW(win->SaveDB(), std::runtime_error);
+  EXPECT_TRUE(QFileInfo(path(QStringLiteral("JSDB.dat"))).isDir());
 }
 
 }  // namespace
