@@ -56,6 +56,7 @@ class TForm1 : public QMainWindow, public qm::Host {
   bool ColourCoding() const override { return optionChecked("N38"); }
   bool AutoIndent() const override { return optionChecked("N44"); }
   QWidget* HostWindow() override { return this; }
+  QString ExecFolder() const override { return ExecDir; }
 
   // A secondary window (W(qm::Host&)), created the first time it is needed.
   template <class W>

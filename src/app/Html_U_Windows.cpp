@@ -25,6 +25,7 @@
 #include "wizards/Forms_F.h"
 #include "wizards/Java_F.h"
 #include "wizards/Special_F.h"
+#include "scripts/Script_F.h"
 #include "platform/Cp1255Bridge.h"
 #include "wizards/Link_F.h"
 #include "wizards/Picture_F.h"
@@ -118,6 +119,18 @@ void TForm1::ConnectWindows() {
   connect(this, &TForm1::FormClosing, this, [this] {
     if (TForm3* w = windows_.Find<TForm3>()) w->hide();
     if (TForm4* w = windows_.Find<TForm4>()) w->hide();
+  });
+
+  // The script library (TForm22, which loads JSDB.dat from ExecDir when it is
+  // first made) and its script editor (TForm23, opened from the library).
+  setCommand(QStringLiteral("SpeedButton35"), [this] {
+    TForm22* library = Window<TForm22>();
+    library->show();
+    library->raise();
+    library->activateWindow();
+  });
+  connect(this, &TForm1::FormClosing, this, [this] {
+    if (TForm22* library = windows_.Find<TForm22>()) library->HideWindows();
   });
 }
 

@@ -87,6 +87,8 @@ class Host {
   // Set while a wizard waits in a text request: insertions that end with a
   // line break do nothing meanwhile.
   virtual void SetTextRequestActive(bool on) = 0;
+  // The folder that was current when the program started (the script library's file is there).
+  virtual QString ExecFolder() const = 0;
 };
 
 }  // namespace qm

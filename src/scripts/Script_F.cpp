@@ -1,0 +1,392 @@
+#include "scripts/Script_F.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <stdexcept>
+#include <utility>
+
+#include "core/scripts/ScriptFill.h"
+#include "editor/Host.h"
+#include "platform/Cp1255Bridge.h"
+#include "platform/FileIO.h"
+#include "platform/Prompts.h"
+#include "scripts/ScriptEd_F.h"
+#include "scripts/ScriptWidgets.h"
+
+namespace sc = qm::scripts;
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+QString upper(const QString& s) { return s.toUpper(); }
+
+}  // namespace
+
+TForm22::TForm22(qm::Host& host) : QWidget(nullptr), host_(host) {
+  setObjectName(QStringLiteral("Form22"));
+  setWindowTitle(QStringLiteral("סקריפט"));
+  setLayoutDirection(Qt::RightToLeft);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  buildWindow();
+  resize(695, 515);
+  if (QWidget* main = host_.HostWindow()) {
+    const QRect g = main->frameGeometry();
+    move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
+  }
+  DBFileName = QDir(host_.ExecFolder()).filePath(QStringLiteral("JSDB.dat"));
+  LoadDB();
+}
+
+TForm22::~TForm22() { DisposeDB(); }
+
+void TForm22::buildWindow() {
+  auto* outer = new QVBoxLayout(this);
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  TabSheet1 = new QWidget(PageControl1);
+  TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+  PageControl1->addTab(TabSheet1, QStringLiteral("הוספת סקריפט"));
+  outer->addWidget(PageControl1, 1);
+
+  auto* sheet = new QHBoxLayout(TabSheet1);
+  auto* details = new QVBoxLayout;
+  sheet->addLayout(details, 3);
+  ListBox1 = new QListWidget(TabSheet1);
+  ListBox1->setObjectName(QStringLiteral("ListBox1"));
+  ListBox1->setLayoutDirection(Qt::RightToLeft);
+  sheet->addWidget(ListBox1, 1);  // right to left: the list ends up at the left
+
+  Label3 = new QLabel(TabSheet1);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  QFont bold = Label3->font();
+  bold.setBold(true);
+  bold.setPixelSize(16);
+  Label3->setFont(bold);
+  Label3->setStyleSheet(QStringLiteral("color: blue"));
+  details->addWidget(Label3);
+  Memo1 = new QPlainTextEdit(TabSheet1);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  sc::setRightToLeftLines(Memo1);
+  Memo1->setBackgroundRole(QPalette::Window);
+  Memo1->setPlainText(QStringLiteral("\nבחר סקריפט מהרשימה ->"));
+  details->addWidget(Memo1, 1);
+
+  Panel4 = new QWidget(TabSheet1);
+  Panel4->setObjectName(QStringLiteral("Panel4"));
+  auto* vars = new QGridLayout(Panel4);
+  Label2 = new QLabel(QStringLiteral("עריכת נתוני סקריפט"), Panel4);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  vars->addWidget(Label2, 0, 0, 1, 4);
+  ListView1 = sc::makeVarList(Panel4, {QStringLiteral("שם משתנה"), QStringLiteral("תיאור"), QStringLiteral("ערך נוכחי")});
+  vars->addWidget(ListView1, 1, 0, 1, 4);
+  Label1 = new QLabel(Panel4);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QFont labelFont = Label1->font();
+  labelFont.setBold(true);
+  Label1->setFont(labelFont);
+  Label1->setStyleSheet(QStringLiteral("color: blue"));
+  vars->addWidget(Label1, 2, 0, 1, 4);
+  Edit1 = new QLineEdit(Panel4);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  vars->addWidget(Edit1, 3, 0);
+  Button4 = makeButton(Panel4, "Button4", QStringLiteral("צבע"));
+  Button5 = makeButton(Panel4, "Button5", QStringLiteral("..."));
+  Button6 = makeButton(Panel4, "Button6", QStringLiteral("..."));
+  auto* pickers = new QHBoxLayout;
+  for (QPushButton* b : {Button4, Button5, Button6}) {
+    b->hide();
+    pickers->addWidget(b);
+  }
+  vars->addLayout(pickers, 3, 1);
+  Button9 = makeButton(Panel4, "Button9", QStringLiteral("<<"));
+  Button10 = makeButton(Panel4, "Button10", QStringLiteral(">>"));
+  vars->addWidget(Button9, 3, 2);
+  vars->addWidget(Button10, 3, 3);
+  Panel4->hide();
+  details->addWidget(Panel4, 2);
+
+  auto* buttons = new QHBoxLayout;
+  Button1 = makeButton(this, "Button1", QStringLiteral("הוסף"));
+  Button2 = makeButton(this, "Button2", QStringLiteral("בטל"));
+  Button7 = makeButton(this, "Button7", QStringLiteral(">>"));
+  Button7->setToolTip(QStringLiteral("תפריט עריכת מאגר"));
+  Button3 = makeButton(this, "Button3", QStringLiteral("הוסף סקריפט למאגר"));
+  Button12 = makeButton(this, "Button12", QStringLiteral("ערוך סקריפט"));
+  Button11 = makeButton(this, "Button11", QStringLiteral("מחק סקריפט"));
+  Button11->setStyleSheet(QStringLiteral("color: red"));
+  for (QPushButton* b : {Button1, Button2, Button7, Button3, Button12, Button11}) buttons->addWidget(b);
+  buttons->addStretch(1);
+  for (QPushButton* b : {Button3, Button12, Button11}) b->hide();
+  outer->addLayout(buttons);
+
+  connect(ListBox1, &QListWidget::itemClicked, this, &TForm22::LoadScriptinfo);
+  connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm22::LoadScriptinfo);
+  connect(ListView1, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) { ListView1SelectItem(current); });
+  connect(Edit1, &QLineEdit::textChanged, this, &TForm22::Edit1Change);
+  const std::pair<QPushButton*, void (TForm22::*)()> handlers[] = {
+      {Button1, &TForm22::Button1Click},   {Button2, &TForm22::Button2Click},   {Button3, &TForm22::Button3Click},
+      {Button4, &TForm22::Button4Click},   {Button5, &TForm22::Button5Click},   {Button6, &TForm22::Button6Click},
+      {Button7, &TForm22::Button7Click},   {Button9, &TForm22::Button9Click},   {Button10, &TForm22::Button10Click},
+      {Button11, &TForm22::Button11Click}, {Button12, &TForm22::Button12Click}};
+  for (const auto& [button, handler] : handlers) connect(button, &QPushButton::clicked, this, handler);
+}
+
+// ------------------------------------------------------------------ the file
+
+void TForm22::LoadDB() {
+  DisposeDB();
+  keepOriginal_ = false;
+  if (!QFileInfo::exists(DBFileName)) {
+    // A first start: a few useful scripts; the first change writes the file.
+    ScriptList = sc::starterScripts();
+    RefreshList();
+    return;
+  }
+  std::string bytes;
+  try {
+    bytes = qm::readFileBytes(DBFileName);
+  } catch (const std::exception&) {
+    keepOriginal_ = true;
+    qm::prompts().message(this, QStringLiteral("שגיאה בפתיחת") + QStringLiteral("\n\r") + DBFileName);
+    hide();
+    RefreshList();
+    return;
+  }
+  sc::LoadResult read = sc::LoadDB(bytes);
+  ScriptList = std::move(read.scripts);
+  keepOriginal_ = read.stoppedEarly();
+  if (read.stop == sc::LoadStop::BadCount || read.stop == sc::LoadStop::Truncated) {
+    qm::prompts().error(this, QStringLiteral("%1: reading stopped at line %2: %3")
+                                  .arg(DBFileName)
+                                  .arg(read.line + 1)
+                                  .arg(QString::fromStdString(read.reason)));
+  }
+  // The list shows the scripts that were read, whatever the file's names list says.
+  RefreshList();
+}
+
+void TForm22::SaveDB() {
+  const std::string bytes = sc::SaveDB(ScriptList);
+  const bool keep = keepOriginal_ && QFileInfo::exists(DBFileName);
+  const QString backup = DBFileName + QStringLiteral(".bak");
+  if (keep) {
+    QFile::remove(backup);
+    if (!QFile::copy(DBFileName, backup))
+      throw std::runtime_error("cannot keep a copy of " + DBFileName.toStdString() + " as " + backup.toStdString());
+  }
+  qm::writeFileAtomically(DBFileName, bytes);
+  keepOriginal_ = false;
+  if (keep) {
+    qm::prompts().message(
+        this, QStringLiteral("!קובץ המאגר לא נקרא עד סופו - הקובץ המקורי נשמר בשם") + QStringLiteral("\n\r") + backup);
+  }
+}
+
+void TForm22::DisposeDB() {
+  CurScript = nullptr;
+  ListBox1->clear();
+  ScriptList.clear();
+}
+
+// ------------------------------------------------------------------ showing
+
+void TForm22::RefreshList() {
+  const QSignalBlocker quiet(ListBox1);
+  ListBox1->clear();
+  for (const std::string& name : sc::sortedNames(ScriptList)) ListBox1->addItem(qm::fromCp1255(name));
+  if (ListBox1->count() == 0) {
+    showNoScript();
+    return;
+  }
+  ListBox1->setCurrentRow(0);
+  LoadScriptinfo();
+}
+
+// Nothing is shown once the last script is gone.
+void TForm22::showNoScript() {
+  CurScript = nullptr;
+  Label3->clear();
+  Memo1->clear();
+  curVar_ = nullptr;
+  ListView1->clear();
+  Panel4->hide();
+}
+
+void TForm22::LoadScriptinfo() {
+  if (ListBox1->count() == 0 || ScriptList.empty() || ListBox1->currentItem() == nullptr) return;
+  const std::string name = qm::toCp1255(ListBox1->currentItem()->text());
+  sc::ScriptRec* rec = nullptr;
+  for (sc::ScriptRec& r : ScriptList) {
+    if (r.SName == name) {
+      rec = &r;
+      break;
+    }
+  }
+  if (rec == nullptr) return;
+  CurScript = rec;
+  Label3->setText(qm::fromCp1255(rec->SName));
+  Memo1->setPlainText(sc::widgetText(rec->SDescription));
+  const std::vector<sc::ScriptVar> vars = sc::parseVars(rec->ListOfVars);
+  curVar_ = nullptr;
+  {
+    const QSignalBlocker quiet(ListView1);
+    ListView1->clear();
+    for (const sc::ScriptVar& v : vars) sc::addVarItem(ListView1, v);
+  }
+  Panel4->setVisible(!vars.empty());
+  if (!vars.empty()) ListView1->setCurrentItem(ListView1->topLevelItem(0));
+}
+
+std::vector<sc::ScriptVar> TForm22::Variables() const { return sc::varItems(ListView1); }
+
+void TForm22::ListView1SelectItem(QTreeWidgetItem* item) {
+  const int index = item ? ListView1->indexOfTopLevelItem(item) : -1;
+  Button9->setVisible(index != ListView1->topLevelItemCount() - 1);
+  Button10->setVisible(index != 0);
+  if (item == nullptr) return;
+  curVar_ = nullptr;  // Edit1 takes the value without writing it back
+  for (QPushButton* b : {Button4, Button5, Button6}) b->hide();
+  Label1->setText(QStringLiteral(" הכנס :") + item->text(1));
+  const QString type = upper(item->text(3));
+  if (type == QStringLiteral("C")) Button4->show();
+  if (type == QStringLiteral("FP")) Button5->show();
+  if (type == QStringLiteral("FH")) Button6->show();
+  if (type == QStringLiteral("SH")) {
+    Edit1->setLayoutDirection(Qt::RightToLeft);
+    host_.SetHebrew();
+  } else {
+    Edit1->setLayoutDirection(Qt::LeftToRight);
+    host_.SetEnglish();
+  }
+  Edit1->setText(item->text(2));
+  curVar_ = item;
+}
+
+void TForm22::Edit1Change() {
+  if (curVar_ != nullptr) curVar_->setText(2, Edit1->text());
+}
+
+// ------------------------------------------------------------------ inserting
+
+void TForm22::mergeScript() {
+  if (CurScript == nullptr) return;
+  hide();
+  qm::PageView* page = host_.ActivePage();
+  if (page == nullptr) return;
+  const sc::FilledScript filled = sc::fillScript(*CurScript, Variables(), host_.Standard());
+  page->PageOneStep([&] {
+    const std::int32_t caret = page->PageSelStart();
+    const std::vector<sc::PageEdit> edits = sc::mergeEdits(page->PageText(), static_cast<std::size_t>(caret), filled);
+    for (const sc::PageEdit& e : edits) {
+      page->PageSelect(static_cast<std::int32_t>(e.pos), 0);
+      page->PageReplaceSelection(e.text);
+    }
+  });
+  page->PageFocus();
+}
+
+void TForm22::Button1Click() { mergeScript(); }
+void TForm22::Button2Click() { hide(); }
+
+// ------------------------------------------------------------------ value pickers
+
+void TForm22::Button4Click() {
+  // A cancelled colour dialog keeps the value.
+  const std::string color = host_.PickColor();
+  if (!color.empty()) Edit1->setText(qm::fromCp1255(color));
+}
+
+void TForm22::Button5Click() {
+  qm::FileDialogRequest req;
+  req.filters = {QStringLiteral("All image files (*.jpg,*.jpeg,*.bmp,*.gif)|*.jpg;*.jpeg;*.bmp;*.gif"),
+                 QStringLiteral("Jpeg image (*.jpeg,*.jpg)|*.jpeg;*.jpg"), QStringLiteral("Gif image (*.gif)|*.gif")};
+  if (const auto chosen = qm::prompts().openFile(this, req)) Edit1->setText(chosen->path);
+}
+
+void TForm22::Button6Click() {
+  qm::FileDialogRequest req;
+  req.title = QStringLiteral("פתיחה");
+  req.filters = {QStringLiteral("Html Documents (*.HTM , *.HTML ,*.SHTML)|*.*htm*"),
+                 QStringLiteral("All files (*.*)|*.*")};
+  if (const auto chosen = qm::prompts().openFile(this, req)) Edit1->setText(chosen->path);
+}
+
+void TForm22::Button9Click() {
+  const int index = ListView1->indexOfTopLevelItem(ListView1->currentItem());
+  if (index >= 0 && index < ListView1->topLevelItemCount() - 1)
+    ListView1->setCurrentItem(ListView1->topLevelItem(index + 1));
+}
+
+void TForm22::Button10Click() {
+  const int index = ListView1->indexOfTopLevelItem(ListView1->currentItem());
+  if (index > 0) ListView1->setCurrentItem(ListView1->topLevelItem(index - 1));
+}
+
+// ------------------------------------------------------------------ the library
+
+TForm23* TForm22::Form23() {
+  if (!editor_) {
+    editor_ = std::make_unique<TForm23>(host_);
+    connect(editor_.get(), &TForm23::Saved, this, &TForm22::editorSaved);
+  }
+  return editor_.get();
+}
+
+void TForm22::HideWindows() {
+  if (editor_) editor_->hide();
+  hide();
+}
+
+void TForm22::editorSaved() {
+  RefreshList();
+  SaveDB();
+  show();
+}
+
+void TForm22::Button7Click() {
+  for (QPushButton* b : {Button3, Button11, Button12}) b->setHidden(!b->isHidden());
+}
+
+void TForm22::Button3Click() { Form23()->OpenNew(ScriptList); }
+
+void TForm22::Button12Click() {
+  if (CurScript != nullptr) Form23()->OpenEdit(ScriptList, *CurScript, Variables());
+}
+
+void TForm22::Button11Click() {
+  if (ListBox1->currentItem() == nullptr) return;
+  const QString shown = ListBox1->currentItem()->text();
+  if (qm::prompts().okCancel(this, QStringLiteral("? %s האם למחוק ").replace(QStringLiteral("%s"), shown)) !=
+      qm::Answer::Ok)
+    return;
+  const std::string name = qm::toCp1255(shown);
+  for (auto it = ScriptList.begin(); it != ScriptList.end();) {
+    if (it->SName != name) {
+      ++it;
+      continue;
+    }
+    if (CurScript == &*it) CurScript = nullptr;
+    if (editor_) editor_->Forget(&*it);
+    it = ScriptList.erase(it);
+  }
+  RefreshList();
+  SaveDB();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/scripts/ScriptDb.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TForm23;
+namespace qm {
+class Host;
+}  // namespace qm
+
+// The script library window: the user picks a script from the library kept
+// in "JSDB.dat" in the start-up folder, fills in its variables and inserts it
+// into the active page (its caret text, its HEAD and BODY texts and its load
+// and unload code) as one undo step. It opens the script editor (TForm23) to
+// add or change a script and deletes scripts; every change is saved at once.
+class TForm22 : public QWidget {
+  Q_OBJECT
+ public:
+  // Loads the library from the host's start-up folder.
+  explicit TForm22(qm::Host& host);
+  ~TForm22() override;
+
+  // --- components ---
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* TabSheet1 = nullptr;
+  QListWidget* ListBox1 = nullptr;  // script names, sorted
+  QLabel* Label3 = nullptr;         // name of the shown script
+  QPlainTextEdit* Memo1 = nullptr;  // its description
+  QWidget* Panel4 = nullptr;        // the variable editor, shown when the script has variables
+  QLabel* Label2 = nullptr;
+  // Variables: name, description, current value, type code (the last column hidden).
+  QTreeWidget* ListView1 = nullptr;
+  QLabel* Label1 = nullptr;     // " הכנס :" + the variable's description
+  QLineEdit* Edit1 = nullptr;   // the selected variable's value
+  QPushButton* Button4 = nullptr;   // colour
+  QPushButton* Button5 = nullptr;   // picture file
+  QPushButton* Button6 = nullptr;   // HTML file
+  QPushButton* Button9 = nullptr;   // next variable
+  QPushButton* Button10 = nullptr;  // previous variable
+  QPushButton* Button1 = nullptr;   // insert
+  QPushButton* Button2 = nullptr;   // hide
+  QPushButton* Button7 = nullptr;   // shows or hides the three library buttons
+  QPushButton* Button3 = nullptr;   // new script
+  QPushButton* Button12 = nullptr;  // edit the shown script
+  QPushButton* Button11 = nullptr;  // delete the shown script
+
+  // --- the library ---
+  QString DBFileName;                       // ExecDir + "/JSDB.dat"
+  qm::scripts::ScriptList ScriptList;       // front first
+  qm::scripts::ScriptRec* CurScript = nullptr;  // the script shown, or none
+
+  // Replaces the library with the file's contents. No file: the starter
+  // scripts (the first change writes the file). A file that cannot be read,
+  // or whose reading stopped early, is kept as "JSDB.dat.bak" by the next save.
+  void LoadDB();
+  // Writes the library to DBFileName through a temporary file.
+  void SaveDB();
+  void DisposeDB();
+  // Lists the records' names and shows the first.
+  void RefreshList();
+  // Shows the script selected in ListBox1 with its variables.
+  void LoadScriptinfo();
+  // Inserts the shown script into the active page as one undo step.
+  void mergeScript();
+  // The variables as ListView1 holds them, values as typed.
+  std::vector<qm::scripts::ScriptVar> Variables() const;
+  // The script editor, created the first time it is needed.
+  TForm23* Form23();
+  // Hides this window and the script editor.
+  void HideWindows();
+
+  // --- event handlers ---
+  void ListView1SelectItem(QTreeWidgetItem* item);
+  void Edit1Change();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Button6Click();
+  void Button7Click();
+  void Button9Click();
+  void Button10Click();
+  void Button11Click();
+  void Button12Click();
+
+ private:
+  void buildWindow();
+  void showNoScript();
+  void editorSaved();
+
+  qm::Host& host_;
+  std::unique_ptr<TForm23> editor_;
+  QTreeWidgetItem* curVar_ = nullptr;  // the variable item last selected
+  bool keepOriginal_ = false;          // the file on disk was not read whole
+};

@@ -1,0 +1,161 @@
+// The script library window and the script editor on a real main window, with
+// the library file in a temporary start-up folder.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTreeWidget>
+
+#include "core/scripts/ScriptDb.h"
+#include "editor/DocFixture.h"
+#include "scripts/ScriptEd_F.h"
+#include "scripts/Script_F.h"
+
+namespace {
+
+namespace sc = qm::scripts;
+
+const std::string SHALOM = "\xF9\xEC\xE5\xED", MOLASH = "\xED\xE5\xEC\xF9";
+
+class ScriptLibrary : public qmtest::DocFixture {
+ protected:
+  ScriptLibrary() { form->ExecDir = dir.path(); }
+  void library(const sc::ScriptList& list) { writeFile(QStringLiteral("JSDB.dat"), sc::SaveDB(list)); }
+  TForm22* open() {
+    EXPECT_TRUE(form->runCommand(QStringLiteral("SpeedButton35")));
+    return form->Window<TForm22>();
+  }
+  sc::ScriptList stored() const { return sc::LoadDB(readFile(QStringLiteral("JSDB.dat"))).scripts; }
+};
+
+sc::ScriptRec script(const std::string& name) { return {name, "", "<" + name + ">", "", "", "", "", ""}; }
+
+TEST_F(ScriptLibrary, FillsTheVariablesAndInsertsEverythingAsOneUndoStep) {
+  sc::ScriptRec zeta{"zeta", "d", "c=$$color$;", "<S>", "<B>$$T$</B>", "go($$N$,1)", "", ""};
+  zeta.ListOfVars = sc::formatVars({{"COLOR", "c", "000000", "C"}, {"N", "n", "1", "I"}, {"T", "t", SHALOM, "SH"}});
+  for (const bool hebrewEditMode : {false, true}) {
+    SCOPED_TRACE(hebrewEditMode);
+    library({script("clock"), zeta});
+    setIso(true);
+    const std::string before = "<HTML><HEAD></HEAD><BODY onload=\"init()\">\r\nxy</BODY>";
+    TWorkForm* w = docWith(before, 43, 1);
+    w->SaveToUndoBuf();
+    const int undoSteps = w->UndoCount();
+    if (hebrewEditMode) w->HebEditMode();
+    ASSERT_EQ(w->HebMode, hebrewEditMode);
+    TForm22* win = open();
+    ASSERT_TRUE(win->isVisible());
+    win->ListBox1->setCurrentRow(1);
+    EXPECT_EQ(win->Label3->text(), QStringLiteral("zeta"));
+    ASSERT_EQ(win->ListView1->topLevelItemCount(), 3);
+    EXPECT_FALSE(win->Button4->isHidden());  // a colour variable comes first
+    prompts.colors.push_back(QColor(0xFF, 0, 0));
+    win->Button4->click();
+    win->Button9->click();
+    win->Edit1->setText(QStringLiteral("7"));
+    win->Button9->click();
+    EXPECT_TRUE(win->Button9->isHidden());
+    EXPECT_EQ(win->Edit1->layoutDirection(), Qt::RightToLeft);
+    win->Button1->click();
+
+    EXPECT_EQ(w->DocText(), "<HTML><HEAD><S></HEAD><BODY onload=\"go(7,1);init()\"><B>" + MOLASH +
+                                "</B>\r\nc=FF0000;xy</BODY>");
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_FALSE(w->HebMode);
+    EXPECT_EQ(w->UndoCount(), undoSteps + 1);
+    w->RestoreUndoBuf();
+    EXPECT_EQ(w->DocText(), before);
+    form.reset();  // a fresh main window reads the file again
+    form = std::make_unique<TForm1>(settings.store());
+    form->ExecDir = dir.path();
+  }
+}
+
+TEST_F(ScriptLibrary, EditorAddsEditsAndRefusesATakenName) {
+  TForm22* win = open();  // no file yet: the starter scripts
+  const int starters = win->ListBox1->count();
+  EXPECT_GT(starters, 0);
+  win->Button7->click();
+  win->Button3->click();
+  TForm23* ed = win->Form23();
+  ASSERT_TRUE(ed->isVisible());
+  ed->Button3->click();
+  ed->Edit1->setText(QStringLiteral("new"));
+  ed->Memo1->setPlainText(QStringLiteral("a\nb "));
+  ed->Memo1->moveCursor(QTextCursor::End);
+  ed->Button5->click();
+  ed->Edit4->setText(QStringLiteral("X"));
+  EXPECT_EQ(ed->ComboBox1->currentText(), QStringLiteral("X"));
+  ed->Button6->click();
+  ed->Button3->click();
+  EXPECT_FALSE(ed->isVisible());
+  EXPECT_EQ(win->ListBox1->count(), starters + 1);
+  sc::ScriptList lib = stored();
+  ASSERT_EQ(lib.size(), static_cast<std::size_t>(starters + 1));
+  EXPECT_EQ(lib.back(), (sc::ScriptRec{"new", "", "a\r\nb $$X$", "", "", "", "", "X\r\n---\r\n0\r\nI"}));
+
+  win->Button3->click();  // the same name for a new script
+  ed->Edit1->setText(QStringLiteral("new"));
+  ed->Button3->click();
+  ASSERT_EQ(win->ListBox1->item(0)->text(), QStringLiteral("new"));  // Hebrew names sort after Latin ones
+  win->Edit1->setText(QStringLiteral("5"));
+  win->Button12->click();  // editing keeps the name, takes the values typed
+  ed->Memo4->setPlainText(QStringLiteral("ok"));
+  ed->Button3->click();
+  win->Button12->click();
+  ed->Edit1->setText(win->ListBox1->item(1)->text());  // another script's name
+  ed->Button3->click();
+  EXPECT_EQ(prompts.texts("message"),
+            (std::vector<QString>{QStringLiteral("! בחר שם לסקריפט"),
+                                  QStringLiteral("\"new\"\n\r קיים כבר סקריפט בשם זה- בחר שם אחר"),
+                                  QStringLiteral("\"") + win->ListBox1->item(1)->text() +
+                                      QStringLiteral("\"\n\r קיים כבר סקריפט בשם זה- בחר שם אחר")}));
+  lib = stored();
+  EXPECT_EQ(lib.size(), static_cast<std::size_t>(starters + 1));
+  EXPECT_EQ(lib.back().SDescription, "ok");
+  EXPECT_EQ(lib.back().ListOfVars, "X\r\n---\r\n5\r\nI");
+}
+
+TEST_F(ScriptLibrary, DeletingTheOnlyScriptLeavesAnEmptyLibraryFile) {
+  library({script("only")});
+  TForm22* win = open();
+  prompts.answers = {qm::Answer::Cancel, qm::Answer::Ok};
+  win->Button11->click();
+  EXPECT_EQ(stored().size(), 1u);
+  win->Button11->click();
+  EXPECT_EQ(prompts.texts("okCancel").back(), QStringLiteral("? only האם למחוק "));
+  EXPECT_EQ(win->ListBox1->count(), 0);
+  EXPECT_EQ(win->CurScript, nullptr);
+  EXPECT_EQ(readFile(QStringLiteral("JSDB.dat")), sc::SaveDB({}));
+}
+
+// A file whose reading stopped early is kept whole before the first save.
+TEST_F(ScriptLibrary, FirstSaveAfterAnEarlyStopKeepsTheOriginal) {
+  const std::string full = sc::SaveDB({script("a"), script("b")});
+  const std::string cut = full.substr(0, full.rfind("!SCRIPT-END"));
+  writeFile(QStringLiteral("JSDB.dat"), cut);
+  TForm22* win = open();
+  EXPECT_EQ(prompts.texts("error").size(), 1u);
+  ASSERT_EQ(win->ListBox1->count(), 1);
+  prompts.answers = {qm::Answer::Ok};
+  win->Button11->click();
+  EXPECT_EQ(readFile(QStringLiteral("JSDB.dat.bak")), cut);
+  EXPECT_EQ(readFile(QStringLiteral("JSDB.dat")), sc::SaveDB({}));
+  EXPECT_TRUE(prompts.texts("message").back().endsWith(path(QStringLiteral("JSDB.dat.bak"))));
+}
+
+TEST_F(ScriptLibrary, AFileThatCannotBeReadIsReportedAndNotOverwritten) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("JSDB.dat")));
+  TForm22* win = open();
+  EXPECT_EQ(prompts.texts("message"),
+            (std::vector<QString>{QStringLiteral("שגיאה בפתיחת\n\r") + path(QStringLiteral("JSDB.dat"))}));
+  EXPECT_EQ(win->ListBox1->count(), 0);
+  EXPECT_THROW(win->SaveDB(), std::runtime_error);
+  EXPECT_TRUE(QFileInfo(path(QStringLiteral("JSDB.dat"))).isDir());
+}
+
+}  // namespace
