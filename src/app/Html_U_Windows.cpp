@@ -30,23 +30,31 @@
 #include "wizards/Link_F.h"
 #include "wizards/Picture_F.h"
 
+namespace {
+void bringUp(QWidget* w) {
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+}  // namespace
+
 void TForm1::ConnectWindows() {
+  // The secondary windows go out of sight with the main window (they live
+  // until it is destroyed); the grid page and the script editor belong to
+  // their own windows.
+  connect(this, &TForm1::FormClosing, this, [this] {
+    windows_.HideAll();
+    if (TForm10* w = windows_.Find<TForm10>()) w->Grid()->hide();
+    if (TForm22* w = windows_.Find<TForm22>()) w->HideWindows();
+  });
   connect(this, &TForm1::ColorCodeToggled, this, [this](bool on) {
     if (TWorkForm* w = AWForm()) w->ColourCodingSwitched(on);
   });
-  setCommand(QStringLiteral("N45"), [this] {
-    TForm20* dialog = Window<TForm20>();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-  });
+  setCommand(QStringLiteral("N45"), [this] { bringUp(Window<TForm20>()); });
   setCommand(QStringLiteral("N47"), [this] { N47Click(); });
   // "תצוגת עמוד\מקור": the preview, or back to the source.
   setCommand(QStringLiteral("N52"), [this] {
     if (TWorkForm* w = AWForm()) w->Previewing() ? w->EditMode() : w->PreviewMode();
-  });
-  connect(this, &TForm1::FormClosing, this, [this] {
-    if (TForm2* w = windows_.Find<TForm2>()) w->hide();
   });
 
   // Find and replace (TForm9) and go to line (TForm17): the Edit menu's N19,
@@ -62,76 +70,34 @@ void TForm1::ConnectWindows() {
     TForm17* w = Window<TForm17>();
     // Showing it again reads the caret's line again.
     w->hide();
-    w->show();
-    w->raise();
-    w->activateWindow();
+    bringUp(w);
   });
 
   // The page body (TForm7), META tags (TForm18), frames (TForm8) and table
   // (TForm10 with its grid page TForm11) wizards.
   setCommand(QStringLiteral("SpeedButton6"), [this] { Window<TForm7>()->LoadFromDocument(ActivePage()); });
   setCommand(QStringLiteral("SpeedButton34"), [this] { Window<TForm18>()->LoadFromDocument(ActivePage()); });
-  setCommand(QStringLiteral("SpeedButton13"), [this] {
-    TForm8* w = Window<TForm8>();
-    w->show();
-    w->raise();
-    w->activateWindow();
-  });
+  setCommand(QStringLiteral("SpeedButton13"), [this] { bringUp(Window<TForm8>()); });
   setCommand(QStringLiteral("SpeedButton22"), [this] { Window<TForm10>()->Open(); });
-  connect(this, &TForm1::FormClosing, this, [this] {
-    if (TForm7* w = windows_.Find<TForm7>()) w->hide();
-    if (TForm18* w = windows_.Find<TForm18>()) w->hide();
-    if (TForm8* w = windows_.Find<TForm8>()) w->hide();
-    if (TForm10* w = windows_.Find<TForm10>()) {
-      w->hide();
-      w->Grid()->hide();
-    }
-  });
   // Element wizards: e-mail link (TForm5), font (TForm6), JavaScript (TForm12),
   // special characters (TForm13), multimedia (TForm14), forms (TForm15) and
   // the add-form dialog (TForm16). Each palette button shows its window.
-  {
-    const auto bringUp = [](QWidget* w) {
-      w->show();
-      w->raise();
-      w->activateWindow();
-    };
-    setCommand(QStringLiteral("MailB"), [this, bringUp] { bringUp(Window<TForm5>()); });
-    setCommand(QStringLiteral("SpeedButton8"), [this, bringUp] { bringUp(Window<TForm6>()); });
-    setCommand(QStringLiteral("SpeedButton28"), [this, bringUp] { bringUp(Window<TForm12>()); });
-    setCommand(QStringLiteral("SpeedButton29"), [this, bringUp] { bringUp(Window<TForm13>()); });
-    setCommand(QStringLiteral("SpeedButton30"), [this, bringUp] { bringUp(Window<TForm14>()); });
-    setCommand(QStringLiteral("SpeedButton31"), [this, bringUp] { bringUp(Window<TForm15>()); });
-    setCommand(QStringLiteral("SpeedButton32"), [this, bringUp] { bringUp(Window<TForm16>()); });
-    // They go out of sight with the main window, not when it is destroyed.
-    connect(this, &TForm1::FormClosing, this, [this] {
-      QWidget* const open[] = {windows_.Find<TForm5>(),  windows_.Find<TForm6>(),  windows_.Find<TForm12>(),
-                                     windows_.Find<TForm13>(), windows_.Find<TForm14>(), windows_.Find<TForm15>(),
-                                     windows_.Find<TForm16>()};
-      for (QWidget* w : open)
-        if (w) w->hide();
-    });
-  }
+  setCommand(QStringLiteral("MailB"), [this] { bringUp(Window<TForm5>()); });
+  setCommand(QStringLiteral("SpeedButton8"), [this] { bringUp(Window<TForm6>()); });
+  setCommand(QStringLiteral("SpeedButton28"), [this] { bringUp(Window<TForm12>()); });
+  setCommand(QStringLiteral("SpeedButton29"), [this] { bringUp(Window<TForm13>()); });
+  setCommand(QStringLiteral("SpeedButton30"), [this] { bringUp(Window<TForm14>()); });
+  setCommand(QStringLiteral("SpeedButton31"), [this] { bringUp(Window<TForm15>()); });
+  setCommand(QStringLiteral("SpeedButton32"), [this] { bringUp(Window<TForm16>()); });
+
   // The hyperlink wizard (TForm3) and the image wizard (TForm4): their palette
   // buttons; closing the main window ends a text request they wait in.
   setCommand(QStringLiteral("LinkB"), [this] { Window<TForm3>()->ShowForInsertion(); });
   setCommand(QStringLiteral("ImageB"), [this] { Window<TForm4>()->ShowForInsertion(); });
-  connect(this, &TForm1::FormClosing, this, [this] {
-    if (TForm3* w = windows_.Find<TForm3>()) w->hide();
-    if (TForm4* w = windows_.Find<TForm4>()) w->hide();
-  });
 
   // The script library (TForm22, which loads JSDB.dat from ExecDir when it is
   // first made) and its script editor (TForm23, opened from the library).
-  setCommand(QStringLiteral("SpeedButton35"), [this] {
-    TForm22* library = Window<TForm22>();
-    library->show();
-    library->raise();
-    library->activateWindow();
-  });
-  connect(this, &TForm1::FormClosing, this, [this] {
-    if (TForm22* library = windows_.Find<TForm22>()) library->HideWindows();
-  });
+  setCommand(QStringLiteral("SpeedButton35"), [this] { bringUp(Window<TForm22>()); });
 }
 
 void TForm1::FileDroppedOnPage(TWorkForm* page, const QString& name) {

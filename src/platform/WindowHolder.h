@@ -30,6 +30,9 @@ class WindowHolder {
     const auto it = windows_.find(std::type_index(typeid(W)));
     return it == windows_.end() ? nullptr : static_cast<W*>(it->second.get());
   }
+  void HideAll() {
+    for (auto& [type, w] : windows_) w->hide();
+  }
   void Clear() { windows_.clear(); }
 
  private:
