@@ -1,6 +1,7 @@
 // From the preview command to the page rendered in the browser, for a 100 KB
 // generated page: the first time (the browser engine starts) and again.
-#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QPushButton>
 #include <QWebEngineView>
 
@@ -17,13 +18,16 @@ qmbench::WindowEnv& env() {
 bool previewOnce(TWorkForm* w) {
   w->PreviewMode();
   auto* view = w->WebBrowser1->findChild<QWebEngineView*>();
-  int result = -1;
-  const auto c = QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) { result = ok; });
-  const QDeadlineTimer deadline(60000);
-  while (result < 0 && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  QObject::disconnect(c);
+  bool loaded = false;
+  QEventLoop loop;
+  QObject::connect(view, &QWebEngineView::loadFinished, &loop, [&](bool ok) {
+    loaded = ok;
+    loop.quit();
+  });
+  QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+  loop.exec();
   w->EditMode();
-  return result == 1;
+  return loaded;
 }
 
 TWorkForm* openPage() {
