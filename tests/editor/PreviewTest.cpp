@@ -101,6 +101,14 @@ TEST_F(Preview, UntitledPagesPreviewAndHebrewEditModeDoesNot) {
   EXPECT_TRUE(w->PreviewFile().startsWith(QDir::tempPath()));
   w->EditMode();
   EXPECT_FALSE(QFileInfo::exists(w->PreviewFile()));
+  // A view whose renderer went away is made anew, with the message.
+  QWebEngineView* lost = viewOf(w);
+  emit lost->page()->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 1);
+  ASSERT_TRUE(previewed(w));
+  EXPECT_EQ(w->WebBrowser1->findChildren<QWebEngineView*>().size(), 1);
+  EXPECT_EQ(prompts.texts("message"),
+            std::vector<QString>{QStringLiteral("חלון התצוגה נסגר - לצפייה שמור את הקובץ ופתחהו בשנית")});
+  w->EditMode();
 }
 
 }  // namespace
