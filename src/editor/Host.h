@@ -35,7 +35,7 @@ class PageView {
   virtual void PageReplaceSelection(const std::string& bytes, bool selectResult = false) = 0;
   // Replaces the whole text, the caret at the start. One undo step.
   virtual void PageReplaceAll(const std::string& bytes) = 0;
-  // Runs several of the calls above as one undo step, with the editor hidden
+  // Runs several of the calls above as one undo step, the editor not repainted
   // and coloured once at the end (also when `edits` throws).
   virtual void PageOneStep(const std::function<void()>& edits) = 0;
   // The caption: the file's absolute path, or "untitled" + number + ".htm".
