@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 BUILD=${1:-build}
 cmake --build "$BUILD" --target screenshots
 mkdir -p docs/images
-xvfb-run -a -s "-screen 0 1024x700x24" "$BUILD/tools/screenshots" docs/images
+xvfb-run -a -s "-screen 0 1024x700x24" "$BUILD/screenshots" docs/images

@@ -4,14 +4,22 @@
 //   screenshots OUTDIR
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QMdiSubWindow>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QWebEngineView>
 #include <QWindow>
 #include <cstdio>
 
+#include "app/About_F.h"
 #include "app/Help_F.h"
 #include "app/Html_U.h"
 #include "editor/Work_F.h"
@@ -42,7 +50,7 @@ bool save(QWidget* w, const QDir& out, const char* name) {
   return ok;
 }
 
-// A small visual-Hebrew page, as code-page 1255 text typed in logical order.
+// A small logical-Hebrew page (windows-1255).
 QString samplePage() {
   return QStringLiteral(
       "<HTML>\r\n<HEAD>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1255\">\r\n"
@@ -67,7 +75,7 @@ int main(int argc, char** argv) {
     std::fputs("usage: screenshots OUTDIR\n", stderr);
     return 2;
   }
-  const QDir out(QString::fromLocal8Bit(argv[1]));
+  const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());  // before the folder changes
   QTemporaryDir work;
   QDir::setCurrent(work.path());
   {
@@ -82,9 +90,11 @@ int main(int argc, char** argv) {
   form.setGeometry(40, 40, 900, 560);
   form.show();
   form.ToolBar1->show();
+  form.Action(QStringLiteral("N50"))->setChecked(true);  // the sample is a logical (windows-1255) page
   form.OpenHtml(work.filePath(QStringLiteral("index.htm")));
   TWorkForm* doc = form.AWForm();
   if (!doc) return 1;
+  doc->SubWindow()->showMaximized();
   doc->Memo1->setSelStart(static_cast<std::int32_t>(doc->DocText().find("<P>")));
   pause(800);
   bool ok = save(&form, out, "main-window.png");
@@ -118,6 +128,13 @@ int main(int argc, char** argv) {
   pause(400);
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == QStringLiteral("HelpForm") && w->isVisible()) ok = save(w, out, "help.png") && ok;
+  // The splash and about picture, and (with QM_SHOTS_ALTERNATES=DIR) the four alternates.
+  TAbout_Form about(form);
+  about.Timer1->stop();
+  pause(300);
+  ok = save(&about, out, "about.png") && ok;
+  if (const QString alt = qEnvironmentVariable("QM_SHOTS_ALTERNATES"); !alt.isEmpty())
+    for (int n = 4; n <= 7; ++n) about.Image(n)->pixmap().save(QDir(alt).filePath(QStringLiteral("about%1.png").arg(n)));
   doc->Memo1->setModified(false);
   return ok ? 0 : 1;
 }
