@@ -20,7 +20,7 @@ fi
 grep -qx 'Exec=quillmark %f' "$desktop" || fail "Exec line"
 grep -qx 'Icon=quillmark' "$desktop" || fail "Icon line"
 grep -q '^MimeType=.*text/html;' "$desktop" || fail "no HTML association"
-grep -q '^Name\[he\]=.*[א-ת]' "$desktop" || fail "no Hebrew name"
+LC_ALL=C grep -qP '^Name\[he\]=.*\xd7[\x90-\xaa]' "$desktop" || fail "no Hebrew name"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/quillmark.svg" ] || fail "scalable icon missing"
 for s in 16 24 32 48 64 128 256; do
   png=$prefix/share/icons/hicolor/${s}x${s}/apps/quillmark.png

@@ -232,14 +232,15 @@ TEST_F(CommandWalk, EveryItemAndButtonRunsACommandThatDoesSomething) {
     for (QAction* a : form->SubMenu(QStringLiteral("PopupMenu%1").arg(i))->actions())
       if (!a->isSeparator()) popupNames.push_back(a->objectName().toLatin1());
   for (const QByteArray& n : popupNames) rows.push_back({n.constData(), Effect::Page});
-  // "ISO ויזואלית" and smart tags are walked from their other state below.
+  // "ISO ויזואלית" is checked at start: its row starts from "WIN לוגית". Smart
+  // tags (N24) change only what the tag buttons do: the next test.
   rows.push_back({"ISO1", Effect::Option});
 
   // Every component has its row, or waits for its window.
   std::set<QString> covered(kNotYet);
   for (const Row& r : rows) covered.insert(QString::fromLatin1(r.name));
   for (const QString& name : allComponents(*form)) {
-    if (name == QStringLiteral("N24")) continue;  // below
+    if (name == QStringLiteral("N24")) continue;
     EXPECT_TRUE(covered.count(name)) << "no row for " << name.toStdString();
   }
 
