@@ -16,7 +16,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
-#include <map>
 #include <set>
 
 #include "../editor/DocFixture.h"
