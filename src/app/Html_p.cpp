@@ -10,6 +10,7 @@
 #include "core/Version.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
+#include "platform/Glyphs.h"
 #include "platform/SettingsStore.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
   // The whole user interface is Hebrew: windows, and the text the styles paint
   // in them (menu items, for one), read right to left unless a window says otherwise.
   app.setLayoutDirection(Qt::RightToLeft);
+  // Every window's icon, and the installed desktop entry (quillmark.desktop)
+  // the desktop matches the running program with.
+  app.setWindowIcon(qm::appIcon());
+  app.setDesktopFileName(QStringLiteral("quillmark"));
   qm::installFontFallbacks();
   installHelpWindow();
 

@@ -1,19 +1,63 @@
 #include "platform/Glyphs.h"
 
 #include <QFont>
+#include <QIconEngine>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+#include <algorithm>
+#include <functional>
 
 namespace qm {
+namespace {
 
-QIcon drawGlyph(Glyph g, const QString& text) {
+// Paints one picture on a 20 x 20 grid, scaled to the rectangle asked for.
+using Painter = std::function<void(QPainter&)>;
+
+// A QIcon engine that paints its picture for every size and device pixel
+// ratio instead of scaling a stored bitmap.
+class VectorIconEngine : public QIconEngine {
+ public:
+  VectorIconEngine(Painter paint, qreal grid) : paint_(std::move(paint)), grid_(grid) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::TextAntialiasing);
+    const qreal side = std::min(rect.width(), rect.height());
+    painter->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+    painter->scale(side / grid_, side / grid_);
+    if (mode == QIcon::Disabled) painter->setOpacity(0.35);
+    paint_(*painter);
+    painter->restore();
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+  // `size` is in device pixels (QIcon asks for the logical size times the
+  // ratio); the picture is painted at that resolution, not scaled up.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    {
+      QPainter p(&pm);
+      paint(&p, QRect(QPoint(0, 0), size), mode, state);
+    }
+    pm.setDevicePixelRatio(scale);
+    return pm;
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QIconEngine* clone() const override { return new VectorIconEngine(paint_, grid_); }
+  QString key() const override { return QStringLiteral("qm.vector"); }
+
+ private:
+  Painter paint_;
+  qreal grid_;
+};
+
+void paintGlyph(QPainter& p, Glyph g, const QString& text) {
   const int n = 20;
-  QPixmap pm(n, n);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
   const QColor ink(0x20, 0x30, 0x80);
   const QColor paper(0xFF, 0xFF, 0xF4);
   p.setPen(QPen(ink, 1.2));
@@ -141,7 +185,66 @@ QIcon drawGlyph(Glyph g, const QString& text) {
       break;
     }
   }
-  return QIcon(pm);
+}
+
+}  // namespace
+
+QIcon ownGlyph(Glyph g, const QString& text) {
+  return QIcon(new VectorIconEngine([g, text](QPainter& p) { paintGlyph(p, g, text); }, 20));
+}
+
+QString themeIconName(Glyph g) {
+  switch (g) {
+    case Glyph::New: return QStringLiteral("document-new");
+    case Glyph::Open: return QStringLiteral("document-open");
+    case Glyph::Save: return QStringLiteral("document-save");
+    case Glyph::Copy: return QStringLiteral("edit-copy");
+    case Glyph::Cut: return QStringLiteral("edit-cut");
+    case Glyph::Paste: return QStringLiteral("edit-paste");
+    case Glyph::AlignLeft: return QStringLiteral("format-justify-left");
+    case Glyph::AlignCenter: return QStringLiteral("format-justify-center");
+    case Glyph::AlignRight: return QStringLiteral("format-justify-right");
+    default: return {};  // undo and the window arrows point the other way in a right-to-left window
+  }
+}
+
+QIcon drawGlyph(Glyph g, const QString& text) {
+  const QString name = themeIconName(g);
+  if (!name.isEmpty() && QIcon::hasThemeIcon(name)) return QIcon::fromTheme(name);
+  return ownGlyph(g, text);
+}
+
+void paintAppPicture(QPainter& p, qreal side) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(side / 64.0, side / 64.0);
+  // The tile.
+  QLinearGradient tile(0, 0, 0, 64);
+  tile.setColorAt(0, QColor(0x1E, 0x3C, 0x8C));
+  tile.setColorAt(1, QColor(0x4A, 0x7C, 0xD0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(tile);
+  p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+  // The page with lines of text, set from the right.
+  p.setBrush(QColor(0xFF, 0xFF, 0xF4));
+  p.drawRect(QRectF(14, 12, 30, 40));
+  p.setPen(QPen(QColor(0x1E, 0x3C, 0x8C), 2.5, Qt::SolidLine, Qt::RoundCap));
+  const qreal widths[] = {22, 16, 20, 12};
+  for (int i = 0; i < 4; ++i) p.drawLine(QPointF(40, 20 + i * 8), QPointF(40 - widths[i], 20 + i * 8));
+  // The quill.
+  QPainterPath quill;
+  quill.moveTo(56, 6);
+  quill.cubicTo(44, 10, 34, 26, 30, 44);
+  quill.cubicTo(40, 34, 52, 22, 56, 6);
+  p.setPen(QPen(QColor(0x30, 0x20, 0x10), 1.5));
+  p.setBrush(QColor(0xF4, 0xC4, 0x60));
+  p.drawPath(quill);
+  p.drawLine(QPointF(30, 44), QPointF(27, 52));
+  p.restore();
+}
+
+QIcon appIcon() {
+  return QIcon(new VectorIconEngine([](QPainter& p) { paintAppPicture(p, 64); }, 64));
 }
 
 }  // namespace qm

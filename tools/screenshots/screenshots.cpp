@@ -1,0 +1,140 @@
+// Takes the README's screenshots of the current program: the main window
+// with a Hebrew page, the table wizard's grid, the page preview and the help
+// window. Run under a real X server (tools/screenshots.sh uses Xvfb):
+//   screenshots OUTDIR
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QMdiSubWindow>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QWebEngineView>
+#include <QWindow>
+#include <cstdio>
+
+#include "app/About_F.h"
+#include "app/Help_F.h"
+#include "app/Html_U.h"
+#include "editor/Work_F.h"
+#include "hebrew/HebEdit.h"
+#include "platform/Application.h"
+#include "platform/Cp1255Bridge.h"
+#include "platform/Fonts.h"
+#include "platform/Glyphs.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "wizards/Table2_F.h"
+#include "wizards/Table_F.h"
+
+namespace {
+
+template <class Done>
+void settle(Done done, int ms = 20000) {
+  const QDeadlineTimer deadline(ms);
+  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+void pause(int ms) {
+  settle([] { return false; }, ms);
+}
+bool save(QWidget* w, const QDir& out, const char* name) {
+  const QString file = out.filePath(QString::fromLatin1(name));
+  const bool ok = w->grab().save(file, "PNG");
+  std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(file));
+  return ok;
+}
+
+// A small logical-Hebrew page (windows-1255).
+QString samplePage() {
+  return QStringLiteral(
+      "<HTML>\r\n<HEAD>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1255\">\r\n"
+      "<TITLE>הבית שלי</TITLE>\r\n</HEAD>\r\n<BODY dir=\"rtl\" TEXT=\"#000080\" BGCOLOR=\"#FFFFF4\">\r\n"
+      "<H1>ברוכים הבאים</H1>\r\n<!-- the opening paragraph -->\r\n"
+      "<P>זה האתר שלי. כאן תמצאו <A HREF=\"pictures.htm\">תמונות</A> ו<B>מתכונים</B>.</P>\r\n"
+      "<TABLE BORDER=\"1\">\r\n<TR>\r\n<TD>שבת</TD>\r\n<TD>חלה</TD>\r\n</TR>\r\n<TR>\r\n<TD>שישי</TD>\r\n"
+      "<TD>עוגה</TD>\r\n</TR>\r\n</TABLE>\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  qm::Application app(argc, argv);
+  app.setApplicationName(QStringLiteral("Quillmark V1.50"));
+  app.setLayoutDirection(Qt::RightToLeft);
+  app.setWindowIcon(qm::appIcon());
+  qm::installFontFallbacks();
+  installHelpWindow();
+  if (argc < 2) {
+    std::fputs("usage: screenshots OUTDIR\n", stderr);
+    return 2;
+  }
+  const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());  // before the folder changes
+  QTemporaryDir work;
+  QDir::setCurrent(work.path());
+  {
+    QFile page(work.filePath(QStringLiteral("index.htm")));
+    if (!page.open(QIODevice::WriteOnly)) return 1;
+    page.write(QByteArray::fromStdString(qm::toCp1255(samplePage())));
+  }
+  qm::SettingsStore settings(work.filePath(QStringLiteral("settings.ini")));
+  settings.writeString(QStringLiteral("WinMax"), QStringLiteral("1"));
+  TForm1 form(settings);
+  form.setWindowState(Qt::WindowNoState);
+  form.setGeometry(40, 40, 900, 560);
+  form.show();
+  form.ToolBar1->show();
+  form.Action(QStringLiteral("N50"))->setChecked(true);  // the sample is a logical (windows-1255) page
+  form.OpenHtml(work.filePath(QStringLiteral("index.htm")));
+  TWorkForm* doc = form.AWForm();
+  if (!doc) return 1;
+  doc->SubWindow()->showMaximized();
+  doc->Memo1->setSelStart(static_cast<std::int32_t>(doc->DocText().find("<P>")));
+  pause(800);
+  bool ok = save(&form, out, "main-window.png");
+
+  // The table wizard's grid page with Hebrew cells.
+  form.runCommand(QStringLiteral("SpeedButton22"));
+  TForm10* table = form.Window<TForm10>();
+  table->MaskEdit1->setText(QStringLiteral("2"));
+  table->MaskEdit2->setText(QStringLiteral("3"));
+  table->Button2->click();
+  TForm11* grid = table->Grid();
+  const char* cells[2][3] = {{"יום", "שעה", "מקום"}, {"ראשון", "10:00", "ירושלים"}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 3; ++c) grid->Cells[c + 1][r + 1]->setText(QString::fromUtf8(cells[r][c]));
+  pause(400);
+  ok = save(grid, out, "table-wizard.png") && ok;
+  grid->Button2->click();
+
+  // The preview of the page in the browser view.
+  doc->PreviewMode();
+  QWebEngineView* view = doc->WebBrowser1->findChild<QWebEngineView*>();
+  bool loaded = false;
+  if (view) QObject::connect(view, &QWebEngineView::loadFinished, [&](bool) { loaded = true; });
+  settle([&] { return loaded; });
+  pause(1500);
+  ok = save(&form, out, "preview.png") && ok;
+  doc->EditMode();
+
+  // The help window at its contents.
+  qm::showHelp(0);
+  pause(400);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QStringLiteral("HelpForm") && w->isVisible()) ok = save(w, out, "help.png") && ok;
+  // The splash and about picture, and (with QM_SHOTS_ALTERNATES=DIR) the four alternates.
+  TAbout_Form about(form);
+  about.Timer1->stop();
+  pause(300);
+  ok = save(&about, out, "about.png") && ok;
+  if (const QString alt = qEnvironmentVariable("QM_SHOTS_ALTERNATES"); !alt.isEmpty())
+    for (int n = 4; n <= 7; ++n) about.Image(n)->pixmap().save(QDir(alt).filePath(QStringLiteral("about%1.png").arg(n)));
+  doc->Memo1->setModified(false);
+  return ok ? 0 : 1;
+}
