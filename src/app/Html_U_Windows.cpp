@@ -27,8 +27,13 @@
 #include "wizards/Special_F.h"
 #include "scripts/Script_F.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/Prompts.h"
+#include "net/HttpClient_U.h"
 #include "wizards/Link_F.h"
 #include "wizards/Picture_F.h"
+#include "app/Update_F.h"
+#include "net/ui/FTP_F.h"
+#include <QLabel>
 
 void TForm1::ConnectWindows() {
   connect(this, &TForm1::ColorCodeToggled, this, [this](bool on) {
@@ -132,7 +137,46 @@ void TForm1::ConnectWindows() {
   connect(this, &TForm1::FormClosing, this, [this] {
     if (TForm22* library = windows_.Find<TForm22>()) library->HideWindows();
   });
+
+  // The FTP publishing window (TForm21): FTP1 upload panel only, FTP2 download
+  // panel only, FTP3 both; made at the first of them, which also tells whether
+  // its client exists (FtpAvailable). The update check (N42) and its offer
+  // (TForm19). Closing the main window cancels a transfer or a check in
+  // progress and keeps the FTP host and user.
+  {
+    const auto openFtp = [this](TForm21::Mode mode) {
+      TForm21* ftp = Window<TForm21>();
+      if (!FtpAvailable) {
+        qm::prompts().message(this, QStringLiteral("אפשרות לא זמינה עקב בעית SOC"));
+        return;
+      }
+      ftp->ShowMode(mode);
+    };
+    setCommand(QStringLiteral("FTP1"), [openFtp] { openFtp(TForm21::Mode::Upload); });
+    setCommand(QStringLiteral("FTP2"), [openFtp] { openFtp(TForm21::Mode::Download); });
+    setCommand(QStringLiteral("FTP3"), [openFtp] { openFtp(TForm21::Mode::Both); });
+    setCommand(QStringLiteral("N42"), [this] { Check_Update(); });
+    connect(this, &TForm1::FormClosing, this, [this] {
+      if (TForm21* ftp = windows_.Find<TForm21>()) {
+        ftp->Button6Click();
+        ftp->SaveLogin();
+      }
+      if (TForm19* offer = windows_.Find<TForm19>()) offer->hide();
+      if (updateClient_) updateClient_->Abort();
+    });
+  }
 }
+
+qm::PageView* TForm1::OpenPage(const std::string& fileBytes, const QString& caption) {
+  TWorkForm* w = CreateDocumentWindow(AWForm() ? AWForm()->IsMaximized() : settings_.read(qm::setting::WinMax));
+  w->LoadFileBytes(fileBytes);
+  w->SetUntitled(caption);
+  w->FinishLoading();
+  w->FormActivate();
+  return w;
+}
+
+void TForm1::SetFtpIndicator(const QString& text) { Label3->setText(text); }
 
 void TForm1::FileDroppedOnPage(TWorkForm* page, const QString& name) {
   // One text request at a time: a drop while a wizard waits is ignored.
