@@ -14,6 +14,8 @@
 #include "net/ui/FTP_F.h"
 #include "platform/EditorSettings.h"
 #include "support/FtpServer.h"
+#include "support/ScriptedServer.h"
+#include <QTimer>
 
 namespace {
 
@@ -42,9 +44,9 @@ class FtpWindow : public qmtest::DocFixture {
     press(item);
     return form->Window<TForm21>();
   }
-  void login(TForm21* w, const char* user, const char* password) {
+  void login(TForm21* w, const char* user, const char* password, int port = 0) {
     w->Edit1->setText(QStringLiteral("127.0.0.1"));
-    w->Edit2->setText(QString::number(server.port()));
+    w->Edit2->setText(QString::number(port ? port : server.port()));
     w->Edit3->setText(QString::fromLatin1(user));
     w->Edit4->setText(QString::fromLatin1(password));
     w->Button1->click();
@@ -157,11 +159,15 @@ TEST_F(FtpWindow, UploadsTheActivePageInEachMode) {
   EXPECT_EQ(remote(QStringLiteral("untitled1.htm")), page->DocumentBytes());
   EXPECT_FALSE(w->isVisible());
 
+  // What was typed in Hebrew edit mode goes too.
   page->Memo1->setText("<p>two</p>\r\n");
+  page->HebEditMode();
+  type(page->RichEdit1, "Z");
   w = open("FTP3");
   w->Edit6->setText(QStringLiteral("docs/b.htm"));
   w->Button5->click();
-  EXPECT_EQ(remote(QStringLiteral("docs/b.htm")), "<p>two</p>\r\n");
+  EXPECT_EQ(remote(QStringLiteral("docs/b.htm")), page->DocumentBytes());
+  EXPECT_NE(page->DocumentBytes().find('Z'), std::string::npos);
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(prompts.calls.empty());
 }
@@ -188,4 +194,45 @@ TEST_F(FtpWindow, RefusalsAndHidingKeepTheSession) {
   EXPECT_EQ(log(w), before);
   EXPECT_EQ(entries(w).size(), 3);
   EXPECT_TRUE(prompts.calls.empty());
+}
+
+// A download the user cancels, or that closing the window cancels: its
+// progress shows, nothing is opened, no message, and the client lives on.
+TEST_F(FtpWindow, CancellingADownload) {
+  using qmtest::Step;
+  const std::vector<Step> pasv{{Step::Pasv, ""}};
+  const auto script = qmtest::dialogue({"220 ready", "USER tester", "331 pass", "PASS p", "230 in"}) +
+                      qmtest::exchange({"PWD", "257 \"/\"", "PASV"}) + pasv + qmtest::exchange({"LIST", "150 list"}) +
+                      std::vector<Step>{{Step::DataSend, "-rw-r--r-- 1 u g 9 Jan 1 10:00 big.htm\r\n"},
+                                        {Step::DataClose, ""},
+                                        {Step::Send, "226 done\r\n"}} +
+                      qmtest::exchange({"TYPE I", "200 binary", "PASV"}) + pasv +
+                      qmtest::exchange({"RETR big.htm", "150 Opening (100000 bytes)"}) +
+                      std::vector<Step>{{Step::DataSend, std::string(1000, 'x')},
+                                        {Step::Send, "426 aborted\r\n"},
+                                        {Step::Expect, "ABOR"},
+                                        {Step::Send, "226 abort done\r\n"}};
+  for (const bool closing : {false, true}) {
+    SCOPED_TRACE(closing ? "closing" : "cancel");
+    form = std::make_unique<TForm1>(settings.store());
+    qmtest::ScriptedServer fake({script});
+    TForm21* w = open("FTP3");
+    w->FtpClient1->Passive = true;
+    login(w, qmtest::FtpServer::User, "p", fake.port());
+    select(w, QStringLiteral("big.htm"));
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, w, [w, &poll, closing] {
+      if (w->Label17->text() != QStringLiteral("1000 / 100000")) return;
+      poll.stop();
+      closing ? (void)w->close() : w->Button7->click();
+    });
+    poll.start(20);
+    w->Button3->click();
+    EXPECT_EQ(w->Label17->text(), QStringLiteral("1000 / 100000"));
+    EXPECT_EQ(documents(), 0);
+    EXPECT_TRUE(prompts.calls.empty());
+    EXPECT_EQ(log(w).filter(QStringLiteral("QX>Download cancelled")).size(), 1);
+    EXPECT_EQ(w->isVisible(), !closing);
+    EXPECT_NE(w->FtpClient1, nullptr);
+  }
 }
