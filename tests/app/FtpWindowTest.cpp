@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "editor/Colouring.h"
@@ -13,9 +14,9 @@
 #include "net/FtpClient_U.h"
 #include "net/ui/FTP_F.h"
 #include "platform/EditorSettings.h"
+#include "platform/FileIO.h"
 #include "support/FtpServer.h"
 #include "support/ScriptedServer.h"
-#include <QTimer>
 
 namespace {
 
@@ -31,15 +32,8 @@ class FtpWindow : public qmtest::DocFixture {
     put(QStringLiteral("docs/inner.htm"), "in");
     put(QStringLiteral("my docs/deep.htm"), "deep");
   }
-  void put(const QString& name, const std::string& bytes) {
-    QFile f(server.file(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  }
-  std::string remote(const QString& name) const {
-    QFile f(server.file(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
-  }
+  void put(const QString& name, const std::string& bytes) { qm::writeFileAtomically(server.file(name), bytes); }
+  std::string remote(const QString& name) const { return qm::readFileBytes(server.file(name)); }
   TForm21* open(const char* item) {
     press(item);
     return form->Window<TForm21>();
@@ -52,9 +46,8 @@ class FtpWindow : public qmtest::DocFixture {
     w->Button1->click();
   }
   TForm21* connected(const char* item) {
-    TForm21* w = open(item);
-    login(w, qmtest::FtpServer::User, qmtest::FtpServer::Password);
-    return w;
+    login(open(item), qmtest::FtpServer::User, qmtest::FtpServer::Password);
+    return form->Window<TForm21>();
   }
   static QStringList log(TForm21* w) { return w->Memo2->toPlainText().split(QLatin1Char('\n')); }
   static QStringList entries(TForm21* w) {
