@@ -259,6 +259,7 @@ class TForm1 : public QMainWindow, public qm::Host {
 
  private:
   qm::net::THttpClient* updateClient_ = nullptr;  // the client of a check in progress
+  bool updateAborted_ = false;  // the main window closed during the check: nothing more to say
 };
 
 // The product's web site (the "connect to site", "guides", update and download

@@ -162,7 +162,10 @@ void TForm1::ConnectWindows() {
         ftp->SaveLogin();
       }
       if (TForm19* offer = windows_.Find<TForm19>()) offer->hide();
-      if (updateClient_) updateClient_->Abort();
+      if (updateClient_) {
+        updateAborted_ = true;
+        updateClient_->Abort();
+      }
     });
   }
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <utility>
 
 #include "app/Html_U.h"
 #include "core/net/PublishText.h"
@@ -88,6 +89,7 @@ void TForm1::Check_Update() {
   } done{this, n42};
 
   const qm::net::UpdateAnswer answer = qm::net::FetchUpdate(client, SiteAddress().toStdString(), UpdateTimeOut);
+  if (std::exchange(updateAborted_, false)) return;
   const QString text = QString::fromStdString(answer.Text());
   if (answer.reached && answer.verdict.kind == qm::net::UpdateKind::Newer) {
     TForm19* offer = Window<TForm19>();

@@ -2,6 +2,7 @@
 // site address taken from QUILLMARK_UPDATE_SITE.
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/Update_F.h"
 #include "editor/DocFixture.h"
@@ -76,4 +77,13 @@ TEST_F(UpdateCheck, DownloadNowAndTheSiteLinksFollowTheOverride) {
   EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("http://127.0.0.1:9/dlnow.htm"),
                                           QStringLiteral("http://127.0.0.1:9"),
                                           QStringLiteral("http://127.0.0.1:9/guides.htm")}));
+}
+
+TEST_F(UpdateCheck, ClosingTheMainWindowEndsAWaitingCheckSilently) {
+  ScriptedServer silent({{{Step::ReadRequest, ""}}});
+  pointAt(silent.port());
+  QTimer::singleShot(100, form.get(), [this] { form->close(); });
+  press("N42");
+  EXPECT_TRUE(prompts.calls.empty());
+  EXPECT_TRUE(form->Action(QStringLiteral("N42"))->isEnabled());
 }
