@@ -13,15 +13,3 @@ TEST(PublishText, ListEntries) {
   for (const auto& [line, entry] : cases) EXPECT_EQ(listEntry(line), entry) << line;
   EXPECT_EQ(listEntry("-rw-r--r-- 1 u g 1 Jan 1 10:00 " + std::string(150, 'n')).size(), 100u);
 }
-
-TEST(PublishText, UpdateBodies) {
-  const std::tuple<const char*, UpdateKind, long long> cases[] = {
-      {" 151\r\n", UpdateKind::Newer, 151}, {"-3", UpdateKind::Current, -3}, {"0", UpdateKind::Nothing, 0},
-      {"", UpdateKind::NotNumber, 0}, {"15 1", UpdateKind::NotNumber, 0}, {"99999999999999999999", UpdateKind::NotNumber, 0},
-  };
-  for (const auto& [body, kind, number] : cases) {
-    EXPECT_EQ(readUpdateBody(body).kind, kind) << body;
-    EXPECT_EQ(readUpdateBody(body).number, number) << body;
-  }
-  EXPECT_EQ(versionTitle(205), "Quillmark V2.5");
-}

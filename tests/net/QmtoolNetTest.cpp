@@ -117,8 +117,7 @@ TEST(QmtoolHttp, CheckUpdateSaysWhatTheWindowWould) {
     int exitCode;
     std::string out;
   } cases[] = {
-      {"HTTP/1.0 200 OK\r\n\r\n205\r\n", 0, "Quillmark V2.5\n"},
-      {"HTTP/1.0 200 OK\r\n\r\n150", 0, "הגירסה שברשותך היא העדכנית ביותר\n"},
+      {"HTTP/1.0 200 OK\r\n\r\n205\r\n", 0, "Quillmark V2.5\n"}, {"HTTP/1.0 200 OK\r\n\r\n150", 0, "הגירסה שברשותך היא העדכנית ביותר\n"},
       {"HTTP/1.0 200 OK\r\n\r\nv151", 1, "קובץ העדכונים באתר אינו תקין\n"},
   };
   for (const auto& c : cases) {
