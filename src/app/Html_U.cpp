@@ -170,9 +170,8 @@ void TForm1::connectShellCommands() {
     if (About_Form) About_Form->ShowAbout();
   });
   setCommand(QStringLiteral("N26"), [] { qm::showHelp(0); });
-  setCommand(QStringLiteral("N41"), [] { qm::openUrl(QString::fromLatin1(SiteAddress)); });
-  setCommand(QStringLiteral("N40"),
-             [] { qm::openUrl(QString::fromLatin1(SiteAddress) + QStringLiteral("/guides.htm")); });
+  setCommand(QStringLiteral("N41"), [] { qm::openUrl(SiteAddress()); });
+  setCommand(QStringLiteral("N40"), [] { qm::openUrl(SiteAddress() + QStringLiteral("/guides.htm")); });
 }
 
 // ---- Creation and settings ------------------------------------------------

@@ -31,6 +31,9 @@ class TAbout_Form;
 class THebEdit;
 class THebMainMenu;
 class TWorkForm;
+namespace qm::net {
+class THttpClient;
+}
 
 // The main window: MDI parent of the document windows, owner of the settings
 // that the editor, the colouring, the dialogs and the wizards read. Every
@@ -57,6 +60,10 @@ class TForm1 : public QMainWindow, public qm::Host {
   bool AutoIndent() const override { return optionChecked("N44"); }
   QWidget* HostWindow() override { return this; }
   QString ExecFolder() const override { return ExecDir; }
+  qm::PageView* OpenPage(const std::string& fileBytes, const QString& caption) override;
+  void OpenFile(const QString& path) override { OpenHtml(path); }
+  void SetFtpAvailable(bool on) override { FtpAvailable = on; }
+  void SetFtpIndicator(const QString& text) override;
 
   // A secondary window (W(qm::Host&)), created the first time it is needed.
   template <class W>
@@ -243,7 +250,19 @@ class TForm1 : public QMainWindow, public qm::Host {
   // A file dropped on a page's source editor: an HTML-like name goes in as a
   // link, a picture as an image, each through its wizard; others are ignored.
   void FileDroppedOnPage(TWorkForm* page, const QString& name);
+
+  // The update check (N42, app/Update_F.cpp): asks the site for its version
+  // file and offers a newer version in TForm19, or says why not.
+  void Check_Update();
+  // How long the check waits for a silent site (milliseconds).
+  int UpdateTimeOut = 15000;
+
+ private:
+  qm::net::THttpClient* updateClient_ = nullptr;  // the client of a check in progress
+  bool updateAborted_ = false;  // the main window closed during the check: nothing more to say
 };
 
-// The product's web site (the "connect to site" and "guides" commands).
-inline constexpr const char* SiteAddress = "http://www.quillmark.co.il";
+// The product's web site (the "connect to site", "guides", update and download
+// commands): the build's QM_SITE_ADDRESS, or $QUILLMARK_UPDATE_SITE when set;
+// without a trailing "/".
+QString SiteAddress();

@@ -277,13 +277,6 @@ void TForm1::connectInsertCommands() {
 
   // Hebrew menu: the Hebrew edit mode of the document.
   on("N48", withDoc([](TWorkForm* w) { w->HebEditMode(); }));
-
-  // FTP: the publishing window needs a working network layer.
-  for (const char* n : {"FTP1", "FTP2", "FTP3"}) {
-    on(n, [this] {
-      if (!FtpAvailable) qm::prompts().message(this, QStringLiteral("אפשרות לא זמינה עקב בעית SOC"));
-    });
-  }
 }
 
 // ---- The quick-edit line ----------------------------------------------------

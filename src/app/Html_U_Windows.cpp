@@ -27,8 +27,13 @@
 #include "wizards/Special_F.h"
 #include "scripts/Script_F.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/Prompts.h"
+#include "net/HttpClient_U.h"
 #include "wizards/Link_F.h"
 #include "wizards/Picture_F.h"
+#include "app/Update_F.h"
+#include "net/ui/FTP_F.h"
+#include <QLabel>
 
 namespace {
 void bringUp(QWidget* w) {
@@ -98,7 +103,48 @@ void TForm1::ConnectWindows() {
   // The script library (TForm22, which loads JSDB.dat from ExecDir when it is
   // first made) and its script editor (TForm23, opened from the library).
   setCommand(QStringLiteral("SpeedButton35"), [this] { bringUp(Window<TForm22>()); });
+
+  // The FTP publishing window (TForm21): FTP1 upload panel only, FTP2 download
+  // panel only, FTP3 both; made at the first of them, which also tells whether
+  // its client exists (FtpAvailable). The update check (N42) and its offer
+  // (TForm19). Closing the main window cancels a transfer or a check in
+  // progress and keeps the FTP host and user.
+  {
+    const auto openFtp = [this](TForm21::Mode mode) {
+      TForm21* ftp = Window<TForm21>();
+      if (!FtpAvailable) {
+        qm::prompts().message(this, QStringLiteral("אפשרות לא זמינה עקב בעית SOC"));
+        return;
+      }
+      ftp->ShowMode(mode);
+    };
+    setCommand(QStringLiteral("FTP1"), [openFtp] { openFtp(TForm21::Mode::Upload); });
+    setCommand(QStringLiteral("FTP2"), [openFtp] { openFtp(TForm21::Mode::Download); });
+    setCommand(QStringLiteral("FTP3"), [openFtp] { openFtp(TForm21::Mode::Both); });
+    setCommand(QStringLiteral("N42"), [this] { Check_Update(); });
+    connect(this, &TForm1::FormClosing, this, [this] {
+      if (TForm21* ftp = windows_.Find<TForm21>()) {
+        ftp->Button6Click();
+        ftp->SaveLogin();
+      }
+      if (updateClient_) {
+        updateAborted_ = true;
+        updateClient_->Abort();
+      }
+    });
+  }
 }
+
+qm::PageView* TForm1::OpenPage(const std::string& fileBytes, const QString& caption) {
+  TWorkForm* w = CreateDocumentWindow(AWForm() ? AWForm()->IsMaximized() : settings_.read(qm::setting::WinMax));
+  w->LoadFileBytes(fileBytes);
+  w->SetUntitled(caption);
+  w->FinishLoading();
+  w->FormActivate();
+  return w;
+}
+
+void TForm1::SetFtpIndicator(const QString& text) { Label3->setText(text); }
 
 void TForm1::FileDroppedOnPage(TWorkForm* page, const QString& name) {
   // One text request at a time: a drop while a wizard waits is ignored.

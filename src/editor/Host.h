@@ -42,6 +42,9 @@ class PageView {
   virtual QString PageName() const = 0;
   // Gives the keyboard to the editor the user sees.
   virtual void PageFocus() = 0;
+  // The page as its file holds it (the file's own line ends), edits made in
+  // Hebrew edit mode included: what saving would write.
+  virtual std::string PageFileBytes() = 0;
 };
 
 // What the main window offers every other window: the active page, the
@@ -89,6 +92,18 @@ class Host {
   virtual void SetTextRequestActive(bool on) = 0;
   // The folder that was current when the program started (the script library's file is there).
   virtual QString ExecFolder() const = 0;
+
+  // A new document window holding `fileBytes` (any line ends), captioned
+  // `caption` but named after no file (saving asks for one); it becomes the
+  // active page, coloured.
+  virtual PageView* OpenPage(const std::string& fileBytes, const QString& caption) = 0;
+  // Opens the file `path` in a document window, as the open command does.
+  virtual void OpenFile(const QString& path) = 0;
+  // The FTP publishing window: whether its client could be made (the FTP
+  // commands refuse to open it otherwise), and the main window's connection
+  // indicator (empty: not connected).
+  virtual void SetFtpAvailable(bool on) = 0;
+  virtual void SetFtpIndicator(const QString& text) = 0;
 };
 
 }  // namespace qm

@@ -158,6 +158,7 @@ class TWorkForm : public QWidget, public qm::PageView {
   void PageOneStep(const std::function<void()>& edits) override;
   QString PageName() const override { return Caption(); }
   void PageFocus() override;
+  std::string PageFileBytes() override { return DocumentBytes(); }
 
  signals:
   // The window became the active document.

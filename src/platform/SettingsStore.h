@@ -34,6 +34,9 @@ inline constexpr Setting<std::uint32_t> TagColor{"TagColor", 0xFF0000};
 inline constexpr Setting<std::uint32_t> RemarksColor{"RemarksColor", 0x707070};
 inline constexpr Setting<std::uint32_t> MemoBackground{"MemoBackground", 0xFFFFFF};
 inline constexpr Setting<std::int32_t> RefreshEveryXChrs{"RefreshEveryXChrs", 60};
+// The FTP window's last host and user (the password is never stored).
+inline constexpr Setting<const char*> LastHost{"LastHost", ""};
+inline constexpr Setting<const char*> UserID{"UserID", ""};
 }  // namespace setting
 
 // The per-user settings: section "Quillmark" of key "SoftWare". Every value is

@@ -110,3 +110,22 @@ TEST(QmtoolHttp, GetPrintsHeadersAndBody) {
   EXPECT_NE(missing.exitCode, 0);
   EXPECT_TRUE(has(missing.err, "qmtool: http-get: the server answered 404")) << missing.err;
 }
+
+TEST(QmtoolHttp, CheckUpdateSaysWhatTheWindowWould) {
+  const struct {
+    std::string reply;
+    int exitCode;
+    std::string out;
+  } cases[] = {
+      {"HTTP/1.0 200 OK\r\n\r\n205\r\n", 0, "Quillmark V2.5\n"}, {"HTTP/1.0 200 OK\r\n\r\n150", 0, "הגירסה שברשותך היא העדכנית ביותר\n"},
+      {"HTTP/1.0 200 OK\r\n\r\nv151", 1, "קובץ העדכונים באתר אינו תקין\n"},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server({{{Step::ReadRequest, ""}, {Step::Send, c.reply}, {Step::Close, ""}}});
+    const QString site = QStringLiteral("http://127.0.0.1:%1/").arg(server.port());
+    const auto r = nettest::runProcess(QStringLiteral(QM_QMTOOL), {QStringLiteral("check-update"), site});
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.reply << r.err;
+    EXPECT_EQ(r.out, c.out) << c.reply;
+    EXPECT_EQ(server.received().front(), "GET /update.dat HTTP/1.0");
+  }
+}

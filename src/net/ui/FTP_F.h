@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "core/net/FtpProtocol.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class QGroupBox;
+namespace qm {
+class Host;
+namespace net {
+class TFtpClient;
+class TSocketClient;
+}  // namespace net
+}  // namespace qm
+
+// The FTP publishing window: connect to a server, browse its folders,
+// download a file into a new document window or a local file, upload the
+// active page. Every action is logged as "QX>...", every event of the client
+// as "QX<...". It reaches the page and the main window only through the host.
+// A tool window with no Qt parent; hidden, never closed, so the connection,
+// the listing and the log survive hiding.
+class TForm21 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm21(qm::Host& host);
+  ~TForm21() override;
+
+  // The three ways of opening it: FTP1 (upload panel only, Edit6 gets the
+  // page's file name), FTP2 (download panel only), FTP3 (both).
+  enum class Mode { Upload, Download, Both };
+  void ShowMode(Mode mode);
+  // Writes "LastHost" and "UserID" (each only when its field is not empty).
+  void SaveLogin();
+  // A client call is running (the event loop turns meanwhile).
+  bool Busy() const { return busy_ > 0; }
+
+  // --- components ---
+  QLabel* Label6 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;  // line 2: the current remote folder
+  QLabel* Label5 = nullptr;         // connection state
+  QLabel* Label12 = nullptr;
+  QLineEdit* Edit1 = nullptr;  // host
+  QLineEdit* Edit2 = nullptr;  // port
+  QLineEdit* Edit3 = nullptr;  // user
+  QLineEdit* Edit4 = nullptr;  // password, never stored
+  QPushButton* Button1 = nullptr;  // connect
+  QPushButton* Button2 = nullptr;  // disconnect
+  QPushButton* Button6 = nullptr;  // hide
+  QListWidget* ListBox1 = nullptr;  // remote entries, folders as "/" + name
+  QToolButton* SpeedButton1 = nullptr;  // parent folder
+  QToolButton* SpeedButton2 = nullptr;  // root
+  QToolButton* SpeedButton3 = nullptr;  // refresh
+  QGroupBox* Panel1 = nullptr;  // download
+  QLabel* Label14 = nullptr;
+  QPushButton* Button3 = nullptr;  // download
+  QRadioButton* RadioButton1 = nullptr;  // into a new window
+  QRadioButton* RadioButton2 = nullptr;  // into the file in Edit5
+  QLineEdit* Edit5 = nullptr;
+  QPushButton* Button4 = nullptr;  // choose Edit5
+  QGroupBox* Panel2 = nullptr;  // upload
+  QLabel* Label13 = nullptr;
+  QLabel* Label11 = nullptr;
+  QLabel* Label8 = nullptr;  // the active page's caption
+  QLabel* Label15 = nullptr;
+  QLabel* Label16 = nullptr;
+  QLineEdit* Edit6 = nullptr;  // remote name of an upload
+  QPushButton* Button5 = nullptr;  // upload
+  QPlainTextEdit* Memo2 = nullptr;  // the log
+  // The status area of a transfer: bytes so far, a bar, and cancel.
+  QLabel* Label17 = nullptr;
+  QProgressBar* ProgressBar1 = nullptr;
+  QPushButton* Button7 = nullptr;
+
+  std::unique_ptr<qm::net::TFtpClient> FtpClient1;
+
+  // --- operations and handlers ---
+  void ListDir();
+  void FormActivate();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Button6Click();
+  void Button7Click();
+  void ListBox1Click();
+  void ListBox1DblClick();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+
+  void FtpClient1Connect();
+  void FtpClient1Disconnect();
+  void FtpClient1ConnectionFailed();
+  void FtpClient1ListItem(const std::string& line);
+  void FtpClient1Success(qm::net::TCmdType kind);
+  void FtpClient1Failure(qm::net::TCmdType kind);
+  void FtpClient1Status(const std::string& status);
+  void FtpClient1Error(int errnum, const std::string& errmsg);
+  void FtpClient1InvalidHost();
+  void FtpClient1AuthenticationFailed();
+  void FtpClient1AuthenticationNeeded();
+  void FtpClient1Progress(qm::net::TSocketClient* data);
+
+ protected:
+  bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void Log(const QString& line);
+  void BindEvents(bool on);
+  // Runs one client call; whatever it raises is kept in lastError_ (the log
+  // and the events are the report). True when it returned normally.
+  bool Guarded(const std::function<void()>& call);
+  // A transfer: the call, then whether the client reported its success.
+  bool Transfer(const std::function<void()>& call);
+  void TransferFailed(const QString& what);
+  void SetConnected(bool on);
+  void SetCurrentDirLine(const QString& dir);
+  QString CurrentDir();
+  void EnterSelected();
+  void FinishTransfer();
+  bool CanAct() const;
+
+  qm::Host& host_;
+  int busy_ = 0;
+  bool transferOk_ = false;
+  bool cancelled_ = false;
+  QString lastError_;
+};
