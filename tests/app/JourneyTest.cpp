@@ -4,19 +4,25 @@
 // new page (the history goes with the window), closed, reopened byte for
 // byte and previewed in the browser.
 #include <QDeadlineTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include "../editor/DocFixture.h"
 #include "hebrew/HebEdit.h"
+#include "net/ui/FTP_F.h"
+#include "platform/FileIO.h"
 #include "platform/Cp1255Bridge.h"
 #include "scripts/Script_F.h"
 #include "wizards/Body_F.h"
 #include "wizards/Link_F.h"
 #include "wizards/Picture_F.h"
 #include "wizards/Table2_F.h"
+#include "support/FtpServer.h"
 #include "wizards/Table_F.h"
 
 namespace {
@@ -59,7 +65,7 @@ class Journey : public qmtest::DocFixture {
 const std::string kNext = "\xE4\xE1\xE0", kNextVisual = "\xE0\xE1\xE4";                  // הבא
 const std::string kShalomVisual = "\xED\xE5\xEC\xF9", kOlamVisual = "\xED\xEC\xE5\xF2";  // שלום, עולם
 
-TEST_F(Journey, AVisualHebrewPageFromNewPageToPreview) {
+TEST_F(Journey, AVisualHebrewPageFromNewPageToPublishing) {
   setIso(true);
   press("N6");
   TWorkForm* w = form->AWForm();
@@ -169,8 +175,30 @@ TEST_F(Journey, AVisualHebrewPageFromNewPageToPreview) {
   again->Button2->click();
   EXPECT_TRUE(prompts.texts("error").empty());
 
-  // ---- FTP publishing: upload day.htm to a local server and download it
-  // ---- into a new window (text equal) go here, with the FTP window.
+  // Published to a local FTP server through the FTP window, then fetched back
+  // into a new window: the same text.
+  qmtest::FtpServer server;
+  ASSERT_TRUE(server.running()) << server.error().toStdString();
+  qm::writeFileAtomically(server.file(QStringLiteral("index.htm")), "site");
+  press("FTP3");
+  TForm21* ftp = form->Window<TForm21>();
+  ftp->Edit1->setText(QStringLiteral("127.0.0.1"));
+  ftp->Edit2->setText(QString::number(server.port()));
+  ftp->Edit3->setText(QString::fromLatin1(qmtest::FtpServer::User));
+  ftp->Edit4->setText(QString::fromLatin1(qmtest::FtpServer::Password));
+  ftp->Button1->click();
+  ftp->Edit6->setText(QStringLiteral("day.htm"));
+  ftp->Button5->click();
+  EXPECT_EQ(qm::readFileBytes(server.file(QStringLiteral("day.htm"))), saved);
+  ftp->SpeedButton3->click();  // the listing again, with the new file
+  ftp->ListBox1->setCurrentItem(ftp->ListBox1->findItems(QStringLiteral("day.htm"), Qt::MatchContains).value(0));
+  ftp->RadioButton1->setChecked(true);
+  ftp->Button3->click();
+  TWorkForm* fetched = form->AWForm();
+  ASSERT_NE(fetched, again);
+  EXPECT_EQ(fetched->DocumentBytes(), saved);
+  ftp->Button2->click();
+  EXPECT_TRUE(prompts.texts("error").empty());
 }
 
 }  // namespace
