@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -30,6 +31,7 @@
 #include "platform/Glyphs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "net/ui/FTP_F.h"
 #include "wizards/Table2_F.h"
 #include "wizards/Table_F.h"
 
@@ -122,6 +124,34 @@ int main(int argc, char** argv) {
   pause(1500);
   ok = save(&form, out, "preview.png") && ok;
   doc->EditMode();
+
+  // The FTP window connected to a local server (pyftpdlib, as the tests use)
+  // serving the sample's folder.
+  QProcess server;
+  server.start(QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral(QM_SOURCE_DIR "/tests/support/ftp_server.py"), QStringLiteral("--root"), work.path()});
+  QByteArray announced;
+  settle([&] {
+    announced += server.readAllStandardOutput();
+    return announced.contains('\n') || server.state() == QProcess::NotRunning;
+  });
+  if (announced.startsWith("PORT ")) {
+    form.runCommand(QStringLiteral("FTP3"));
+    TForm21* ftp = form.Window<TForm21>();
+    ftp->Edit1->setText(QStringLiteral("127.0.0.1"));
+    ftp->Edit2->setText(QString::fromLatin1(announced.mid(5).trimmed()));
+    ftp->Edit3->setText(QStringLiteral("tester"));
+    ftp->Edit4->setText(QStringLiteral("secret"));
+    ftp->Button1->click();
+    pause(600);
+    ok = save(ftp, out, "ftp-window.png") && ok;
+    ftp->Button2->click();
+    ftp->hide();
+  } else {
+    ok = false;
+  }
+  server.closeWriteChannel();
+  server.waitForFinished(3000);
 
   // The help window at its contents.
   qm::showHelp(0);
