@@ -6,6 +6,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
+#include <utility>
 
 #include "core/net/NetText.h"
 #include "core/net/SocketErrors.h"
@@ -127,6 +128,7 @@ void TSocketClient::CloseSocket() {
     m_server->deleteLater();
     m_server = nullptr;
   }
+  DropIncoming();
   m_closing = true;
   QTcpSocket* old = m_socket;
   old->abort();
@@ -336,11 +338,23 @@ void TSocketClient::CheckConnection() {
 
 void TSocketClient::Listen(const std::string& address) {
   Status(8, "Listening");
-  if (m_server) m_server->deleteLater();
-  m_server = new QTcpServer(this);
-  m_asyncDone = false;
-  connect(m_server, &QTcpServer::newConnection, this, [this] {
-    m_asyncDone = true;
+  if (m_server) {
+    m_server->close();
+    m_server->deleteLater();
+  }
+  DropIncoming();
+  QTcpServer* server = new QTcpServer(this);
+  m_server = server;
+  connect(server, &QTcpServer::newConnection, this, [this, server] {
+    if (server != m_server) return;
+    // This runs inside the event loop, which an exception must not cross.
+    try {
+      TakeIncoming();
+    } catch (const std::exception& e) {
+      qWarning("Quillmark: taking a data connection failed: %s", e.what());
+    } catch (...) {
+      qWarning("Quillmark: taking a data connection failed");
+    }
     WakeAll();
   });
   QHostAddress bindTo(QHostAddress::AnyIPv4);
@@ -354,28 +368,42 @@ void TSocketClient::Listen(const std::string& address) {
 
 int TSocketClient::ListeningPort() const { return m_server ? m_server->serverPort() : 0; }
 
-void TSocketClient::Accept() {
-  Status(4, "Accepting");
-  if (!m_server) throw ESockError("Error creating Data Connection");
+void TSocketClient::TakeIncoming() {
+  // The peer is checked the moment its connection is accepted, not when Accept
+  // runs: a peer that has sent everything and closed by then (an empty listing
+  // or file) no longer has an address, as Qt forgets it at the close.
   QHostAddress allowed;
   if (!AcceptFrom.empty()) allowed.setAddress(QString::fromLatin1(AcceptFrom.c_str()));
-  TimerOn();
-  QTcpSocket* accepted = nullptr;
-  while (!accepted) {
-    WaitFor([this] { return m_server->hasPendingConnections(); });
-    if (TimedOut || CancelRequested || !m_server->hasPendingConnections()) break;
+  while (m_server && m_server->hasPendingConnections()) {
     QTcpSocket* s = m_server->nextPendingConnection();
     // Anyone may reach the port PORT announced: only the server may deliver the data.
-    if (!AcceptFrom.empty() && !s->peerAddress().isEqual(allowed, QHostAddress::TolerantConversion)) {
+    if (m_incoming || (!AcceptFrom.empty() && !s->peerAddress().isEqual(allowed, QHostAddress::TolerantConversion))) {
       Status(4, "Refused a data connection from " + s->peerAddress().toString().toStdString());
       s->abort();
       s->deleteLater();
       continue;
     }
-    accepted = s;
+    s->setParent(this);  // outlives the listening socket
+    s->setReadBufferSize(kReadBuffer);
+    m_incoming = s;
   }
+}
+
+void TSocketClient::DropIncoming() {
+  if (!m_incoming) return;
+  m_incoming->abort();
+  m_incoming->deleteLater();
+  m_incoming = nullptr;
+}
+
+void TSocketClient::Accept() {
+  Status(4, "Accepting");
+  if (!m_server) throw ESockError("Error creating Data Connection");
+  TimerOn();
+  WaitFor([this] { return m_incoming != nullptr; });
   EndWait("Accepting Timed out", "Accept aborted");
-  if (!accepted) throw ESockError("Error creating Data Connection");
+  if (!m_incoming) throw ESockError("Error creating Data Connection");
+  QTcpSocket* accepted = std::exchange(m_incoming, nullptr);
   m_server->close();
   m_server->deleteLater();
   m_server = nullptr;
@@ -383,9 +411,9 @@ void TSocketClient::Accept() {
   m_socket->abort();
   m_socket->disconnect(this);
   m_socket->deleteLater();
-  accepted->setParent(this);
   m_peerError = 0;
   AdoptSocket(accepted);
+  // The peer may have sent everything and closed already.
   m_connected = accepted->state() == QAbstractSocket::ConnectedState || accepted->bytesAvailable() > 0;
 }
 

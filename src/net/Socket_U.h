@@ -51,7 +51,8 @@ class TSocketClient : public QObject {
   std::string Proxy;      // when set, the connection goes here instead of Host
   int ProxyPort = 0;      // the port used with Proxy
   // Accept takes connections only from this address (dotted form); others are
-  // closed and the wait goes on. Empty: from anyone.
+  // closed as they arrive and the wait goes on. Empty: from anyone. Set it
+  // before Listen.
   std::string AcceptFrom;
 
   // Events. Plain callbacks: an unassigned one is simply not called, and a
@@ -171,6 +172,10 @@ class TSocketClient : public QObject {
   // when a WholeWait deadline comes first; -1 for no timer.
   int TimerInterval() const;
   void AdoptSocket(QTcpSocket* socket);
+  // Takes the connections the listening socket has just accepted: the first one
+  // from AcceptFrom is kept for Accept, every other one is closed.
+  void TakeIncoming();
+  void DropIncoming();
   QHostAddress ResolveHost();
   void OnTimer();
   void PeerClosed();
@@ -180,6 +185,7 @@ class TSocketClient : public QObject {
 
   QTcpSocket* m_socket = nullptr;
   QTcpServer* m_server = nullptr;
+  QTcpSocket* m_incoming = nullptr;  // the data connection taken, until Accept adopts it
   QTimer m_timer;
   bool m_connected = false;
   bool m_closing = false;

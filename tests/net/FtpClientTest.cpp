@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <random>
@@ -191,6 +193,33 @@ TEST_F(FtpReal, ActiveModeTakesDataOnlyFromTheServer) {
   r.c.Connect();
   r.c.Download("a.htm", local.filePath(QStringLiteral("a.htm")));
   EXPECT_EQ(readFile(local.filePath(QStringLiteral("a.htm"))), "genuine");
+}
+
+// In active mode the server may connect, send nothing and close before the
+// client waits for the data connection: it is still the server's connection.
+TEST_F(FtpReal, EmptyTransfersInActiveMode) {
+  QDir(server->root()).mkpath(QStringLiteral("void"));
+  writeFile(server->file(QStringLiteral("zero.htm")), "");
+  const QString zero = local.filePath(QStringLiteral("zero.htm"));
+  Recorder r(server->port(), false);
+  r.c.OnStatus = [](TSocketClient*, const std::string& s) {
+    if (s.size() < 4 || s[0] != '1' || s[3] != ' ') return;  // a preliminary reply: 125 or 150
+    QEventLoop pause;  // room for the data connection to come and go before the accept
+    QTimer::singleShot(100, &pause, &QEventLoop::quit);
+    pause.exec();
+  };
+  r.c.Connect();
+  r.c.ChangeDir("void");
+  for (int i = 0; i < 5; ++i) {
+    writeFile(zero, "stale");
+    EXPECT_EQ(errorOf([&] { r.c.List(); }), "(no error)") << i;
+    EXPECT_EQ(errorOf([&] { r.c.Download("/zero.htm", zero); }), "(no error)") << i;
+    EXPECT_EQ(readFile(zero), "") << i;
+    EXPECT_EQ(errorOf([&] { r.c.Upload(zero, "/up.htm"); }), "(no error)") << i;
+    EXPECT_EQ(readFile(server->file(QStringLiteral("up.htm"))), "") << i;
+  }
+  EXPECT_TRUE(r.items.empty());
+  EXPECT_EQ(r.successes.size(), 1u + 15u);  // the folder change, then every transfer
 }
 
 TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
