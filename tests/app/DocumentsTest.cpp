@@ -25,12 +25,7 @@ class Documents : public DocFixture {
 };
 
 TEST_F(Documents, NewDocumentFollowsTheHebrewStandard) {
-  struct Case {
-    bool iso;
-    const char* line1;
-    const char* charset;
-    int caret;
-  };
+  struct Case { bool iso; const char* line1; const char* charset; int caret; };
   for (const Case c : {Case{true, "<HTML>", "charset=iso-8859-8", 174},
                        Case{false, "<HTML dir=\"rtl\">", "charset=windows-1255", 186}}) {
     setIso(c.iso);
@@ -114,10 +109,7 @@ TEST_F(Documents, SaveAsksForANameOnceAndSaveAsMakesLaterSavesSilent) {
 }
 
 TEST_F(Documents, OverwriteQuestionDecidesTheWrite) {
-  struct Case {
-    qm::Answer answer;
-    bool written;
-  };
+  struct Case { qm::Answer answer; bool written; };
   for (const Case c : {Case{qm::Answer::Yes, true}, Case{qm::Answer::No, false}}) {
     TWorkForm* w = newDoc();
     for (const bool saveAs : {false, true}) {
@@ -216,11 +208,7 @@ TEST_F(Documents, RecentEntriesOpenOrVanish) {
 }
 
 TEST_F(Documents, ClosingAsksAndListsNamedDocuments) {
-  struct Case {
-    qm::Answer answer;
-    bool closes;
-    bool written;
-  };
+  struct Case { qm::Answer answer; bool closes; bool written; };
   for (const Case c : {Case{qm::Answer::Yes, true, true}, Case{qm::Answer::No, true, false},
                        Case{qm::Answer::Cancel, false, false}}) {
     writeFile("doc.htm", "before");

@@ -39,11 +39,7 @@ TEST_F(QuickEdit, FieldShowsTheCaretLineInReadingOrder) {
 }
 
 TEST_F(QuickEdit, TypingInTheFieldRewritesTheCaretLine) {
-  struct Case {
-    bool iso;
-    QString typed;
-    std::string stored;
-  };
+  struct Case { bool iso; QString typed; std::string stored; };
   const Case cases[] = {
       {true, q(kShalom + " world 123"), "world 123 " + kShalomVisual},
       // A character the code page cannot hold goes in as a reference.
@@ -83,12 +79,7 @@ TEST_F(QuickEdit, EnteringTheFieldInHebrewEditModeKeepsBothEdits) {
 }
 
 TEST_F(QuickEdit, FieldKeepsItsTextWhenItMustNotRefresh) {
-  struct Case {
-    const char* why;
-    std::string text;
-    int caret;
-    bool hideBar;
-  };
+  struct Case { const char* why; std::string text; int caret; bool hideBar; };
   const Case cases[] = {
       {"bar hidden", "alpha\r\nbeta", 8, true},
       // After a final line break the caret stands on a line the line list lacks.

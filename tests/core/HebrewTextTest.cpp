@@ -31,13 +31,7 @@ using Lines = std::vector<std::string>;
 // Layouts are {hebrewOnly, mirror, lineBreaks, table}.
 TEST(HebrewEntryMarkup, LinesAreConvertedAndLaidOut) {
   const EntryLayout defaults, table{true, true, true, true};
-  struct Case {
-    const char* name;
-    Lines typed;
-    EntryLayout layout;
-    HebrewStandard standard;
-    Lines expected;
-  };
+  struct Case { const char* name; Lines typed; EntryLayout layout; HebrewStandard standard; Lines expected; };
   const Case cases[] = {
       {"default buttons mirror brackets", {"(" + SHALOM + ") " + OLAM}, defaults, ISO,
        {MALO + " (" + MOLASH + ")<BR>"}},

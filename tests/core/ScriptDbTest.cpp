@@ -119,9 +119,7 @@ TEST(ScriptFill, ReplacesReferencesAsTheWindowDoes) {
   const std::vector<ScriptVar> vars = {{"COLOR", "", "FF0000", "C"}, {"a", "", "1", "I"},  {"b", "", "2", "I"},
                                        {"heb", "", SHALOM + " 12", "sh"}, {n23, "", "23", "S"}, {n25, "", "25", "S"},
                                        {"A", "", "shadowed", "I"}};
-  struct Case {
-    std::string in, iso, logical;
-  };
+  struct Case { std::string in, iso, logical; };
   const Case cases[] = {
       {"c=$$color$;x", "c=FF0000;x", ""},
       {"$$a$$$b$ end", "1$$b$ end", ""},            // the "$" after a reference is not examined

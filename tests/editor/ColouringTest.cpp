@@ -37,10 +37,6 @@ class Colouring : public DocFixture {
     w->DoHighLight();
     return w;
   }
-  static QColor own(TWorkForm* w) { return w->Memo1->palette().color(QPalette::Text); }
-  static QColor colourAt(TWorkForm* w, std::size_t offset) {
-    return w->ColourModel()->colourAt(w->Memo1->positionOf(static_cast<std::int32_t>(offset)), own(w));
-  }
   static bool hebrewAt(TWorkForm* w, std::size_t offset) {
     return w->ColourModel()->hebrewFontAt(w->Memo1->positionOf(static_cast<std::int32_t>(offset)));
   }

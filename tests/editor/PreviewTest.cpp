@@ -1,11 +1,8 @@
 // The page preview in a real browser view (offscreen): HTML in the page's own
 // character set, relative images from the page's folder, the preview file
 // removed on the way back.
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 #include "DocFixture.h"
 #include "platform/Cp1255Bridge.h"
@@ -14,38 +11,9 @@ namespace {
 
 using Preview = qmtest::DocFixture;
 
-QWebEngineView* viewOf(TWorkForm* w) { return w->WebBrowser1->findChild<QWebEngineView*>(); }
-
-// Runs the event loop until `done` holds (or a minute passed).
-template <class Done>
-bool waitFor(Done done) {
-  const QDeadlineTimer deadline(60000);
-  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-  return done();
-}
-
-// Previews the page and waits until the browser has it.
-bool previewed(TWorkForm* w) {
-  w->Button3->click();
-  QWebEngineView* v = viewOf(w);
-  if (!v) return false;
-  int result = -1;
-  const auto c = QObject::connect(v, &QWebEngineView::loadFinished, [&](bool ok) { result = ok; });
-  waitFor([&] { return result >= 0; });
-  QObject::disconnect(c);
-  return result == 1;
-}
-
-QString evaluate(QWebEngineView* v, const QString& script) {
-  QString result = QStringLiteral("<no answer>");
-  bool done = false;
-  v->page()->runJavaScript(script, [&](const QVariant& r) {
-    result = r.toString();
-    done = true;
-  });
-  waitFor([&] { return done; });
-  return result;
-}
+using qmtest::evaluate;
+using qmtest::previewed;
+using qmtest::viewOf;
 
 TEST_F(Preview, ShowsThePageInItsCharacterSetWithItsImagesAndRemovesItsFile) {
   // A one-pixel GIF beside the page, referred to by a relative name.

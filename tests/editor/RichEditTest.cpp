@@ -83,11 +83,7 @@ TEST(RichEdit, MirrorFollowsEditsMadeInTheControl) {
 }
 
 TEST(RichEdit, CharactersTheCodePageLacksBecomeReferences) {
-  struct Case {
-    const char* how;
-    QString input;
-    std::string stored;
-  };
+  struct Case { const char* how; QString input; std::string stored; };
   const std::vector<Case> cases = {
       {"key", QStringLiteral("Ж"), "&#1046;"},
       {"paste", QString::fromUtf8("a\xF0\x9F\x98\x80\n"), "a&#128512;\r\n"},

@@ -77,10 +77,7 @@ TEST_F(WorkForm, OneStepEditsAreOneUndoStepEvenWhenTheyThrow) {
 
 TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
   const std::string hebrew = "\xF9\xEC\xE5\xED";  // shalom
-  struct Case {
-    bool iso;
-    std::string text;
-  };
+  struct Case { bool iso; std::string text; };
   const std::vector<Case> cases = {
       {true, "<P>" + hebrew + " abc</P>\r\n<BR>\r\n"},
       {false, "<P>" + hebrew + "</P>\r\n"},

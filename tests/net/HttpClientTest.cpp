@@ -109,11 +109,7 @@ TEST(HttpClient, Redirects) {
 }
 
 TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
-  struct Case {
-    std::string reply;
-    int code;
-    int successes, failures, redirects, authNeeded;
-  };
+  struct Case { std::string reply; int code; int successes, failures, redirects, authNeeded; };
   const Case cases[] = {
       {"HTTP/1.0 299 Odd\r\nLocation: /elsewhere\r\n\r\nx", 299, 0, 0, 0, 0},
       {"HTTP/1.0 302 Found\r\n\r\nx", 302, 0, 0, 1, 0},  // no Location: nowhere to go
@@ -157,11 +153,7 @@ TEST(HttpClient, RefusedBeforeConnecting) {
 TEST(HttpClient, BrokenAnswersFail) {
   const std::string ok = "HTTP/1.0 200 OK\r\n";
   const std::string chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
-  struct Case {
-    std::vector<Step> script;
-    bool streamed;
-    std::string error;
-  };
+  struct Case { std::vector<Step> script; bool streamed; std::string error; };
   const Case cases[] = {
       {answer(ok + "Content-Length: 10\r\n\r\nab"), false, "Transfer incomplete: received 2 of 10 bytes"},
       {answer("ICY 200 OK\r\n\r\n"), false, "Malformed status line: \"ICY 200 OK\""},
