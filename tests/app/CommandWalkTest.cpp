@@ -49,10 +49,7 @@ class CommandWalk : public qmtest::DocFixture {
     qm::setUrlOpener([this](const QString& url) { urls.push_back(url); });
     qm::setHelpViewer([this](int topic) { topics.push_back(topic); });
   }
-  ~CommandWalk() override {
-    qm::setUrlOpener({});
-    qm::setHelpViewer({});
-  }
+  ~CommandWalk() override { qm::setUrlOpener({}); qm::setHelpViewer({}); }
 
   // A fresh main window with two unmodified documents; the second is active
   // and has "bold" selected. One edit of it can be undone.

@@ -14,13 +14,8 @@ using qmtest::DocFixture;
 
 class Documents : public DocFixture {
  protected:
-  std::vector<QString> recent() const {
-    return {form->RecentFiles[1], form->RecentFiles[2], form->RecentFiles[3], form->RecentFiles[4],
-            form->RecentFiles[5]};
-  }
-  void setRecent(const std::vector<QString>& entries) {
-    for (int i = 1; i <= 5; ++i) form->RecentFiles[i] = entries[static_cast<std::size_t>(i - 1)];
-  }
+  std::vector<QString> recent() const { return {form->RecentFiles.begin() + 1, form->RecentFiles.end()}; }
+  void setRecent(const std::vector<QString>& entries) { std::copy_n(entries.begin(), 5, form->RecentFiles.begin() + 1); }
   static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 

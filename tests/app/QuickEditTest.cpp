@@ -12,13 +12,10 @@
 
 namespace {
 
-const QString kUs = QStringLiteral("00000409");
-const QString kHebrew = QStringLiteral("0000040d");
-const QString kFrench = QStringLiteral("0000040c");
+const QString kUs = QStringLiteral("00000409"), kHebrew = QStringLiteral("0000040d"), kFrench = QStringLiteral("0000040c");
 
 // "שלום" in code page 1255, and the same word stored backwards.
-const std::string kShalom = "\xF9\xEC\xE5\xED";
-const std::string kShalomVisual = "\xED\xE5\xEC\xF9";
+const std::string kShalom = "\xF9\xEC\xE5\xED", kShalomVisual = "\xED\xE5\xEC\xF9";
 
 class QuickEdit : public qmtest::DocFixture {
  protected:

@@ -120,11 +120,9 @@ TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
     Client k;
     k.c.Get(base(server) + "/a");
     EXPECT_EQ(server.connections(), 1) << c.reply;
-    EXPECT_EQ(k.c.ReplyCode, c.code) << c.reply;
-    EXPECT_EQ(k.successes, c.successes) << c.reply;
-    EXPECT_EQ(k.failures, c.failures) << c.reply;
-    EXPECT_EQ(k.redirects, c.redirects) << c.reply;
-    EXPECT_EQ(k.authNeeded, c.authNeeded) << c.reply;
+    // Reply code, then the successes, failures, redirects and authentication requests reported.
+    EXPECT_EQ(std::tuple(k.c.ReplyCode, k.successes, k.failures, k.redirects, k.authNeeded),
+              std::tuple(c.code, c.successes, c.failures, c.redirects, c.authNeeded)) << c.reply;
   }
 }
 
