@@ -136,11 +136,8 @@ TEST_F(Documents, FailedWriteReportsAndKeepsTheDocumentModified) {
 TEST_F(Documents, FilesRoundTripByteForByte) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-  struct Case {
-    const char* name;
-    std::string bytes;
-    bool edit;  // type "X" at the start before saving
-  };
+  // edit: type "X" at the start before saving
+  struct Case { const char* name; std::string bytes; bool edit; };
   const std::vector<Case> cases = {
       {"all.htm", all + "\r\n" + all, false},
       {"lf.htm", "one\ntwo\n", true},

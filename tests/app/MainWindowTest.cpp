@@ -176,12 +176,8 @@ TEST(MainWindow, BarsDockAtTheEdgeNearestTheDropPoint) {
   s.showAndSettle();
   const QRect frame = f.frameGeometry();
   const int middle = frame.top() + frame.height() / 2;
-  struct Row {
-    bool toolBar;
-    int dy;  // drop point relative to the middle
-    Qt::ToolBarArea area;
-    const char* stored;
-  };
+  // dy: drop point relative to the middle
+  struct Row { bool toolBar; int dy; Qt::ToolBarArea area; const char* stored; };
   const Row rows[] = {{true, 0, Qt::BottomToolBarArea, "1"},
                       {true, -1, Qt::TopToolBarArea, "0"},
                       {false, -40, Qt::TopToolBarArea, "0"}};

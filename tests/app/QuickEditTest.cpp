@@ -106,13 +106,8 @@ TEST_F(QuickEdit, EnteringTheFieldWithoutADocumentClearsAndDisablesIt) {
 }
 
 TEST_F(QuickEdit, LanguageSwitchesOnlyFromTheOtherLanguage) {
-  struct Case {
-    std::vector<QString> installed;
-    std::size_t active;
-    bool hebrew;  // SetHebrew, else SetEnglish
-    QString after;
-    int switches;
-  };
+  // hebrew: SetHebrew, else SetEnglish
+  struct Case { std::vector<QString> installed; std::size_t active; bool hebrew; QString after; int switches; };
   const Case cases[] = {
       {{kUs, kHebrew}, 0, true, kHebrew, 1},
       {{kUs, kHebrew}, 1, true, kHebrew, 0},

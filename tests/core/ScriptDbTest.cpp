@@ -63,13 +63,8 @@ TEST(ScriptDb, EmptyLibraryFile) {
 }
 
 TEST(ScriptDb, ReadingRulesAndWhereReadingStops) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    LoadStop stop;
-    Lines scripts;  // names, front first
-    std::string field = {};  // STextAtCrsr of the front record
-  };
+  // scripts: names, front first; field: STextAtCrsr of the front record
+  struct Case { const char* name; std::string bytes; LoadStop stop; Lines scripts; std::string field = {}; };
   const Lines head = {"!NAMELIST", "2", "a", "b"};
   auto with = [&](Lines body) {
     Lines all = head;
@@ -141,12 +136,8 @@ TEST(ScriptFill, ReplacesReferencesAsTheWindowDoes) {
 }
 
 TEST(ScriptFill, PlacesTheTextsAndTheLoadCode) {
-  struct Case {
-    const char* name;
-    std::string page;  // the caret in front of "|"
-    FilledScript script;
-    std::string result;
-  };
+  // page: the caret in front of "|"
+  struct Case { const char* name; std::string page; FilledScript script; std::string result; };
   const FilledScript all{"C", "H", "B", "start()", "stop()"};
   const Case cases[] = {
       {"bare tags", "<HTML><HEAD>\r\n</HEAD><BODY>\r\n|</BODY>", all,

@@ -19,10 +19,8 @@ TEST_F(Preview, ShowsThePageInItsCharacterSetWithItsImagesAndRemovesItsFile) {
   // A one-pixel GIF beside the page, referred to by a relative name.
   writeFile("dot.gif", std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00"
                                    "\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02" "D\x01\x00;", 43));
-  struct Case {
-    const char* charset;
-    std::string hebrew;  // as stored: visual order under ISO-8859-8
-  };
+  // hebrew: as stored, in visual order under ISO-8859-8
+  struct Case { const char* charset; std::string hebrew; };
   QWebEngineView* first = nullptr;
   for (const Case& c : {Case{"iso-8859-8", "\xED\xE5\xEC\xF9"}, Case{"windows-1255", "\xF9\xEC\xE5\xED"}}) {
     SCOPED_TRACE(c.charset);

@@ -33,11 +33,8 @@ void press(QWidget* w, int key, const QString& text, Qt::KeyboardModifiers mods 
 TEST(RichEdit, SelectionOffsetsCountLineBreaksAsTwo) {
   qm::RichEdit e;
   e.setText("ab\r\ncde\r\n\r\nf");
-  struct Case {
-    int start, length;
-    std::string selected;
-    int line, column;  // of the caret, which ends the selection
-  };
+  // column: of the caret, which ends the selection
+  struct Case { int start, length; std::string selected; int line, column; };
   for (const Case& c : {Case{2, 2, "\r\n", 1, 0}, Case{1, 6, "b\r\ncde", 1, 3}, Case{9, 2, "\r\n", 3, 0},
                         Case{12, 0, "", 3, 1}}) {
     e.select(c.start, c.length);

@@ -82,11 +82,8 @@ TEST(HttpClient, GetSendsTheRequestAndReadsTheBody) {
 // cookie that goes back only to the host that set it, and the addresses that
 // are refused before anything is sent to them.
 TEST(HttpClient, Redirects) {
-  struct Case {
-    std::string location;
-    std::string second;  // the second request line, or the error
-    bool cookie;
-  };
+  // second: the second request line, or the error
+  struct Case { std::string location; std::string second; bool cookie; };
   const Case cases[] = {
       {"http://127.0.0.1:{PORT}/new/place.dat", "GET /new/place.dat HTTP/1.0", true},
       {"place.dat", "GET /place.dat HTTP/1.0", true},
