@@ -14,13 +14,7 @@ class Commands : public qmtest::DocFixture {
 };
 
 TEST_F(Commands, WholeDocumentConversionsAreOneUndoStep) {
-  struct Case {
-    const char* item;
-    bool asks;
-    qm::Answer answer;
-    std::string text;
-    std::string expected;
-  };
+  struct Case { const char* item; bool asks; qm::Answer answer; std::string text; std::string expected; };
   const Case cases[] = {
       // A tag that opens on one line and closes on the next goes with its break.
       {"N34", true, qm::Answer::Ok, "one<A\r\nHREF=\"x\">two</A>\r\nthree > four",

@@ -14,23 +14,13 @@ using qmtest::DocFixture;
 
 class Documents : public DocFixture {
  protected:
-  std::vector<QString> recent() const {
-    return {form->RecentFiles[1], form->RecentFiles[2], form->RecentFiles[3], form->RecentFiles[4],
-            form->RecentFiles[5]};
-  }
-  void setRecent(const std::vector<QString>& entries) {
-    for (int i = 1; i <= 5; ++i) form->RecentFiles[i] = entries[static_cast<std::size_t>(i - 1)];
-  }
+  std::vector<QString> recent() const { return {form->RecentFiles.begin() + 1, form->RecentFiles.end()}; }
+  void setRecent(const std::vector<QString>& entries) { std::copy_n(entries.begin(), 5, form->RecentFiles.begin() + 1); }
   static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
 TEST_F(Documents, NewDocumentFollowsTheHebrewStandard) {
-  struct Case {
-    bool iso;
-    const char* line1;
-    const char* charset;
-    int caret;
-  };
+  struct Case { bool iso; const char* line1; const char* charset; int caret; };
   for (const Case c : {Case{true, "<HTML>", "charset=iso-8859-8", 174},
                        Case{false, "<HTML dir=\"rtl\">", "charset=windows-1255", 186}}) {
     setIso(c.iso);
@@ -114,10 +104,7 @@ TEST_F(Documents, SaveAsksForANameOnceAndSaveAsMakesLaterSavesSilent) {
 }
 
 TEST_F(Documents, OverwriteQuestionDecidesTheWrite) {
-  struct Case {
-    qm::Answer answer;
-    bool written;
-  };
+  struct Case { qm::Answer answer; bool written; };
   for (const Case c : {Case{qm::Answer::Yes, true}, Case{qm::Answer::No, false}}) {
     TWorkForm* w = newDoc();
     for (const bool saveAs : {false, true}) {
@@ -149,11 +136,8 @@ TEST_F(Documents, FailedWriteReportsAndKeepsTheDocumentModified) {
 TEST_F(Documents, FilesRoundTripByteForByte) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-  struct Case {
-    const char* name;
-    std::string bytes;
-    bool edit;  // type "X" at the start before saving
-  };
+  // edit: type "X" at the start before saving
+  struct Case { const char* name; std::string bytes; bool edit; };
   const std::vector<Case> cases = {
       {"all.htm", all + "\r\n" + all, false},
       {"lf.htm", "one\ntwo\n", true},
@@ -216,11 +200,7 @@ TEST_F(Documents, RecentEntriesOpenOrVanish) {
 }
 
 TEST_F(Documents, ClosingAsksAndListsNamedDocuments) {
-  struct Case {
-    qm::Answer answer;
-    bool closes;
-    bool written;
-  };
+  struct Case { qm::Answer answer; bool closes; bool written; };
   for (const Case c : {Case{qm::Answer::Yes, true, true}, Case{qm::Answer::No, true, false},
                        Case{qm::Answer::Cancel, false, false}}) {
     writeFile("doc.htm", "before");

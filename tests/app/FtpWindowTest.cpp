@@ -71,11 +71,9 @@ class FtpWindow : public qmtest::DocFixture {
 TEST_F(FtpWindow, ConnectListEnterFoldersAndDisconnect) {
   TForm21* w = connected("FTP3");
   const QStringList lines = log(w);
-  EXPECT_TRUE(inOrder(lines, {QStringLiteral("QX>Connect"), QStringLiteral("QX<USER tester"), QStringLiteral("QX<PASS "),
-                              QStringLiteral("QX<Connected to 127.0.0.1(127.0.0.1) !"), QStringLiteral("QX>ls (refresh)"),
-                              QStringLiteral("QX<PWD"), QStringLiteral("QX<  success."), QStringLiteral("QX<LIST"),
-                              QStringLiteral("QX< Beginning Data Transfer."), QStringLiteral("QX< Data Transfer Complete."),
-                              QStringLiteral("QX< List success.")}))
+  EXPECT_TRUE(inOrder(lines, QStringLiteral("QX>Connect|QX<USER tester|QX<PASS |QX<Connected to 127.0.0.1(127.0.0.1) !|"
+                                            "QX>ls (refresh)|QX<PWD|QX<  success.|QX<LIST|QX< Beginning Data Transfer.|"
+                                            "QX< Data Transfer Complete.|QX< List success.").split(QLatin1Char('|'))))
       << lines.join(QLatin1Char('\n')).toStdString();
   EXPECT_FALSE(lines.join(QString()).contains(QStringLiteral("secret")));
   EXPECT_EQ(entries(w), (QStringList{QStringLiteral("/docs"), QStringLiteral("/my docs"), QStringLiteral("a.htm")}));

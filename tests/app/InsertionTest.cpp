@@ -11,22 +11,15 @@ namespace {
 
 class Insertion : public qmtest::DocFixture {
  protected:
-  void setSmartTags(bool on) { form->Action(QStringLiteral("N24"))->setChecked(on); }
+  void setSmartTags(bool on) {
+    if (form->Action(QStringLiteral("N24"))->isChecked() != on) press("N24");
+  }
 };
 
-struct Selection {
-  int start, length;
-};
+struct Selection { int start, length; };
 
 TEST_F(Insertion, TagButtonsWrapOrInsertByTheSmartTagsOption) {
-  struct Case {
-    const char* button;
-    bool smart;
-    std::string text;
-    Selection before;
-    std::string expected;
-    Selection after;
-  };
+  struct Case { const char* button; bool smart; std::string text; Selection before; std::string expected; Selection after; };
   const Case cases[] = {
       // Bold and friends: the selection wrapped and still selected, else both tags around the caret.
       {"SpeedButton9", true, "x abc y", {2, 3}, "x <B>abc</B> y", {5, 3}},
@@ -45,8 +38,8 @@ TEST_F(Insertion, TagButtonsWrapOrInsertByTheSmartTagsOption) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.button << " smart=" << c.smart << " sel=" << c.before.start << ","
                                     << c.before.length);
-    setSmartTags(c.smart);
     TWorkForm* w = docWith(c.text, c.before.start, c.before.length);
+    setSmartTags(c.smart);
     press(c.button);
     EXPECT_EQ(w->DocText(), c.expected);
     EXPECT_EQ(w->Memo1->selStart(), c.after.start);
@@ -64,10 +57,7 @@ TEST_F(Insertion, TableButtonInsertsWholeLines) {
 }
 
 TEST_F(Insertion, TextRequestStopsLineInsertionsOnly) {
-  struct Case {
-    const char* button;
-    bool changes;
-  };
+  struct Case { const char* button; bool changes; };
   const Case cases[] = {{"SpeedButton23", false},
                         {"SpeedButton2", false},  // no selection: the opening tag and a break only
                         {"SpeedButton9", true}};
@@ -87,10 +77,7 @@ TEST_F(Insertion, TextRequestStopsLineInsertionsOnly) {
 }
 
 TEST_F(Insertion, EveryInsertionIsOneUndoStep) {
-  struct Case {
-    const char* button;
-    Selection sel;
-  };
+  struct Case { const char* button; Selection sel; };
   const Case cases[] = {{"SpeedButton23", {1, 4}}, {"SpeedButton9", {3, 0}}, {"SpeedButton4", {0, 10}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.button << " " << c.sel.start << "," << c.sel.length);

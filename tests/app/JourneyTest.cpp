@@ -2,15 +2,13 @@
 // title and body from the page body wizard, a link, an image, a table with
 // Hebrew cells, a script from the library; saved, walked back by undo to the
 // new page (the history goes with the window), closed, reopened byte for
-// byte and previewed in the browser.
-#include <QDeadlineTimer>
+// byte, previewed in the browser, published to a local FTP server and
+// fetched back into a new window.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 #include "../editor/DocFixture.h"
 #include "hebrew/HebEdit.h"
@@ -31,23 +29,6 @@ class Journey : public qmtest::DocFixture {
  protected:
   Journey() { form->ExecDir = dir.path(); }  // the script library's folder
 
-  // Runs the event loop until `done` holds (or a minute passed).
-  template <class Done>
-  static bool waitFor(Done done) {
-    const QDeadlineTimer deadline(60000);
-    while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return done();
-  }
-  static QString evaluate(QWebEngineView* v, const QString& script) {
-    QString result = QStringLiteral("<no answer>");
-    bool done = false;
-    v->page()->runJavaScript(script, [&](const QVariant& r) {
-      result = r.toString();
-      done = true;
-    });
-    waitFor([&] { return done; });
-    return result;
-  }
   // Each step of the day is one undo step that changed the page.
   void stepDone(TWorkForm* w, const char* what) {
     SCOPED_TRACE(what);
@@ -160,13 +141,9 @@ TEST_F(Journey, AVisualHebrewPageFromNewPageToPublishing) {
   EXPECT_EQ(readFile("day.htm"), saved);
 
   // The preview shows the page in its own character set, Hebrew as stored.
-  again->Button3->click();
-  QWebEngineView* view = again->WebBrowser1->findChild<QWebEngineView*>();
-  ASSERT_NE(view, nullptr);
-  int loaded = -1;
-  QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
-  ASSERT_TRUE(waitFor([&] { return loaded >= 0; }));
-  EXPECT_EQ(loaded, 1);
+  ASSERT_TRUE(qmtest::previewed(again));
+  QWebEngineView* view = qmtest::viewOf(again);
+  using qmtest::evaluate;
   EXPECT_EQ(evaluate(view, QStringLiteral("document.characterSet.toLowerCase()")), QStringLiteral("iso-8859-8"));
   EXPECT_EQ(evaluate(view, QStringLiteral("document.title")), QStringLiteral("Our day"));
   EXPECT_EQ(evaluate(view, QStringLiteral("document.querySelector('td').innerText")), qm::fromCp1255(kShalomVisual));

@@ -12,13 +12,10 @@
 
 namespace {
 
-const QString kUs = QStringLiteral("00000409");
-const QString kHebrew = QStringLiteral("0000040d");
-const QString kFrench = QStringLiteral("0000040c");
+const QString kUs = QStringLiteral("00000409"), kHebrew = QStringLiteral("0000040d"), kFrench = QStringLiteral("0000040c");
 
 // "שלום" in code page 1255, and the same word stored backwards.
-const std::string kShalom = "\xF9\xEC\xE5\xED";
-const std::string kShalomVisual = "\xED\xE5\xEC\xF9";
+const std::string kShalom = "\xF9\xEC\xE5\xED", kShalomVisual = "\xED\xE5\xEC\xF9";
 
 class QuickEdit : public qmtest::DocFixture {
  protected:
@@ -39,11 +36,7 @@ TEST_F(QuickEdit, FieldShowsTheCaretLineInReadingOrder) {
 }
 
 TEST_F(QuickEdit, TypingInTheFieldRewritesTheCaretLine) {
-  struct Case {
-    bool iso;
-    QString typed;
-    std::string stored;
-  };
+  struct Case { bool iso; QString typed; std::string stored; };
   const Case cases[] = {
       {true, q(kShalom + " world 123"), "world 123 " + kShalomVisual},
       // A character the code page cannot hold goes in as a reference.
@@ -83,12 +76,7 @@ TEST_F(QuickEdit, EnteringTheFieldInHebrewEditModeKeepsBothEdits) {
 }
 
 TEST_F(QuickEdit, FieldKeepsItsTextWhenItMustNotRefresh) {
-  struct Case {
-    const char* why;
-    std::string text;
-    int caret;
-    bool hideBar;
-  };
+  struct Case { const char* why; std::string text; int caret; bool hideBar; };
   const Case cases[] = {
       {"bar hidden", "alpha\r\nbeta", 8, true},
       // After a final line break the caret stands on a line the line list lacks.
@@ -118,13 +106,8 @@ TEST_F(QuickEdit, EnteringTheFieldWithoutADocumentClearsAndDisablesIt) {
 }
 
 TEST_F(QuickEdit, LanguageSwitchesOnlyFromTheOtherLanguage) {
-  struct Case {
-    std::vector<QString> installed;
-    std::size_t active;
-    bool hebrew;  // SetHebrew, else SetEnglish
-    QString after;
-    int switches;
-  };
+  // hebrew: SetHebrew, else SetEnglish
+  struct Case { std::vector<QString> installed; std::size_t active; bool hebrew; QString after; int switches; };
   const Case cases[] = {
       {{kUs, kHebrew}, 0, true, kHebrew, 1},
       {{kUs, kHebrew}, 1, true, kHebrew, 0},

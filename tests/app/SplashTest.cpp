@@ -40,11 +40,8 @@ struct Start {
 };
 
 TEST(Splash, PictureCounterRotatesThroughFourStarts) {
-  struct Row {
-    const char* stored;  // nullptr: never written
-    int picture;
-    const char* after;
-  };
+  // stored: nullptr when never written
+  struct Row { const char* stored; int picture; const char* after; };
   const Row rows[] = {{nullptr, 1, "<unset>"}, {"0", 1, "0"}, {"1", 4, "2"}, {"4", 7, "0"}, {"9", 1, "0"}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.stored ? r.stored : "none");

@@ -73,11 +73,7 @@ TEST(HighlightRtf, WholeDocumentForTheDefaultSettings) {
 }
 
 TEST(HighlightRtf, BodyOfTrickyTexts) {
-  struct Case {
-    const char* what;
-    std::string text;
-    std::string body;
-  };
+  struct Case { const char* what; std::string text; std::string body; };
   const Case cases[] = {
       {"comment", "<!-- x -->", REM + "<!-- x -->" + TXT},
       {"not a comment", "<!- x>", TAG + "<!- x>" + TXT},

@@ -17,11 +17,7 @@ TEST(NetText, NumbersReadFromReplyLines) {
   const Parse bytes = [](std::string_view l) -> long long { return parseByteCount(l); };
   const Parse vendor = [](std::string_view l) -> long long { return vendorFromSyst(l); };
   const Parse status = [](std::string_view l) -> long long { return statusCodeOf(l); };
-  struct Case {
-    Parse parse;
-    const char* line;
-    long long want;
-  };
+  struct Case { Parse parse; const char* line; long long want; };
   const Case cases[] = {
       {leading, "226 Transfer complete\r\n", 226}, {leading, "hello 226\r\n", 0},
       {leading, "1234567890123 x", 1234567890}, {leading, "9999999999 x", 0},
@@ -99,15 +95,7 @@ TEST(FtpProtocol, UnixListingColumns) {
 // ---------------------------------------------------------------- HTTP
 
 TEST(HttpProtocol, ParseUrl) {
-  struct Case {
-    const char* url;
-    const char* host;
-    int port;
-    const char* wantUrl;
-    const char* wantHost;
-    int wantPort;
-    const char* path;
-  };
+  struct Case { const char *url, *host; int port; const char *wantUrl, *wantHost; int wantPort; const char* path; };
   const Case cases[] = {
       {"host:8080/x", "", 0, "host:8080/x", "host", 8080, "/x"},
       {"http://127.0.0.1:8081", "", 0, "http://127.0.0.1:8081/", "127.0.0.1", 8081, "/"},
@@ -117,10 +105,8 @@ TEST(HttpProtocol, ParseUrl) {
   };
   for (const auto& c : cases) {
     const UrlParts p = parseUrl(c.url, c.host, c.port);
-    EXPECT_EQ(p.url, c.wantUrl) << c.url;
-    EXPECT_EQ(p.host, c.wantHost) << c.url;
-    EXPECT_EQ(p.port, c.wantPort) << c.url;
-    EXPECT_EQ(p.requestPath, c.path) << c.url;
+    EXPECT_EQ(std::tuple(p.url, p.host, p.port, p.requestPath),
+              std::tuple(std::string(c.wantUrl), std::string(c.wantHost), c.wantPort, std::string(c.path))) << c.url;
   }
   const std::string longPath = "http://h/" + std::string(400, 'a');
   EXPECT_EQ(parseUrl(longPath, "", 0).requestPath.size(), 256u);
@@ -163,12 +149,7 @@ TEST(HttpProtocol, SetHeaderReplacesRemovesOrAdds) {
 
 // Line ends never reach the redirect target or the cookie kept for the next request.
 TEST(HttpProtocol, HeaderLines) {
-  struct Header {
-    const char* line;
-    HeaderLine::Kind kind;
-    const char* value;
-    long long length;
-  };
+  struct Header { const char* line; HeaderLine::Kind kind; const char* value; long long length; };
   const Header headers[] = {
       {"Location: http://h/new\r\n", HeaderLine::Location, "http://h/new", 0},
       {"LOCATION: /rel\n", HeaderLine::Location, "/rel", 0},
@@ -180,9 +161,7 @@ TEST(HttpProtocol, HeaderLines) {
   };
   for (const auto& h : headers) {
     const HeaderLine got = classifyHeaderLine(h.line);
-    EXPECT_EQ(got.kind, h.kind) << h.line;
-    EXPECT_EQ(got.value, h.value) << h.line;
-    EXPECT_EQ(got.length, h.length) << h.line;
+    EXPECT_EQ(std::tuple(got.kind, got.value, got.length), std::tuple(h.kind, std::string(h.value), h.length)) << h.line;
   }
   const HeaderLine longLocation = classifyHeaderLine("Location: /" + std::string(300, 'x') + "\r\n");
   EXPECT_EQ(longLocation.value.size(), 256u);

@@ -39,15 +39,8 @@ TEST(HexToColor, PairsShortFormsAndBlack) {
   for (const Case& c : cases) EXPECT_EQ(HexToColor(c.value), c.rgb) << c.value;
 }
 
+// The empty tag, TEXT, BGCOLOR and onLoad are written by the body wizard's window tests.
 TEST(PageBody, TagFromTheChoices) {
-  BodyChoices none;
-  EXPECT_EQ(bodyTag(none), "<BODY >");
-  BodyChoices a;
-  a.text = true;
-  a.textColor = "FF0000";
-  a.onLoad = true;
-  a.onLoadText = "init()";
-  EXPECT_EQ(bodyTag(a), "<BODY TEXT=\"#FF0000\" onLoad=\"init()\" >");
   BodyChoices b;
   b.link = b.alink = b.background = b.fixedBackground = b.onUnLoad = true;
   b.linkColor = "";  // a cancelled colour dialog
@@ -151,14 +144,7 @@ TEST(FrameSet, LinesByDivision) {
   EXPECT_EQ(frameSetLines(plain),
             (std::vector<std::string>{"<FRAMESET ROWS=\"*\" FRAMEBORDER=\"NO\">", mainLine, "</FRAMESET>"}));
 
-  FrameSetChoices top = plain;
-  top.frames[TopFrame] = frame("top", "50");
-  EXPECT_EQ(frameSetLines(top),
-            (std::vector<std::string>{
-                "<FRAMESET ROWS=\"50,*\" FRAMEBORDER=\"NO\">",
-                "<FRAME SRC=\"top.htm\" NAME=\"top\" MARGINWIDTH=\"0\" MARGINHEIGHT=\"0\" SCROLLING=\"AUTO\" BORDER=\"0\">",
-                mainLine, "</FRAMESET>"}));
-
+  // A top frame over the main one: the frames wizard's window test.
   FrameSetChoices all = plain;
   all.columnsPrimary = all.border = true;
   all.frames[TopFrame] = frame("t", "10%");
@@ -176,12 +162,8 @@ TEST(FrameSet, LinesByDivision) {
   EXPECT_EQ(lines[7], "<FRAME SRC=\"r.htm\" NAME=\"r\" MARGINWIDTH=\"0\" MARGINHEIGHT=\"0\" SCROLLING=\"NO\" BORDER=\"1\" NORESIZE>");
 }
 
+// A logical page's table with caption and cell prefix: the table wizard's window test.
 TEST(TableMarkup, LinesOfATable) {
-  TableChoices t{"4", "50", "Caption", "Header", "<CENTER>", {{"\xE0", "\xE1"}}};
-  const std::vector<std::string> expected = {"<TABLE BORDER=\"4\">", "<CAPTION>Caption</CAPTION>",
-                                             "<TH COLSPAN=50>Header</TH>", "<TR>", "<TD><CENTER>\xE0</TD>",
-                                             "<TD><CENTER>\xE1</TD>", "</TR>", "</TABLE>"};
-  EXPECT_EQ(tableLines(t, qm::HebrewStandard::WinLogical), expected);
   // Visual pages get the texts in visual order, brackets mirrored; no caption, no CAPTION line.
   TableChoices v{"0", "9", "", "\xF9\xEC\xE5\xED", "", {{"\xE0\xE1 (1)"}}};
   EXPECT_EQ(tableLines(v, qm::HebrewStandard::IsoVisual),

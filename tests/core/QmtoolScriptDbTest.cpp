@@ -10,10 +10,7 @@
 
 namespace {
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-};
+struct ToolRun { int status = -1; std::string out; };
 
 ToolRun qmtool(const std::string& args, const std::string& file) {
   const auto path = std::filesystem::temp_directory_path() / ("qm-scriptdb-" + std::to_string(::getpid()) + ".dat");
@@ -35,10 +32,7 @@ TEST(QmtoolScriptDb, ChecksListsAndFills) {
   qm::scripts::ScriptRec s{"b", "", "<$$Name$>..", "", "", "f($$NAME$, 0)", "", "name\r\nd\r\n1\r\nSH\r\n"};
   const std::string file = qm::scripts::SaveDB({s, {"a", "", "x", "", "", "", "", ""}});
   const std::string shalom = "\xF9\xEC\xE5\xED", molash = "\xED\xE5\xEC\xF9";
-  struct Case {
-    std::string args, file, out;
-    bool ok;
-  };
+  struct Case { std::string args, file, out; bool ok; };
   const Case cases[] = {
       {"list FILE", file, "a\nb\n", true},
       {"check FILE", file, "names listed: 2\nscripts read: 2\ncomplete: !DBEND at line 32\n", true},

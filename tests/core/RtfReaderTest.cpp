@@ -7,11 +7,7 @@ using namespace qm;
 // The reader checks the colouring's documents; line breaks, tables and
 // delimiting spaces are exercised there, the switches and groups here.
 TEST(RtfReader, RunsOfHandWrittenDocuments) {
-  struct Case {
-    const char* what;
-    std::string rtf;
-    std::vector<rtf::Run> runs;
-  };
+  struct Case { const char* what; std::string rtf; std::vector<rtf::Run> runs; };
   const Case cases[] = {
       {"escapes", "{\\rtf1 \\\\\\{\\}\\'e0\\'FA}", {{"\\{}\xE0\xFA", 0, 0, 24, false}}},
       {"switches",

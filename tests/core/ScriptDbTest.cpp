@@ -63,13 +63,8 @@ TEST(ScriptDb, EmptyLibraryFile) {
 }
 
 TEST(ScriptDb, ReadingRulesAndWhereReadingStops) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    LoadStop stop;
-    Lines scripts;  // names, front first
-    std::string field = {};  // STextAtCrsr of the front record
-  };
+  // scripts: names, front first; field: STextAtCrsr of the front record
+  struct Case { const char* name; std::string bytes; LoadStop stop; Lines scripts; std::string field = {}; };
   const Lines head = {"!NAMELIST", "2", "a", "b"};
   auto with = [&](Lines body) {
     Lines all = head;
@@ -119,9 +114,7 @@ TEST(ScriptFill, ReplacesReferencesAsTheWindowDoes) {
   const std::vector<ScriptVar> vars = {{"COLOR", "", "FF0000", "C"}, {"a", "", "1", "I"},  {"b", "", "2", "I"},
                                        {"heb", "", SHALOM + " 12", "sh"}, {n23, "", "23", "S"}, {n25, "", "25", "S"},
                                        {"A", "", "shadowed", "I"}};
-  struct Case {
-    std::string in, iso, logical;
-  };
+  struct Case { std::string in, iso, logical; };
   const Case cases[] = {
       {"c=$$color$;x", "c=FF0000;x", ""},
       {"$$a$$$b$ end", "1$$b$ end", ""},            // the "$" after a reference is not examined
@@ -143,12 +136,8 @@ TEST(ScriptFill, ReplacesReferencesAsTheWindowDoes) {
 }
 
 TEST(ScriptFill, PlacesTheTextsAndTheLoadCode) {
-  struct Case {
-    const char* name;
-    std::string page;  // the caret in front of "|"
-    FilledScript script;
-    std::string result;
-  };
+  // page: the caret in front of "|"
+  struct Case { const char* name; std::string page; FilledScript script; std::string result; };
   const FilledScript all{"C", "H", "B", "start()", "stop()"};
   const Case cases[] = {
       {"bare tags", "<HTML><HEAD>\r\n</HEAD><BODY>\r\n|</BODY>", all,

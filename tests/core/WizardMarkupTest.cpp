@@ -19,7 +19,6 @@ TEST(LinkMarkup, ElementsForFieldCombinations) {
   constexpr auto L = HebrewStandard::WinLogical, V = HebrewStandard::IsoVisual;
   struct Case { const char* name; LinkFields f; HebrewStandard standard; std::string element; };
   const Case cases[] = {
-      {"defaults, logical", {.href = "http://", .text = LINK}, L, "<A HREF=\"http://\">" + LINK + "</A>"},
       {"defaults, visual", {.href = "http://", .text = LINK}, V, "<A HREF=\"http://\">" + LINK_VISUAL + "</A>"},
       {"image with target", {.href = "h", .useTarget = true, .target = "m", .imageContent = true, .image = "p.gif"}, V,
        "<A HREF=\"h\" TARGET=\"m\"><IMG SRC=\"p.gif\"></A>"},

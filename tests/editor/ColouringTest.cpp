@@ -37,10 +37,6 @@ class Colouring : public DocFixture {
     w->DoHighLight();
     return w;
   }
-  static QColor own(TWorkForm* w) { return w->Memo1->palette().color(QPalette::Text); }
-  static QColor colourAt(TWorkForm* w, std::size_t offset) {
-    return w->ColourModel()->colourAt(w->Memo1->positionOf(static_cast<std::int32_t>(offset)), own(w));
-  }
   static bool hebrewAt(TWorkForm* w, std::size_t offset) {
     return w->ColourModel()->hebrewFontAt(w->Memo1->positionOf(static_cast<std::int32_t>(offset)));
   }
@@ -80,11 +76,8 @@ void expectMask(TWorkForm* w, const std::string& mask, const std::string& label)
 }
 
 TEST_F(Colouring, FullColouringGivesTagsCommentsTextAndHebrewTheirLook) {
-  struct Case {
-    std::string text;
-    std::string mask;  // as expectMask
-    std::string hebrew;  // 'h' Hebrew font, '-' not, '.' not checked
-  };
+  // mask: as expectMask; hebrew: 'h' Hebrew font, '-' not, '.' not checked
+  struct Case { std::string text; std::string mask; std::string hebrew; };
   const Case cases[] = {
       {"a<b>c", "tgggt", "-----"},
       {"<!-- x -->y", "rrrrrrrrrrt", "..........."},
@@ -109,14 +102,8 @@ TEST_F(Colouring, FullColouringGivesTagsCommentsTextAndHebrewTheirLook) {
 }
 
 TEST_F(Colouring, KeyRulesColourAheadOfTheCaret) {
-  struct Case {
-    const char* label;
-    std::string text;
-    int caret;
-    QString keys;  // '\b' is Backspace
-    bool coding;
-    std::string mask;  // of the text after the keys, as expectMask
-  };
+  // keys: '\b' is Backspace; mask: of the text after the keys, as expectMask
+  struct Case { const char* label; std::string text; int caret; QString keys; bool coding; std::string mask; };
   const QString bs(QChar(8));
   const Case cases[] = {
       // "<" colours through the next ">" as a tag; the "<" itself too.

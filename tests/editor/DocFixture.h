@@ -7,12 +7,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <memory>
 #include <string>
 
@@ -22,6 +26,36 @@
 #include "support/TempSettings.h"
 
 namespace qmtest {
+
+// Runs the event loop until `done` holds (or a minute passed).
+template <class Done>
+bool waitFor(Done done) {
+  const QDeadlineTimer deadline(60000);
+  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  return done();
+}
+inline QWebEngineView* viewOf(TWorkForm* w) { return w->WebBrowser1->findChild<QWebEngineView*>(); }
+// Previews the page and waits until the browser has it.
+inline bool previewed(TWorkForm* w) {
+  w->Button3->click();
+  QWebEngineView* v = viewOf(w);
+  if (!v) return false;
+  int result = -1;
+  const auto c = QObject::connect(v, &QWebEngineView::loadFinished, [&](bool ok) { result = ok; });
+  waitFor([&] { return result >= 0; });
+  QObject::disconnect(c);
+  return result == 1;
+}
+inline QString evaluate(QWebEngineView* v, const QString& script) {
+  QString result = QStringLiteral("<no answer>");
+  bool done = false;
+  v->page()->runJavaScript(script, [&](const QVariant& r) {
+    result = r.toString();
+    done = true;
+  });
+  waitFor([&] { return done; });
+  return result;
+}
 
 class DocFixture : public ::testing::Test {
  protected:
@@ -72,20 +106,22 @@ class DocFixture : public ::testing::Test {
   }
   // Types text into an editor key by key, as a user does.
   static void type(QWidget* editor, const QString& text) {
-    for (const QChar ch : text) {
-      const int key = ch == QChar('\r') ? static_cast<int>(Qt::Key_Return) : static_cast<int>(ch.unicode());
-      const QString t = ch == QChar('\r') ? QStringLiteral("\r") : QString(ch);
-      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, t);
-      QApplication::sendEvent(editor, &press);
-      QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, t);
-      QApplication::sendEvent(editor, &release);
-    }
+    for (const QChar ch : text)
+      key(editor, ch == QChar('\r') ? static_cast<int>(Qt::Key_Return) : static_cast<int>(ch.unicode()),
+          Qt::NoModifier, QString(ch));
   }
-  static void key(QWidget* editor, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QKeyEvent press(QEvent::KeyPress, k, mods);
+  static void key(QWidget* editor, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, k, mods, text);
     QApplication::sendEvent(editor, &press);
-    QKeyEvent release(QEvent::KeyRelease, k, mods);
+    QKeyEvent release(QEvent::KeyRelease, k, mods, text);
     QApplication::sendEvent(editor, &release);
+  }
+  // Hebrew edit mode ended, `added` undo steps after `steps`, and one undo brings `before` back.
+  static void expectUndoneTo(TWorkForm* w, int steps, int added, const std::string& before) {
+    EXPECT_FALSE(w->HebMode);
+    EXPECT_EQ(w->UndoCount(), steps + added);
+    w->RestoreUndoBuf();
+    EXPECT_EQ(w->DocText(), before);
   }
   // Closes a document window as its close box does; true when it closed.
   static bool closeDoc(TWorkForm* w) { return w->SubWindow()->close(); }

@@ -1,11 +1,8 @@
 // The page preview in a real browser view (offscreen): HTML in the page's own
 // character set, relative images from the page's folder, the preview file
 // removed on the way back.
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 #include "DocFixture.h"
 #include "platform/Cp1255Bridge.h"
@@ -14,47 +11,16 @@ namespace {
 
 using Preview = qmtest::DocFixture;
 
-QWebEngineView* viewOf(TWorkForm* w) { return w->WebBrowser1->findChild<QWebEngineView*>(); }
-
-// Runs the event loop until `done` holds (or a minute passed).
-template <class Done>
-bool waitFor(Done done) {
-  const QDeadlineTimer deadline(60000);
-  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-  return done();
-}
-
-// Previews the page and waits until the browser has it.
-bool previewed(TWorkForm* w) {
-  w->Button3->click();
-  QWebEngineView* v = viewOf(w);
-  if (!v) return false;
-  int result = -1;
-  const auto c = QObject::connect(v, &QWebEngineView::loadFinished, [&](bool ok) { result = ok; });
-  waitFor([&] { return result >= 0; });
-  QObject::disconnect(c);
-  return result == 1;
-}
-
-QString evaluate(QWebEngineView* v, const QString& script) {
-  QString result = QStringLiteral("<no answer>");
-  bool done = false;
-  v->page()->runJavaScript(script, [&](const QVariant& r) {
-    result = r.toString();
-    done = true;
-  });
-  waitFor([&] { return done; });
-  return result;
-}
+using qmtest::evaluate;
+using qmtest::previewed;
+using qmtest::viewOf;
 
 TEST_F(Preview, ShowsThePageInItsCharacterSetWithItsImagesAndRemovesItsFile) {
   // A one-pixel GIF beside the page, referred to by a relative name.
   writeFile("dot.gif", std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00"
                                    "\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02" "D\x01\x00;", 43));
-  struct Case {
-    const char* charset;
-    std::string hebrew;  // as stored: visual order under ISO-8859-8
-  };
+  // hebrew: as stored, in visual order under ISO-8859-8
+  struct Case { const char* charset; std::string hebrew; };
   QWebEngineView* first = nullptr;
   for (const Case& c : {Case{"iso-8859-8", "\xED\xE5\xEC\xF9"}, Case{"windows-1255", "\xF9\xEC\xE5\xED"}}) {
     SCOPED_TRACE(c.charset);

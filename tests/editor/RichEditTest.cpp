@@ -33,11 +33,8 @@ void press(QWidget* w, int key, const QString& text, Qt::KeyboardModifiers mods 
 TEST(RichEdit, SelectionOffsetsCountLineBreaksAsTwo) {
   qm::RichEdit e;
   e.setText("ab\r\ncde\r\n\r\nf");
-  struct Case {
-    int start, length;
-    std::string selected;
-    int line, column;  // of the caret, which ends the selection
-  };
+  // column: of the caret, which ends the selection
+  struct Case { int start, length; std::string selected; int line, column; };
   for (const Case& c : {Case{2, 2, "\r\n", 1, 0}, Case{1, 6, "b\r\ncde", 1, 3}, Case{9, 2, "\r\n", 3, 0},
                         Case{12, 0, "", 3, 1}}) {
     e.select(c.start, c.length);
@@ -83,11 +80,7 @@ TEST(RichEdit, MirrorFollowsEditsMadeInTheControl) {
 }
 
 TEST(RichEdit, CharactersTheCodePageLacksBecomeReferences) {
-  struct Case {
-    const char* how;
-    QString input;
-    std::string stored;
-  };
+  struct Case { const char* how; QString input; std::string stored; };
   const std::vector<Case> cases = {
       {"key", QStringLiteral("Ж"), "&#1046;"},
       {"paste", QString::fromUtf8("a\xF0\x9F\x98\x80\n"), "a&#128512;\r\n"},

@@ -77,10 +77,7 @@ TEST_F(WorkForm, OneStepEditsAreOneUndoStepEvenWhenTheyThrow) {
 
 TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
   const std::string hebrew = "\xF9\xEC\xE5\xED";  // shalom
-  struct Case {
-    bool iso;
-    std::string text;
-  };
+  struct Case { bool iso; std::string text; };
   const std::vector<Case> cases = {
       {true, "<P>" + hebrew + " abc</P>\r\n<BR>\r\n"},
       {false, "<P>" + hebrew + "</P>\r\n"},
@@ -129,11 +126,8 @@ TEST_F(WorkForm, EditsInHebrewModeReachTheFileAndTheCloseQuestion) {
 }
 
 TEST_F(WorkForm, EnterIndentsLikeTheLineAbove) {
-  struct Case {
-    std::string before;  // text before the caret, which sits at its end
-    bool indentation;
-    std::string inserted;  // what follows the new line break
-  };
+  // before: text before the caret, which sits at its end; inserted: what follows the new line break
+  struct Case { std::string before; bool indentation; std::string inserted; };
   const std::vector<Case> cases = {
       {"    abc", true, "    "},
       {"   x\r\n\r\n", true, "   "},  // an empty line: the one above it

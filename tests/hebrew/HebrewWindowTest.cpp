@@ -15,10 +15,8 @@
 namespace {
 
 // Words in code page 1255, in reading order and reversed (visual order).
-const std::string SHALOM = "\xF9\xEC\xE5\xED";
-const std::string MOLASH = "\xED\xE5\xEC\xF9";
-const std::string OLAM = "\xF2\xE5\xEC\xED";
-const std::string MALO = "\xED\xEC\xE5\xF2";
+const std::string SHALOM = "\xF9\xEC\xE5\xED", MOLASH = "\xED\xE5\xEC\xF9";
+const std::string OLAM = "\xF2\xE5\xEC\xED", MALO = "\xED\xEC\xE5\xF2";
 
 const std::string ROW = "<TR><TD ALIGN=\"RIGHT\" COLSPAN=\"250\">";
 const std::string END_ROW = "</TD></TR>";
@@ -56,12 +54,7 @@ class HebrewWindow : public qmtest::DocFixture {
 TEST_F(HebrewWindow, LoadsTheSelectionInReadingOrder) {
   const std::string selected = MALO + " " + MOLASH + "\r\n\r\n( 12" + MOLASH + ")";
   const std::string text = "<P>\r\n" + selected + "\r\n</P>";
-  struct Case {
-    const char* name;
-    bool viaDocumentButton;
-    bool iso;
-    Lines expected;
-  };
+  struct Case { const char* name; bool viaDocumentButton; bool iso; Lines expected; };
   const Case cases[] = {
       {"document button, visual page", true, true, {SHALOM + " " + OLAM, "", "(" + SHALOM + ") 12"}},
       {"menu command, logical page", false, false, qm::lines::split(selected)},
@@ -109,8 +102,7 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
   struct Case {
     const char* name;
     Lines typed;
-    bool iso;
-    bool table, lineBreaks, hebrewOnly, mirror;
+    bool iso, table, lineBreaks, hebrewOnly, mirror;
     std::string selected;  // text between head and tail, selected before inserting
     Lines inserted;
     bool hebrewEditMode = false;  // the page is in Hebrew edit mode when "הוספה" is pressed
@@ -142,10 +134,7 @@ TEST_F(HebrewWindow, InsertsTheConvertedLinesAsOneUndoStep) {
     EXPECT_EQ(w->DocText(), head + qm::lines::joinTerminated(c.inserted) + tail);
     EXPECT_EQ(w->Memo1->selStart(), static_cast<std::int32_t>(head.size()));
     EXPECT_FALSE(win->isVisible());
-    EXPECT_FALSE(w->HebMode);
-    EXPECT_EQ(w->UndoCount(), undoSteps + 1);
-    w->RestoreUndoBuf();
-    EXPECT_EQ(w->DocText(), before);
+    expectUndoneTo(w, undoSteps, 1, before);
   }
 }
 

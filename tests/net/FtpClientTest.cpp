@@ -260,11 +260,7 @@ std::unique_ptr<Recorder> clientFor(const ScriptedServer& s, int timeout = 5000)
 }  // namespace
 
 TEST(FtpScripted, LoginVariants) {
-  struct Case {
-    const char* what;
-    std::vector<std::string> dialogue;
-    std::vector<std::string> sent;
-  };
+  struct Case { const char* what; std::vector<std::string> dialogue; std::vector<std::string> sent; };
   const Case cases[] = {
       {"multi-line greeting",
        {"220-Welcome\r\n220-to the\r\n this server\r\n220 ready", "USER u", "331-Password\r\n331 please", "PASS p",
@@ -304,11 +300,7 @@ TEST(FtpScripted, BadGreetingsFailWithinTheTimeOut) {
 }
 
 TEST(FtpScripted, FailureRepliesOfCommands) {
-  struct Case {
-    const char* reply;
-    bool handled;
-    bool unsupported;
-  };
+  struct Case { const char* reply; bool handled; bool unsupported; };
   const Case cases[] = {{"500 Syntax error", false, true},
                         {"502 Not implemented", true, true},
                         {"504 Not for that parameter", false, false}};
@@ -334,11 +326,7 @@ TEST(FtpScripted, PassiveModeUsesTheServerHostNotTheReplyAddress) {
 }
 
 TEST(FtpScripted, ServerTroubleDuringADownload) {
-  struct Case {
-    const char* what;
-    Step ending;
-    std::string error;
-  };
+  struct Case { const char* what; Step ending; std::string error; };
   const std::vector<Step> start = login() + qmtest::exchange({"TYPE I", "200 binary", "PASV"}) +
                                   std::vector<Step>{{Step::Pasv, ""}} +
                                   qmtest::exchange({"RETR big.gif", "150 Opening (1000 bytes)"}) +

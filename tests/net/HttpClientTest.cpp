@@ -82,11 +82,8 @@ TEST(HttpClient, GetSendsTheRequestAndReadsTheBody) {
 // cookie that goes back only to the host that set it, and the addresses that
 // are refused before anything is sent to them.
 TEST(HttpClient, Redirects) {
-  struct Case {
-    std::string location;
-    std::string second;  // the second request line, or the error
-    bool cookie;
-  };
+  // second: the second request line, or the error
+  struct Case { std::string location; std::string second; bool cookie; };
   const Case cases[] = {
       {"http://127.0.0.1:{PORT}/new/place.dat", "GET /new/place.dat HTTP/1.0", true},
       {"place.dat", "GET /place.dat HTTP/1.0", true},
@@ -109,11 +106,7 @@ TEST(HttpClient, Redirects) {
 }
 
 TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
-  struct Case {
-    std::string reply;
-    int code;
-    int successes, failures, redirects, authNeeded;
-  };
+  struct Case { std::string reply; int code; int successes, failures, redirects, authNeeded; };
   const Case cases[] = {
       {"HTTP/1.0 299 Odd\r\nLocation: /elsewhere\r\n\r\nx", 299, 0, 0, 0, 0},
       {"HTTP/1.0 302 Found\r\n\r\nx", 302, 0, 0, 1, 0},  // no Location: nowhere to go
@@ -124,11 +117,9 @@ TEST(HttpClient, AnswersThatEndTheRequestAsReceived) {
     Client k;
     k.c.Get(base(server) + "/a");
     EXPECT_EQ(server.connections(), 1) << c.reply;
-    EXPECT_EQ(k.c.ReplyCode, c.code) << c.reply;
-    EXPECT_EQ(k.successes, c.successes) << c.reply;
-    EXPECT_EQ(k.failures, c.failures) << c.reply;
-    EXPECT_EQ(k.redirects, c.redirects) << c.reply;
-    EXPECT_EQ(k.authNeeded, c.authNeeded) << c.reply;
+    // Reply code, then the successes, failures, redirects and authentication requests reported.
+    EXPECT_EQ(std::tuple(k.c.ReplyCode, k.successes, k.failures, k.redirects, k.authNeeded),
+              std::tuple(c.code, c.successes, c.failures, c.redirects, c.authNeeded)) << c.reply;
   }
 }
 
@@ -157,11 +148,7 @@ TEST(HttpClient, RefusedBeforeConnecting) {
 TEST(HttpClient, BrokenAnswersFail) {
   const std::string ok = "HTTP/1.0 200 OK\r\n";
   const std::string chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
-  struct Case {
-    std::vector<Step> script;
-    bool streamed;
-    std::string error;
-  };
+  struct Case { std::vector<Step> script; bool streamed; std::string error; };
   const Case cases[] = {
       {answer(ok + "Content-Length: 10\r\n\r\nab"), false, "Transfer incomplete: received 2 of 10 bytes"},
       {answer("ICY 200 OK\r\n\r\n"), false, "Malformed status line: \"ICY 200 OK\""},

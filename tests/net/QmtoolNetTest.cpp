@@ -52,10 +52,7 @@ TEST_F(QmtoolFtp, PutListGetRoundTrip) {
 }
 
 TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
-  struct Case {
-    QStringList args;
-    std::string message;
-  };
+  struct Case { QStringList args; std::string message; };
   const Case cases[] = {
       {{"ftp", "ls"}, "qmtool: ftp: --host is required"},
       {{"ftp", "--host", "127.0.0.1", "get", "site/"}, "qmtool: ftp: get: site/ names a folder; give a local file name"},

@@ -42,11 +42,8 @@ std::vector<std::vector<Step>> silent() { return {std::vector<Step>{}}; }
 // Lines up to the server's close: what is waiting is delivered first, then an
 // empty line; the close is reported once. Results are joined with "|".
 TEST(Socket, LinesUntilTheServerCloses) {
-  struct Case {
-    std::string sent;
-    bool restAtClose;
-    std::string lines;  // or the error
-  };
+  // lines: the lines received, or the error
+  struct Case { std::string sent; bool restAtClose; std::string lines; };
   const Case cases[] = {
       {"one\r\ntwo\n", false, "one\r\n|two\n||"},
       {"abc", false, "Connection closed in the middle of a line: abc"},

@@ -8,10 +8,7 @@
 namespace {
 
 TEST(KeyboardLayout, XkbGroupNamesMapToUsEnglishAndHebrew) {
-  struct Case {
-    const char* group;
-    const char* expected;
-  };
+  struct Case { const char* group; const char* expected; };
   const Case cases[] = {
       {"English (US)", "00000409"}, {"us(intl)", "00000409"}, {"Hebrew (lyx)", "0000040d"}, {"il", "0000040d"},
       // Other layouts keep their own names, so neither language switch acts on them.

@@ -65,10 +65,7 @@ TEST_F(ScriptLibrary, FillsTheVariablesAndInsertsEverythingAsOneUndoStep) {
     EXPECT_EQ(w->DocText(), "<HTML><HEAD><S></HEAD><BODY onload=\"go(7,1);init()\"><B>" + MOLASH +
                                 "</B>\r\nc=FF0000;xy</BODY>");
     EXPECT_FALSE(win->isVisible());
-    EXPECT_FALSE(w->HebMode);
-    EXPECT_EQ(w->UndoCount(), undoSteps + 1);
-    w->RestoreUndoBuf();
-    EXPECT_EQ(w->DocText(), before);
+    expectUndoneTo(w, undoSteps, 1, before);
     form.reset();  // a fresh main window reads the file again
     form = std::make_unique<TForm1>(settings.store());
     form->ExecDir = dir.path();

@@ -127,10 +127,7 @@ TEST_F(ElementWizards, EachWindowInsertsItsMarkupAsOneUndoStep) {
     } else {
       EXPECT_EQ(text, c.after);
     }
-    EXPECT_FALSE(w->HebMode);
-    EXPECT_EQ(w->UndoCount(), steps + 1);
-    w->RestoreUndoBuf();
-    EXPECT_EQ(w->DocText(), c.before);
+    expectUndoneTo(w, steps, 1, c.before);
   }
 }
 
@@ -145,12 +142,9 @@ TEST_F(ElementWizards, InsertingLeavesHebrewEditModeKeepingWhatWasTyped) {
   mail->Edit3->clear();
   mail->Edit2->setText("x");
   mail->Button1->click();
-  EXPECT_FALSE(w->HebMode);
   EXPECT_EQ(w->DocText(), "<P>i<A HREF=\"Mailto:Email Address\">x</A>\r\n");
   // What was typed is one step of its own, the link the next.
-  EXPECT_EQ(w->UndoCount(), steps + 2);
-  w->RestoreUndoBuf();
-  EXPECT_EQ(w->DocText(), "<P>i");
+  expectUndoneTo(w, steps, 2, "<P>i");
 }
 
 TEST_F(ElementWizards, JavaScriptNumbersLinksAndWarnsWithoutABody) {

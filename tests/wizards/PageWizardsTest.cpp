@@ -29,13 +29,7 @@ class PageWizards : public qmtest::DocFixture {
     undoSteps = w->UndoCount();
     return w;
   }
-  // One undo step more, and undoing it brings `before` back.
-  void expectOneUndoStep(TWorkForm* w, const std::string& before) {
-    EXPECT_FALSE(w->HebMode);
-    EXPECT_EQ(w->UndoCount(), undoSteps + 1);
-    w->RestoreUndoBuf();
-    EXPECT_EQ(w->DocText(), before);
-  }
+  void expectOneUndoStep(TWorkForm* w, const std::string& before) { expectUndoneTo(w, undoSteps, 1, before); }
   static QColor textColour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
   static QColor fillColour(const QWidget* w) { return w->palette().color(QPalette::Window); }
   int undoSteps = 0;

@@ -127,11 +127,7 @@ TEST_F(Wizards, TextRequestsEndByConfirmCloseOrCloseBox) {
 
 TEST_F(Wizards, DroppedFilesGoInThroughTheirWizard) {
   setIso(false);
-  struct Case {
-    const char* file;
-    bool pathNames;
-    std::string inserted;
-  };
+  struct Case { const char* file; bool pathNames; std::string inserted; };
   const Case cases[] = {
       {"a.html", false, "<A HREF=\"a.html\">" + LINK + "</A>"},
       {"logo.gif", false, "<IMG SRC=\"logo.gif\">"},
