@@ -26,6 +26,7 @@
 #include "wizards/Java_F.h"
 #include "wizards/Special_F.h"
 #include "scripts/Script_F.h"
+#include "platform/Controls.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 #include "net/HttpClient_U.h"
@@ -35,13 +36,7 @@
 #include "net/ui/FTP_F.h"
 #include <QLabel>
 
-namespace {
-void bringUp(QWidget* w) {
-  w->show();
-  w->raise();
-  w->activateWindow();
-}
-}  // namespace
+using qm::present;
 
 void TForm1::ConnectWindows() {
   // The secondary windows go out of sight with the main window (they live
@@ -55,7 +50,7 @@ void TForm1::ConnectWindows() {
   connect(this, &TForm1::ColorCodeToggled, this, [this](bool on) {
     if (TWorkForm* w = AWForm()) w->ColourCodingSwitched(on);
   });
-  setCommand(QStringLiteral("N45"), [this] { bringUp(Window<TForm20>()); });
+  setCommand(QStringLiteral("N45"), [this] { present(Window<TForm20>()); });
   setCommand(QStringLiteral("N47"), [this] { N47Click(); });
   // "תצוגת עמוד\מקור": the preview, or back to the source.
   setCommand(QStringLiteral("N52"), [this] {
@@ -75,25 +70,25 @@ void TForm1::ConnectWindows() {
     TForm17* w = Window<TForm17>();
     // Showing it again reads the caret's line again.
     w->hide();
-    bringUp(w);
+    present(w);
   });
 
   // The page body (TForm7), META tags (TForm18), frames (TForm8) and table
   // (TForm10 with its grid page TForm11) wizards.
   setCommand(QStringLiteral("SpeedButton6"), [this] { Window<TForm7>()->LoadFromDocument(ActivePage()); });
   setCommand(QStringLiteral("SpeedButton34"), [this] { Window<TForm18>()->LoadFromDocument(ActivePage()); });
-  setCommand(QStringLiteral("SpeedButton13"), [this] { bringUp(Window<TForm8>()); });
+  setCommand(QStringLiteral("SpeedButton13"), [this] { present(Window<TForm8>()); });
   setCommand(QStringLiteral("SpeedButton22"), [this] { Window<TForm10>()->Open(); });
   // Element wizards: e-mail link (TForm5), font (TForm6), JavaScript (TForm12),
   // special characters (TForm13), multimedia (TForm14), forms (TForm15) and
   // the add-form dialog (TForm16). Each palette button shows its window.
-  setCommand(QStringLiteral("MailB"), [this] { bringUp(Window<TForm5>()); });
-  setCommand(QStringLiteral("SpeedButton8"), [this] { bringUp(Window<TForm6>()); });
-  setCommand(QStringLiteral("SpeedButton28"), [this] { bringUp(Window<TForm12>()); });
-  setCommand(QStringLiteral("SpeedButton29"), [this] { bringUp(Window<TForm13>()); });
-  setCommand(QStringLiteral("SpeedButton30"), [this] { bringUp(Window<TForm14>()); });
-  setCommand(QStringLiteral("SpeedButton31"), [this] { bringUp(Window<TForm15>()); });
-  setCommand(QStringLiteral("SpeedButton32"), [this] { bringUp(Window<TForm16>()); });
+  setCommand(QStringLiteral("MailB"), [this] { present(Window<TForm5>()); });
+  setCommand(QStringLiteral("SpeedButton8"), [this] { present(Window<TForm6>()); });
+  setCommand(QStringLiteral("SpeedButton28"), [this] { present(Window<TForm12>()); });
+  setCommand(QStringLiteral("SpeedButton29"), [this] { present(Window<TForm13>()); });
+  setCommand(QStringLiteral("SpeedButton30"), [this] { present(Window<TForm14>()); });
+  setCommand(QStringLiteral("SpeedButton31"), [this] { present(Window<TForm15>()); });
+  setCommand(QStringLiteral("SpeedButton32"), [this] { present(Window<TForm16>()); });
 
   // The hyperlink wizard (TForm3) and the image wizard (TForm4): their palette
   // buttons; closing the main window ends a text request they wait in.
@@ -102,7 +97,7 @@ void TForm1::ConnectWindows() {
 
   // The script library (TForm22, which loads JSDB.dat from ExecDir when it is
   // first made) and its script editor (TForm23, opened from the library).
-  setCommand(QStringLiteral("SpeedButton35"), [this] { bringUp(Window<TForm22>()); });
+  setCommand(QStringLiteral("SpeedButton35"), [this] { present(Window<TForm22>()); });
 
   // The FTP publishing window (TForm21): FTP1 upload panel only, FTP2 download
   // panel only, FTP3 both; made at the first of them, which also tells whether

@@ -1,4 +1,5 @@
 #include "app/Search_f.h"
+#include "platform/Controls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,11 +22,7 @@ namespace {
 const QString kFind = QStringLiteral("חפש");
 const QString kFindAgain = QStringLiteral("חפש שוב");
 
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
+using qm::named;
 
 }  // namespace
 

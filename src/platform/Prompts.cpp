@@ -104,4 +104,13 @@ std::optional<QColor> QtPrompts::color(QWidget* parent, const QColor& initial) {
 
 void QtPrompts::beep() { QApplication::beep(); }
 
+const QStringList& pictureFilters() {
+  static const QStringList f = {
+      QStringLiteral("All image files (*.jpg,*.jpeg,*.bmp,*.gif)|*.jpg;*.jpeg;*.bmp;*.gif"),
+      QStringLiteral("Jpeg image (*.jpeg,*.jpg)|*.jpeg;*.jpg"),
+      QStringLiteral("Gif image (*.gif)|*.gif"),
+  };
+  return f;
+}
+
 }  // namespace qm

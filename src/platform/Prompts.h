@@ -21,6 +21,10 @@ struct FileDialogRequest {
   QString defaultSuffix;  // appended when the user typed none (save)
 };
 
+// The picture chooser's filters (JPEG, GIF), as the wizards and the script
+// library offer them.
+const QStringList& pictureFilters();
+
 struct FileDialogResult {
   QString path;
   int filterIndex = 0;

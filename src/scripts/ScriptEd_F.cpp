@@ -1,4 +1,5 @@
 #include "scripts/ScriptEd_F.h"
+#include "platform/Controls.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -28,17 +29,8 @@ namespace sc = qm::scripts;
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
+using qm::makeButton;
+using qm::named;
 
 // The type codes of RadioButton1 ... RadioButton6.
 const char* const kTypeCodes[] = {"I", "S", "SH", "FH", "FP", "C"};

@@ -1,4 +1,5 @@
 #include "scripts/Script_F.h"
+#include "platform/Controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,11 +29,7 @@ namespace sc = qm::scripts;
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
+using qm::makeButton;
 
 QString upper(const QString& s) { return s.toUpper(); }
 
@@ -316,8 +313,7 @@ void TForm22::Button4Click() {
 
 void TForm22::Button5Click() {
   qm::FileDialogRequest req;
-  req.filters = {QStringLiteral("All image files (*.jpg,*.jpeg,*.bmp,*.gif)|*.jpg;*.jpeg;*.bmp;*.gif"),
-                 QStringLiteral("Jpeg image (*.jpeg,*.jpg)|*.jpeg;*.jpg"), QStringLiteral("Gif image (*.gif)|*.gif")};
+  req.filters = qm::pictureFilters();
   if (const auto chosen = qm::prompts().openFile(this, req)) Edit1->setText(chosen->path);
 }
 

@@ -20,9 +20,10 @@
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
-#include "wizards/PageWizardKit.h"
+#include "platform/Controls.h"
+#include "wizards/WizardKit.h"
 
-using qm::wizards::named;
+using qm::makeNamed;
 
 namespace {
 
@@ -33,21 +34,27 @@ const QStringList kImageFilters = {
 
 QString bytes(const std::string& s) { return qm::fromCp1255(s); }
 
+// Paints a label's text in an 0x00RRGGBB colour.
+void paintText(QLabel* label, std::uint32_t rgb) {
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(rgb)));
+  label->setPalette(p);
+}
+
 }  // namespace
 
 TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
-  qm::wizards::makeToolWindow(this, "Form7", QStringLiteral("אשף עיצוב גוף העמוד"));
-  setLayoutDirection(Qt::RightToLeft);
+  qm::wizard::setUpToolWindow(this, "Form7", QStringLiteral("אשף עיצוב גוף העמוד"));
   auto* outer = new QVBoxLayout(this);
 
   auto* titleRow = new QHBoxLayout;
-  Label7 = named<QLabel>(this, "Label7", QStringLiteral("כותרת"));
-  HebEdit1 = named<THebEdit>(this, "HebEdit1");
+  Label7 = makeNamed<QLabel>(this, "Label7", QStringLiteral("כותרת"));
+  HebEdit1 = makeNamed<THebEdit>(this, "HebEdit1");
   titleRow->addWidget(Label7);
   titleRow->addWidget(HebEdit1, 1);
   outer->addLayout(titleRow);
 
-  Panel1 = named<QFrame>(this, "Panel1");
+  Panel1 = makeNamed<QFrame>(this, "Panel1");
   Panel1->setFrameShape(QFrame::StyledPanel);
   Panel1->setAutoFillBackground(true);
   auto* rows = new QGridLayout(Panel1);
@@ -74,10 +81,10 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
   };
   int r = 0;
   for (const Row& row : colourRows) {
-    *row.tick = named<QCheckBox>(Panel1, row.tickName);
-    *row.caption = named<QLabel>(Panel1, row.captionName, QString::fromUtf8(row.captionText));
-    *row.swatch = named<QLabel>(Panel1, row.swatchName, QString::fromUtf8(row.swatchText));
-    *row.button = named<QPushButton>(Panel1, row.buttonName, QStringLiteral("..."));
+    *row.tick = makeNamed<QCheckBox>(Panel1, row.tickName);
+    *row.caption = makeNamed<QLabel>(Panel1, row.captionName, QString::fromUtf8(row.captionText));
+    *row.swatch = makeNamed<QLabel>(Panel1, row.swatchName, QString::fromUtf8(row.swatchText));
+    *row.button = makeNamed<QPushButton>(Panel1, row.buttonName, QStringLiteral("..."));
     rows->addWidget(*row.tick, r, 0);
     rows->addWidget(*row.caption, r, 1);
     rows->addWidget(*row.swatch, r, 2);
@@ -93,17 +100,17 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
   outer->addWidget(Panel1);
 
   auto* bg = new QGridLayout;
-  CheckBox2 = named<QCheckBox>(this, "CheckBox2");
-  Label6 = named<QLabel>(this, "Label6", QStringLiteral(": רקע"));
-  RadioButton1 = named<QRadioButton>(this, "RadioButton1");
-  Label2 = named<QLabel>(this, "Label2", QStringLiteral("צבע"));
-  Button4 = named<QPushButton>(this, "Button4", QStringLiteral("..."));
-  RadioButton2 = named<QRadioButton>(this, "RadioButton2");
-  Label3 = named<QLabel>(this, "Label3", QStringLiteral("תמונה"));
-  Button5 = named<QPushButton>(this, "Button5", QStringLiteral("..."));
-  Edit1 = named<QLineEdit>(this, "Edit1");
-  CheckBox6 = named<QCheckBox>(this, "CheckBox6");
-  Label9 = named<QLabel>(this, "Label9", QStringLiteral("רקע לא נגלל"));
+  CheckBox2 = makeNamed<QCheckBox>(this, "CheckBox2");
+  Label6 = makeNamed<QLabel>(this, "Label6", QStringLiteral(": רקע"));
+  RadioButton1 = makeNamed<QRadioButton>(this, "RadioButton1");
+  Label2 = makeNamed<QLabel>(this, "Label2", QStringLiteral("צבע"));
+  Button4 = makeNamed<QPushButton>(this, "Button4", QStringLiteral("..."));
+  RadioButton2 = makeNamed<QRadioButton>(this, "RadioButton2");
+  Label3 = makeNamed<QLabel>(this, "Label3", QStringLiteral("תמונה"));
+  Button5 = makeNamed<QPushButton>(this, "Button5", QStringLiteral("..."));
+  Edit1 = makeNamed<QLineEdit>(this, "Edit1");
+  CheckBox6 = makeNamed<QCheckBox>(this, "CheckBox6");
+  Label9 = makeNamed<QLabel>(this, "Label9", QStringLiteral("רקע לא נגלל"));
   RadioButton1->setChecked(true);
   bg->addWidget(CheckBox2, 0, 0);
   bg->addWidget(Label6, 0, 1);
@@ -116,12 +123,12 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
   bg->addWidget(Edit1, 2, 3);
   bg->addWidget(CheckBox6, 3, 0);
   bg->addWidget(Label9, 3, 1);
-  CheckBox7 = named<QCheckBox>(this, "CheckBox7");
-  Label10 = named<QLabel>(this, "Label10", QStringLiteral("onLoad  פונקציות "));
-  Edit2 = named<QLineEdit>(this, "Edit2");
-  CheckBox8 = named<QCheckBox>(this, "CheckBox8");
-  Label11 = named<QLabel>(this, "Label11", QStringLiteral("onUnLoad  פונקציות "));
-  Edit3 = named<QLineEdit>(this, "Edit3");
+  CheckBox7 = makeNamed<QCheckBox>(this, "CheckBox7");
+  Label10 = makeNamed<QLabel>(this, "Label10", QStringLiteral("onLoad  פונקציות "));
+  Edit2 = makeNamed<QLineEdit>(this, "Edit2");
+  CheckBox8 = makeNamed<QCheckBox>(this, "CheckBox8");
+  Label11 = makeNamed<QLabel>(this, "Label11", QStringLiteral("onUnLoad  פונקציות "));
+  Edit3 = makeNamed<QLineEdit>(this, "Edit3");
   bg->addWidget(CheckBox7, 4, 0);
   bg->addWidget(Label10, 4, 1);
   bg->addWidget(Edit2, 4, 2, 1, 2);
@@ -131,8 +138,8 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
   outer->addLayout(bg);
 
   auto* buttons = new QHBoxLayout;
-  Button1 = named<QPushButton>(this, "Button1", QStringLiteral("הוסף"));
-  Button2 = named<QPushButton>(this, "Button2", QStringLiteral("סגור"));
+  Button1 = makeNamed<QPushButton>(this, "Button1", QStringLiteral("הוסף"));
+  Button2 = makeNamed<QPushButton>(this, "Button2", QStringLiteral("סגור"));
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
   outer->addLayout(buttons);
@@ -146,8 +153,7 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   HebEdit1->installEventFilter(this);
-  adjustSize();
-  qm::wizards::centre(this);
+  qm::wizard::centre(this);
 }
 
 bool TForm7::eventFilter(QObject* watched, QEvent* e) {
@@ -161,7 +167,7 @@ bool TForm7::eventFilter(QObject* watched, QEvent* e) {
 void TForm7::pickRowColour(QCheckBox* tick, std::string& colour, QLabel* label) {
   tick->setChecked(true);
   colour = host_.PickColor();
-  if (!colour.empty()) qm::wizards::paintText(label, qm::wizards::HexToColor(colour));
+  if (!colour.empty()) paintText(label, qm::wizards::HexToColor(colour));
 }
 
 void TForm7::Button4Click() {
@@ -170,7 +176,7 @@ void TForm7::Button4Click() {
   BodyBgColor = host_.PickColor();
   if (!BodyBgColor.empty()) {
     const std::uint32_t rgb = qm::wizards::HexToColor(BodyBgColor);
-    qm::wizards::paintText(Label2, rgb);
+    paintText(Label2, rgb);
     panelColour_ = QColor::fromRgb(static_cast<QRgb>(rgb));
   }
   repaintPanel();
@@ -202,7 +208,7 @@ void TForm7::LoadFromDocument(qm::PageView* page) {
   if (title) HebEdit1->setText(bytes(text.substr(title->start, title->length)));
 
   if (const auto tag = qm::wizards::findBodyTag(text)) {
-    for (QLabel* l : {Label1, Label4, Label5, Label8, Label2}) qm::wizards::paintText(l, 0);
+    for (QLabel* l : {Label1, Label4, Label5, Label8, Label2}) paintText(l, 0);
     panelColour_ = palette().color(QPalette::Button);
     Edit1->clear();
     Edit2->clear();
@@ -232,19 +238,19 @@ void TForm7::LoadFromDocument(qm::PageView* page) {
       c.tick->setChecked(!c.value.empty());
       if (c.value.empty()) continue;
       c.colour = c.value;
-      qm::wizards::paintText(c.label, qm::wizards::HexToColor(c.value));
+      paintText(c.label, qm::wizards::HexToColor(c.value));
     }
     if (!a.bgColor.empty()) {
       BodyBgColor = a.bgColor;
       RadioButton1->setChecked(true);
       CheckBox2->setChecked(true);
       const std::uint32_t rgb = qm::wizards::HexToColor(a.bgColor);
-      qm::wizards::paintText(Label2, rgb);
+      paintText(Label2, rgb);
       panelColour_ = QColor::fromRgb(static_cast<QRgb>(rgb));
     }
     repaintPanel();
   }
-  qm::wizards::present(this);
+  qm::present(this);
 }
 
 void TForm7::Button1Click() {

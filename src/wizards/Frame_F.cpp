@@ -17,9 +17,10 @@
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
-#include "wizards/PageWizardKit.h"
+#include "platform/Controls.h"
+#include "wizards/WizardKit.h"
 
-using qm::wizards::named;
+using qm::makeNamed;
 
 namespace {
 
@@ -53,31 +54,30 @@ const RowNames kRows[5] = {
 }  // namespace
 
 TForm8::TForm8(qm::Host& host) : QWidget(nullptr), host_(host) {
-  qm::wizards::makeToolWindow(this, "Form8", QStringLiteral("אשף המסגרות"));
-  setLayoutDirection(Qt::RightToLeft);
+  qm::wizard::setUpToolWindow(this, "Form8", QStringLiteral("אשף המסגרות"));
   auto* outer = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
-  RadioGroup1 = named<QGroupBox>(this, "RadioGroup1", QStringLiteral("חלוקה ראשונית"));
+  RadioGroup1 = makeNamed<QGroupBox>(this, "RadioGroup1", QStringLiteral("חלוקה ראשונית"));
   auto* groupLayout = new QVBoxLayout(RadioGroup1);
-  RadioGroup1_0 = named<QRadioButton>(RadioGroup1, "RadioGroup1_0", QStringLiteral("שורות"));
-  RadioGroup1_1 = named<QRadioButton>(RadioGroup1, "RadioGroup1_1", QStringLiteral("עמודות"));
+  RadioGroup1_0 = makeNamed<QRadioButton>(RadioGroup1, "RadioGroup1_0", QStringLiteral("שורות"));
+  RadioGroup1_1 = makeNamed<QRadioButton>(RadioGroup1, "RadioGroup1_1", QStringLiteral("עמודות"));
   groupLayout->addWidget(RadioGroup1_0);
   groupLayout->addWidget(RadioGroup1_1);
   RadioGroup1_0->setChecked(true);
   top->addWidget(RadioGroup1);
   auto* controls = new QVBoxLayout;
-  CheckBox11 = named<QCheckBox>(this, "CheckBox11", QStringLiteral("גבול מסגרת"));
-  Button1 = named<QPushButton>(this, "Button1", QStringLiteral("הוספה"));
-  Button2 = named<QPushButton>(this, "Button2", QStringLiteral("סגור"));
-  Button3 = named<QPushButton>(this, "Button3", QStringLiteral("עזרה"));
+  CheckBox11 = makeNamed<QCheckBox>(this, "CheckBox11", QStringLiteral("גבול מסגרת"));
+  Button1 = makeNamed<QPushButton>(this, "Button1", QStringLiteral("הוספה"));
+  Button2 = makeNamed<QPushButton>(this, "Button2", QStringLiteral("סגור"));
+  Button3 = makeNamed<QPushButton>(this, "Button3", QStringLiteral("עזרה"));
   for (QWidget* w : {static_cast<QWidget*>(CheckBox11), static_cast<QWidget*>(Button1),
                      static_cast<QWidget*>(Button2), static_cast<QWidget*>(Button3)})
     controls->addWidget(w);
   top->addLayout(controls);
 
   // The schematic: a navy square with a strip along each edge and a square in each corner.
-  Panel1 = named<QFrame>(this, "Panel1");
+  Panel1 = makeNamed<QFrame>(this, "Panel1");
   Panel1->setLayoutDirection(Qt::LeftToRight);
   Panel1->setFixedSize(72, 72);
   Panel1->setAutoFillBackground(true);
@@ -91,7 +91,7 @@ TForm8::TForm8(qm::Host& host) : QWidget(nullptr), host_(host) {
                {&Panel6, "Panel6", {0, 0, 12, 12}},   {&Panel7, "Panel7", {0, 60, 12, 12}},
                {&Panel8, "Panel8", {60, 0, 12, 12}},  {&Panel9, "Panel9", {60, 60, 12, 12}}};
   for (const auto& p : parts) {
-    *p.panel = named<QFrame>(Panel1, p.name);
+    *p.panel = makeNamed<QFrame>(Panel1, p.name);
     (*p.panel)->setGeometry(p.rect);
     (*p.panel)->setFrameShape(QFrame::Box);
     (*p.panel)->setAutoFillBackground(true);
@@ -113,15 +113,14 @@ TForm8::TForm8(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
   connect(Button3, &QPushButton::clicked, this, [] { qm::showHelp(kHelpTopic); });
-  adjustSize();
-  qm::wizards::centre(this, 20);
+  qm::wizard::centre(this, 20);
 }
 
 QWidget* TForm8::buildRow(int k) {
   const RowNames& n = kRows[k];
   FrameRow& row = Frames[static_cast<std::size_t>(k)];
   row.colour = n.colour;
-  row.panel = named<QFrame>(this, n.panel);
+  row.panel = makeNamed<QFrame>(this, n.panel);
   row.panel->setFrameShape(QFrame::StyledPanel);
   auto* layout = new QHBoxLayout(row.panel);
   auto* swatch = new QFrame(row.panel);
@@ -132,29 +131,29 @@ QWidget* TForm8::buildRow(int k) {
   swatchLayout->setContentsMargins(4, 0, 4, 0);
   layout->addWidget(swatch);
   if (n.include) {
-    row.include = named<QCheckBox>(swatch, n.include);
+    row.include = makeNamed<QCheckBox>(swatch, n.include);
     swatchLayout->addWidget(row.include);
   }
   auto label = [&](const char* text) { layout->addWidget(new QLabel(QString::fromUtf8(text), row.panel)); };
   label("שם :");
-  row.name = named<QLineEdit>(row.panel, n.name);
+  row.name = makeNamed<QLineEdit>(row.panel, n.name);
   layout->addWidget(row.name);
   label("קובץ :");
-  row.file = named<QLineEdit>(row.panel, n.file);
+  row.file = makeNamed<QLineEdit>(row.panel, n.file);
   layout->addWidget(row.file);
-  row.browse = named<QPushButton>(row.panel, n.browse, QStringLiteral("..."));
+  row.browse = makeNamed<QPushButton>(row.panel, n.browse, QStringLiteral("..."));
   layout->addWidget(row.browse);
   label("גלילה : ");
-  row.scrolling = named<QComboBox>(row.panel, n.scrolling);
+  row.scrolling = makeNamed<QComboBox>(row.panel, n.scrolling);
   row.scrolling->addItems({QStringLiteral("אוטומטי"), QStringLiteral("כן"), QStringLiteral("לא")});
   layout->addWidget(row.scrolling);
-  row.border = named<QCheckBox>(row.panel, n.border, QStringLiteral(": גבול"));
+  row.border = makeNamed<QCheckBox>(row.panel, n.border, QStringLiteral(": גבול"));
   layout->addWidget(row.border);
-  row.fixedSize = named<QCheckBox>(row.panel, n.fixedSize, QStringLiteral(": גודל קבוע"));
+  row.fixedSize = makeNamed<QCheckBox>(row.panel, n.fixedSize, QStringLiteral(": גודל קבוע"));
   layout->addWidget(row.fixedSize);
   if (n.size) {
     label("גודל : ");
-    row.size = named<QLineEdit>(row.panel, n.size, QStringLiteral("50"));
+    row.size = makeNamed<QLineEdit>(row.panel, n.size, QStringLiteral("50"));
     row.size->setMaximumWidth(48);
     layout->addWidget(row.size);
   }

@@ -146,8 +146,7 @@ TForm12::TForm12(qm::Host& host) : QWidget(nullptr), host_(host) {
 
 QString TForm12::chooseImage() {
   qm::FileDialogRequest req;
-  req.filters = {QStringLiteral("All image files (*.jpg,*.jpeg,*.bmp,*.gif)|*.jpg;*.jpeg;*.bmp;*.gif"),
-                 QStringLiteral("Jpeg image (*.jpeg,*.jpg)|*.jpeg;*.jpg"), QStringLiteral("Gif image (*.gif)|*.gif")};
+  req.filters = qm::pictureFilters();
   const auto r = qm::prompts().openFile(this, req);
   return r ? r->path : QString();
 }

@@ -1,4 +1,5 @@
 #include "wizards/Link_F.h"
+#include "platform/Controls.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,11 +19,7 @@
 
 namespace {
 
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
+using qm::named;
 
 QFrame* swatch(QWidget* parent, const char* name) {
   auto* f = named(new QFrame(parent), name);
@@ -189,7 +186,7 @@ void TForm3::TruncImage() { Edit3->setText(qm::fromCp1255(host_.TruncPath(bytes(
 
 void TForm3::Button1Click() {
   qm::FileDialogRequest req;
-  req.filters = imageFileFilters();
+  req.filters = qm::pictureFilters();
   if (const auto chosen = qm::prompts().openFile(this, req)) Edit3->setText(chosen->path);
 }
 

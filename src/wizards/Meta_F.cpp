@@ -13,10 +13,11 @@
 #include "core/wizards/TagAttr.h"
 #include "editor/Host.h"
 #include "platform/Cp1255Bridge.h"
-#include "wizards/PageWizardKit.h"
+#include "platform/Controls.h"
+#include "wizards/WizardKit.h"
 
 using qm::wizards::MetaKind;
-using qm::wizards::named;
+using qm::makeNamed;
 
 namespace {
 
@@ -25,24 +26,23 @@ std::size_t at(MetaKind k) { return static_cast<std::size_t>(k); }
 }  // namespace
 
 TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
-  qm::wizards::makeToolWindow(this, "Form18", QStringLiteral(" META אשף"));
-  setLayoutDirection(Qt::RightToLeft);
+  qm::wizard::setUpToolWindow(this, "Form18", QStringLiteral(" META אשף"));
   auto* grid = new QGridLayout(this);
   auto row = [&](int r, QCheckBox*& tick, const char* tickName, const char* hebrew, const char* field,
                  QWidget* editor) {
-    tick = named<QCheckBox>(this, tickName);
+    tick = makeNamed<QCheckBox>(this, tickName);
     grid->addWidget(tick, r, 0);
     grid->addWidget(new QLabel(QString::fromUtf8(hebrew), this), r, 1);
     grid->addWidget(editor, r, 2);
     grid->addWidget(new QLabel(QString::fromLatin1(field), this), r, 3);
   };
-  Edit1 = named<QLineEdit>(this, "Edit1");
-  Edit2 = named<QLineEdit>(this, "Edit2");
-  Edit3 = named<QLineEdit>(this, "Edit3");
-  Edit4 = named<QLineEdit>(this, "Edit4");
-  Edit5 = named<QLineEdit>(this, "Edit5");
-  Edit6 = named<QLineEdit>(this, "Edit6");
-  ComboBox1 = named<QComboBox>(this, "ComboBox1");
+  Edit1 = makeNamed<QLineEdit>(this, "Edit1");
+  Edit2 = makeNamed<QLineEdit>(this, "Edit2");
+  Edit3 = makeNamed<QLineEdit>(this, "Edit3");
+  Edit4 = makeNamed<QLineEdit>(this, "Edit4");
+  Edit5 = makeNamed<QLineEdit>(this, "Edit5");
+  Edit6 = makeNamed<QLineEdit>(this, "Edit6");
+  ComboBox1 = makeNamed<QComboBox>(this, "ComboBox1");
   ComboBox1->setEditable(true);
   ComboBox1->addItems({QStringLiteral("text/html; charset=ISO-8859-8"), QStringLiteral("text/html; charset=windows-1255")});
   auto* refresh = new QWidget(this);
@@ -59,8 +59,8 @@ TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
   row(4, CheckBox5, "CheckBox5", "תכולת עמוד ", "Content-Type", ComboBox1);
   row(5, CheckBox6, "CheckBox6", "זכיות יוצרים", "copyright", Edit6);
   auto* buttons = new QHBoxLayout;
-  Button1 = named<QPushButton>(this, "Button1", QStringLiteral("אישור"));
-  Button2 = named<QPushButton>(this, "Button2", QStringLiteral("בטל"));
+  Button1 = makeNamed<QPushButton>(this, "Button1", QStringLiteral("אישור"));
+  Button2 = makeNamed<QPushButton>(this, "Button2", QStringLiteral("בטל"));
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
   grid->addLayout(buttons, 6, 0, 1, 4);
@@ -76,8 +76,7 @@ TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
   clearFields();
-  adjustSize();
-  qm::wizards::centre(this);
+  qm::wizard::centre(this);
 }
 
 std::array<QCheckBox*, 6> TForm18::ticks() const {
@@ -115,7 +114,7 @@ void TForm18::LoadFromDocument(qm::PageView* page) {
       ticks()[static_cast<std::size_t>(kind)]->setChecked(true);
     }
   }
-  qm::wizards::present(this);
+  qm::present(this);
 }
 
 void TForm18::Button1Click() {

@@ -1,4 +1,5 @@
 #include "wizards/Picture_F.h"
+#include "platform/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,11 +15,7 @@
 
 namespace {
 
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
+using qm::named;
 
 }  // namespace
 
@@ -85,7 +82,7 @@ std::string TForm4::BuildElement() {
 
 void TForm4::Button1Click() {
   qm::FileDialogRequest req;
-  req.filters = imageFileFilters();
+  req.filters = qm::pictureFilters();
   if (const auto chosen = qm::prompts().openFile(this, req)) Edit1->setText(chosen->path);
 }
 

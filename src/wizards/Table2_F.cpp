@@ -16,9 +16,10 @@
 #include "editor/Host.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
-#include "wizards/PageWizardKit.h"
+#include "platform/Controls.h"
+#include "wizards/WizardKit.h"
 
-using qm::wizards::named;
+using qm::makeNamed;
 
 namespace {
 
@@ -41,19 +42,19 @@ TForm11::TForm11(qm::Host& host) : QWidget(nullptr), host_(host) {
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(0);
 
-  Panel1 = named<QWidget>(this, "Panel1");
+  Panel1 = makeNamed<QWidget>(this, "Panel1");
   Panel1->setFixedHeight(kRowHeight);
   auto* strip = new QHBoxLayout(Panel1);
   strip->setContentsMargins(2, 0, 2, 0);
-  Label1 = named<QLabel>(Panel1, "Label1", QStringLiteral("\"ערוך את הטבלה ולחץ על \"הוסף"));
-  Button1 = named<QPushButton>(Panel1, "Button1", QStringLiteral("הוסף"));
-  Button2 = named<QPushButton>(Panel1, "Button2", QStringLiteral("ביטול"));
-  ComboBox1 = named<QComboBox>(Panel1, "ComboBox1");
+  Label1 = makeNamed<QLabel>(Panel1, "Label1", QStringLiteral("\"ערוך את הטבלה ולחץ על \"הוסף"));
+  Button1 = makeNamed<QPushButton>(Panel1, "Button1", QStringLiteral("הוסף"));
+  Button2 = makeNamed<QPushButton>(Panel1, "Button2", QStringLiteral("ביטול"));
+  ComboBox1 = makeNamed<QComboBox>(Panel1, "ComboBox1");
   ComboBox1->setLayoutDirection(Qt::RightToLeft);
   ComboBox1->addItems({QStringLiteral("ללא תוספת"), QStringLiteral("יישור לימין"), QStringLiteral("יישור למרכז"),
                        QStringLiteral("יישור לשמאל"), QStringLiteral("מותאם אישית")});
   ComboBox1->setCurrentIndex(0);
-  CustomEdit = named<QLineEdit>(Panel1, "CustomEdit");
+  CustomEdit = makeNamed<QLineEdit>(Panel1, "CustomEdit");
   strip->addWidget(Label1);
   strip->addWidget(Button1);
   strip->addWidget(Button2);

@@ -13,11 +13,12 @@
 #include "editor/Host.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
-#include "wizards/PageWizardKit.h"
+#include "platform/Controls.h"
+#include "wizards/WizardKit.h"
 #include "wizards/Table2_F.h"
 
 using qm::wizards::FieldNumber;
-using qm::wizards::named;
+using qm::makeNamed;
 
 namespace {
 
@@ -46,13 +47,12 @@ std::optional<int> count(QWidget* parent, const QLineEdit* field) {
 }  // namespace
 
 TForm10::TForm10(qm::Host& host) : QWidget(nullptr), host_(host), grid_(std::make_unique<TForm11>(host)) {
-  qm::wizards::makeToolWindow(this, "Form10", QStringLiteral("אשף הטבלאות"));
-  setLayoutDirection(Qt::RightToLeft);
+  qm::wizard::setUpToolWindow(this, "Form10", QStringLiteral("אשף הטבלאות"));
   auto* outer = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   auto field = [&](const char* name, const char* label, const char* labelText, const char* initial) {
-    auto* edit = named<QLineEdit>(this, name, QString::fromUtf8(initial));
-    form->addRow(named<QLabel>(this, label, QString::fromUtf8(labelText)), edit);
+    auto* edit = makeNamed<QLineEdit>(this, name, QString::fromUtf8(initial));
+    form->addRow(makeNamed<QLabel>(this, label, QString::fromUtf8(labelText)), edit);
     return edit;
   };
   MaskEdit1 = field("MaskEdit1", "Label1", "מספר שורות", "10");
@@ -62,13 +62,13 @@ TForm10::TForm10(qm::Host& host) : QWidget(nullptr), host_(host), grid_(std::mak
   Edit1 = field("Edit1", "Label3", "כותרת כללית", "Caption");
   Edit2 = field("Edit2", "Label4", "כותרת טבלה", "Header");
   outer->addLayout(form);
-  ProgressBar1 = named<QProgressBar>(this, "ProgressBar1");
+  ProgressBar1 = makeNamed<QProgressBar>(this, "ProgressBar1");
   ProgressBar1->setRange(0, 100);
   ProgressBar1->hide();
   outer->addWidget(ProgressBar1);
   auto* buttons = new QHBoxLayout;
-  Button1 = named<QPushButton>(this, "Button1", QStringLiteral("ביטול"));
-  Button2 = named<QPushButton>(this, "Button2", QStringLiteral("<< הבא"));
+  Button1 = makeNamed<QPushButton>(this, "Button1", QStringLiteral("ביטול"));
+  Button2 = makeNamed<QPushButton>(this, "Button2", QStringLiteral("<< הבא"));
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
   outer->addLayout(buttons);
@@ -79,15 +79,14 @@ TForm10::TForm10(qm::Host& host) : QWidget(nullptr), host_(host), grid_(std::mak
   };
   connect(Button1, &QPushButton::clicked, this, [this] { hide(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-  adjustSize();
-  qm::wizards::centre(this);
+  qm::wizard::centre(this);
 }
 
 TForm10::~TForm10() = default;
 
 void TForm10::Open() {
   grid_->hide();
-  qm::wizards::present(this);
+  qm::present(this);
 }
 
 void TForm10::Button2Click() {

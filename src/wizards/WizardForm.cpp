@@ -78,11 +78,3 @@ bool TWizardForm::eventFilter(QObject* watched, QEvent* e) {
   return QWidget::eventFilter(watched, e);
 }
 
-const QStringList& imageFileFilters() {
-  static const QStringList f = {
-      QStringLiteral("All image files (*.jpg,*.jpeg,*.bmp,*.gif)|*.jpg;*.jpeg;*.bmp;*.gif"),
-      QStringLiteral("Jpeg image (*.jpeg,*.jpg)|*.jpeg;*.jpg"),
-      QStringLiteral("Gif image (*.gif)|*.gif"),
-  };
-  return f;
-}

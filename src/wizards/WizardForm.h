@@ -51,5 +51,3 @@ class TWizardForm : public QWidget {
   std::vector<Language> languages_;
 };
 
-// The image chooser's filter, the same in both wizards.
-const QStringList& imageFileFilters();

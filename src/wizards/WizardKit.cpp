@@ -1,4 +1,5 @@
 #include "wizards/WizardKit.h"
+#include "platform/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,11 +44,6 @@ class KeyboardLanguage : public QObject {
   Host& host_;
 };
 
-template <class W>
-W* named(W* w, const char* name) {
-  if (name) w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
 
 }  // namespace
 
@@ -59,11 +55,12 @@ void setUpToolWindow(QWidget* w, const char* name, const QString& caption) {
   w->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-void centre(QWidget* w) {
+void centre(QWidget* w, int top) {
   w->adjustSize();
-  const QRect screen =
-      QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect(0, 0, 1024, 768);
-  w->move(screen.x() + (screen.width() - w->width()) / 2, screen.y() + (screen.height() - w->height()) / 2);
+  const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                        : QRect(0, 0, 1024, 768);
+  w->move(screen.x() + (screen.width() - w->width()) / 2,
+          top >= 0 ? screen.y() + top : screen.y() + (screen.height() - w->height()) / 2);
 }
 
 QLabel* label(QWidget* parent, const QString& caption, const char* name) {

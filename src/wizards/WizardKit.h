@@ -1,6 +1,6 @@
 #pragma once
 
-// What every element wizard window shares: the tool-window frame, centring,
+// What the wizard windows share: the tool-window frame, centring,
 // named controls, the keyboard language of Hebrew fields, and the bytes of
 // the controls' texts.
 #include <QString>
@@ -24,8 +24,9 @@ namespace qm::wizard {
 // ("Form5"), with the caption given. It has no Qt parent, so its component
 // names stay out of the main window's lookups.
 void setUpToolWindow(QWidget* w, const char* name, const QString& caption);
-// Sizes the window to its contents and centres it on the screen.
-void centre(QWidget* w);
+// Sizes the window to its contents and centres it on the screen's free area
+// (horizontally only when `top` is given: then that far from the top).
+void centre(QWidget* w, int top = -1);
 
 QLabel* label(QWidget* parent, const QString& caption, const char* name = nullptr);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
