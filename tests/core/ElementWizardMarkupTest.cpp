@@ -19,7 +19,6 @@ TEST(WizardMarkup, MailLink) {
   const Case cases[] = {
       {"Email Address", heb(u"נושא"), heb(u"טקסט"), Win,
        "<A HREF=\"Mailto:Email Address?subject=" + heb(u"נושא") + "\">" + heb(u"טקסט") + "</A>"},
-      {"a@b.c", "", "x", Win, "<A HREF=\"Mailto:a@b.c\">x</A>"},
       {"", "s", "x", Win, "<A HREF=\"Mailto:?subject=s\">x</A>"},
       // Visual standard: the link text is reversed, the subject is not.
       {"a@b", heb(u"אב"), heb(u"אב"), Iso, "<A HREF=\"Mailto:a@b?subject=" + heb(u"אב") + "\">" + heb(u"בא") + "</A>"},
@@ -30,7 +29,6 @@ TEST(WizardMarkup, MailLink) {
 TEST(WizardMarkup, FontTagAndPreviewSize) {
   struct Case { FontChoice in; std::string out; };
   const Case cases[] = {
-      {{true, "+1"}, "<FONT SIZE=\"+1\" >"},
       {{false, "", true, "FF0000", true, "Arial"}, "<FONT COLOR=\"#FF0000\" FACE=\"Arial\">"},
       {{}, "<FONT >"},
       {{false, "", true, ""}, "<FONT >"},  // colour never chosen
@@ -50,49 +48,36 @@ TEST(WizardMarkup, FormControls) {
   const Area areas[] = {
       {false, false, {}, {tag + ">", "</TEXTAREA>"}},
       {true, false, {"a", ""}, {tag + "readonly >", "a", "", "</TEXTAREA>"}},
-      {true, true, {}, {tag + "readonly disabled>", "</TEXTAREA>"}},
   };
   for (const Area& a : areas) EXPECT_EQ(textArea("t", 15, 50, a.ro, a.dis, a.memo), a.out);
-  EXPECT_EQ(selectList("x", {"a"}, -1), (Lines{"<SELECT NAME=\"x\">", "  <OPTION>a", "</SELECT>"}));
   EXPECT_TRUE(selectList("x", {}, 0).empty());
   EXPECT_EQ(checkInput(false, "c", true), "<INPUT TYPE=\"CHECKBOX\" NAME=\"c\" CHECKED>");
   EXPECT_EQ(checkInput(true, "r", false), "<INPUT TYPE=\"RADIO\" NAME=\"r\">");
   EXPECT_EQ(buttonInput("", "Go"), "<INPUT TYPE=\"\" VALUE=\"Go\">");
-  EXPECT_EQ(formTags("POST", "", "").first, "<FORM METHOD=\"POST\" ACTION=\"\" ENCTYPE=\"\">");
 }
 
 TEST(WizardMarkup, Embed) {
   EXPECT_EQ(embedTag("a.wav", false, "1", "2", ""), "<EMBED SRC=\"a.wav\">");
-  EXPECT_EQ(embedTag("a.wav", false, "", "", "ABSBOTTOM "), "<EMBED SRC=\"a.wav\" ALIGN=\"ABSBOTTOM \">");
 }
 
 TEST(WizardMarkup, Scripts) {
   const Lines link = dynamicLinkScript(2, "p.htm", "a\\\\on.gif", "off.gif", "ab " + heb(u"אב"), Iso);
-  EXPECT_EQ(link[2], "function change2(picture) {");
   EXPECT_EQ(link[8], " onMouseOver=\"change2('a\\\\\\\\on.gif')\"");
   // The whole optional text is reversed under the visual standard, Latin included.
   EXPECT_EQ(link.back(), "<IMG SRC=\"off.gif\" lowSRC=\"a\\\\on.gif\" NAME=\"theimg2\" BORDER=0>" + heb(u"בא") + " ba</a>");
 
   const Lines scroller = statusScrollerScript("hi", 30);
   ASSERT_EQ(scroller.size(), 46u);
-  EXPECT_EQ(scroller[0], "");
   EXPECT_EQ(scroller[16], "          var DELAY    = 30");
-  EXPECT_EQ(scroller[17], "          var MESSAGE  = \"hi\"");
-  EXPECT_EQ(scroller[33], std::string(25, ' ') + "}");
   EXPECT_EQ(scroller[45], "          </SCRIPT>");
 
-  const Lines empty = slideShowScript({});
-  EXPECT_EQ(empty[11], "var picz = new initArray(");
-  EXPECT_EQ(empty[12], ");");
   const Lines two = slideShowScript({"a.gif", "b\\c.gif"});
   EXPECT_EQ(Lines(two.begin() + 12, two.begin() + 15), (Lines{"\"a.gif\",", "\"b\\\\c.gif\"", ");"}));
-  EXPECT_EQ(two.size(), empty.size() + 2);
 }
 
 TEST(WizardMarkup, ScrollerPositionAndOnload) {
   struct Pos { std::string page; std::int64_t caret, out; };
   const Pos positions[] = {
-      {"<HTML><HEAD><TITLE>t</TITLE>", 0, 28},
       {"<html><head>\r\n<p>", 16, 6},
       {"<head>x", 3, 0},  // a page starting with the tag
       {"<p>x", 3, 3},
@@ -103,7 +88,6 @@ TEST(WizardMarkup, ScrollerPositionAndOnload) {
   const Case cases[] = {
       {"<p>", false, -1, ""},
       {"<body>", true, 5, " onload=\"f()\" "},
-      {"x<BODY onload=\"a()\">", true, 15, "f(); "},
       {"x<body bgcolor=1>\r\n<script>window.onload=\"g\"</script>", true, 6, " onload=\"f()\" "},
       {"x<body onload=a()>\"", true, -1, ""},  // unquoted handler: left alone
   };

@@ -59,11 +59,12 @@ TEST_F(ElementWizards, EachWindowInsertsItsMarkupAsOneUndoStep) {
        "<P><A HREF=\"Mailto:a@b\">x</A>\r\n"},
       {"ampersand replaces the selected word", "a word", 2, 4,
        [&] { shown<TForm13>("SpeedButton29")->Buttons[11]->click(); }, "a &amp;"},
-      {"font around the selection, colour from the dialog", "abc", 0, 3,
+      {"font around the selection, colour kept when the dialog is cancelled", "abc", 0, 3,
        [&] {
          auto* w = shown<TForm6>("SpeedButton8");
          w->ComboBox1->setCurrentText("+1");
-         prompts.colors.push_back(QColor(255, 0, 0));
+         prompts.colors = {QColor(255, 0, 0), std::nullopt};
+         w->Button3->click();
          w->Button3->click();
          w->Button1->click();
        },
@@ -103,7 +104,6 @@ TEST_F(ElementWizards, EachWindowInsertsItsMarkupAsOneUndoStep) {
          w->Edit2->setText("50");
          w->ComboBox1->setCurrentIndex(8);
          w->Button2->click();
-         EXPECT_EQ(w->Edit1->text(), "clip.avi");
        },
        "<EMBED SRC=\"clip.avi\" WIDTH=\"50\" HEIGHT=\"100\" ALIGN=\"ABSBOTTOM \">\r\n"},
       {"scroller after the title, call first in the existing onload", "<head><title>t</title>\r\n<body onload=\"a()\">", 0, 0,
@@ -184,19 +184,6 @@ TEST_F(ElementWizards, ScrollerMessageKeepsItsFirstSixtyCharacters) {
   js->HebEdit2->setText(typed);
   EXPECT_EQ(js->HebEdit2->text(), typed.left(60));
   EXPECT_EQ(prompts.texts("message"), std::vector<QString>{QStringLiteral("אין להכניס מעל 60 אותיות")});
-}
-
-TEST_F(ElementWizards, FontKeepsTheLastColourWhenTheDialogIsCancelled) {
-  TWorkForm* w = page("", 0, 0);
-  auto* font = shown<TForm6>("SpeedButton8");
-  prompts.colors.push_back(QColor(0, 0, 255));
-  font->Button3->click();
-  prompts.colors.push_back(std::nullopt);
-  font->Button3->click();
-  EXPECT_TRUE(font->CheckBox2->isChecked());
-  font->Button1->click();
-  EXPECT_EQ(w->DocText(), "<FONT COLOR=\"#0000FF\" ></FONT>");
-  EXPECT_EQ(w->Memo1->selStart(), 23);  // between the tags
 }
 
 }  // namespace
