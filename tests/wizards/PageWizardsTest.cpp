@@ -219,7 +219,6 @@ TEST_F(PageWizards, TableGridHoldsEveryCellAndEmitsTheTable) {
   ASSERT_TRUE(grid->isVisible());
   EXPECT_FALSE(first->isVisible());
   EXPECT_EQ(grid->findChildren<THebEdit*>().size(), 12);
-  EXPECT_EQ(grid->Cells[4][3]->x(), 150);
 
   askGrid(first, "1", "2");  // the next grid replaces this one
   EXPECT_EQ(grid->findChildren<THebEdit*>().size(), 2);

@@ -11,6 +11,7 @@
 #include "hebrew/HebLabel.h"
 #include "hebrew/HebRadioButton.h"
 #include "platform/Cp1255Bridge.h"
+#include "support/FakeKeyboardLayouts.h"
 #include "wizards/Link_F.h"
 #include "wizards/Picture_F.h"
 
@@ -73,6 +74,20 @@ TEST_F(Wizards, ImageFieldsTickTheirAttributes) {
   f->Edit2->setText(QStringLiteral("x"));  // ticks ALT
   f->Button2->click();
   EXPECT_EQ(w->DocText(), "<IMG SRC=\"Picture.pic\" ALT=\"x\" ALIGN=\"MIDDLE\" >\r\n");
+}
+
+TEST_F(Wizards, HebrewFieldsSwitchTheKeyboard) {
+  const QString us = QStringLiteral("00000409"), he = QStringLiteral("0000040d");
+  qmtest::FakeLayoutsInstalled layouts({us, he}, 0);
+  TForm3* link = form->Window<TForm3>();
+  struct Case { QWidget* field; QEvent::Type focus; QString after; };
+  const Case cases[] = {{link->Edit2, QEvent::FocusIn, he}, {link->Edit2, QEvent::FocusOut, us},
+                        {form->Window<TForm4>()->Edit2, QEvent::FocusIn, he}, {link->Edit4, QEvent::FocusIn, us}};
+  for (const Case& c : cases) {
+    QFocusEvent e(c.focus, Qt::TabFocusReason);
+    QApplication::sendEvent(c.field, &e);
+    EXPECT_EQ(layouts->activeLayoutName(), c.after);
+  }
 }
 
 TEST_F(Wizards, TextRequestsEndByConfirmCloseOrCloseBox) {
