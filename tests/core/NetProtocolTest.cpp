@@ -15,7 +15,6 @@ TEST(NetText, NumbersReadFromReplyLines) {
   const Parse leading = [](std::string_view l) -> long long { return leadingNumber(l); };
   const Parse pasv = [](std::string_view l) -> long long { return parsePasvPort(l); };
   const Parse bytes = [](std::string_view l) -> long long { return parseByteCount(l); };
-  const Parse vendor = [](std::string_view l) -> long long { return vendorFromSyst(l); };
   const Parse status = [](std::string_view l) -> long long { return statusCodeOf(l); };
   struct Case { Parse parse; const char* line; long long want; };
   const Case cases[] = {
@@ -25,30 +24,16 @@ TEST(NetText, NumbersReadFromReplyLines) {
       {pasv, "227 Entering Passive Mode (127,0,0,1,195,80).\r\n", 50000},
       {pasv, "227 =127,0,0,1, 4 , 1 )", 1025}, {pasv, "227 (1,2,3,4,255,255)", 65535},
       {bytes, "150 Opening BINARY mode data connection for x (104857600 Bytes)", 104857600},
-      {bytes, "150 File status okay. About to open data connection.", 0},
       {bytes, "150 size 12 then 34 bytes", 34}, {bytes, "150 (99999999999999999999999 bytes)", 0},
       {bytes, "150 Opening (-5 bytes)", 0},
-      {vendor, "215 unix type: l8", 2400},
       {status, "HTTP/1.1 302\r\n", 302}, {status, "HTTP/1.0 OK\r\n", 0}, {status, "HTTP/1.0 99999 x", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(c.parse(c.line), c.want) << c.line;
-  EXPECT_TRUE(vendorHasUnixListing(2402));
-  EXPECT_FALSE(vendorHasUnixListing(VendorDetect));
 }
 
 TEST(SocketErrors, TextsGiveNumberAndMessage) {
-  EXPECT_EQ(socketErrorText(10061), "10061:Connection refused");
   EXPECT_EQ(socketErrorText(0), "0:Unrecognized error code");
   EXPECT_EQ(socketErrorText(10072), "Unknown Error No. 10072");
-}
-
-// The multi-line greeting itself is played against the client; here the edge cases.
-TEST(FtpProtocol, ReplyContinuation) {
-  EXPECT_FALSE(replyContinues("220 ready\r\n", "220 ready\r\n"));
-  EXPECT_TRUE(replyContinues("220-Welcome\r\n", "230 other code\r\n"));  // only "220 " ends the reply
-  EXPECT_FALSE(replyContinues("220-Welcome\r\n", "220\r\n"));
-  EXPECT_FALSE(replyContinues("220-Welcome\r\n", "220"));
-  EXPECT_FALSE(replyContinues("22", "22"));
 }
 
 TEST(FtpProtocol, MalformedPasvRepliesAreErrors) {
@@ -62,14 +47,9 @@ TEST(FtpProtocol, MalformedPasvRepliesAreErrors) {
   for (const char* r : bad) EXPECT_THROW(parsePasvPort(r), ProtocolError) << r;
 }
 
-TEST(FtpProtocol, PortCommand) {
-  EXPECT_EQ(portCommand("192.0.2.5", 5001), "PORT 192,0,2,5,19,137");
-  EXPECT_EQ(portCommand("127.0.0.1", 65535), "PORT 127,0,0,1,255,255");
+// Well-formed PORT commands and PWD replies are played against the server; here the edges.
+TEST(FtpProtocol, PortAndPwdEdges) {
   EXPECT_THROW(portCommand("::1", 21), ProtocolError);
-}
-
-TEST(FtpProtocol, CurrentDirectoryFromPwdReply) {
-  EXPECT_EQ(currentDirFromReply("257 \"/home/site\"\r\n"), "/home/site");
   EXPECT_EQ(currentDirFromReply("257 \"/say \"\"hi\"\"\" created\r\n"), "/say \"hi\"");
   EXPECT_EQ(currentDirFromReply("257 \"/unterminated\r\n"), "");
 }
@@ -97,9 +77,7 @@ TEST(FtpProtocol, UnixListingColumns) {
 TEST(HttpProtocol, ParseUrl) {
   struct Case { const char *url, *host; int port; const char *wantUrl, *wantHost; int wantPort; const char* path; };
   const Case cases[] = {
-      {"host:8080/x", "", 0, "host:8080/x", "host", 8080, "/x"},
       {"http://127.0.0.1:8081", "", 0, "http://127.0.0.1:8081/", "127.0.0.1", 8081, "/"},
-      {"/new/page.htm", "site", 8080, "/new/page.htm", "site", 8080, "/new/page.htm"},
       {"FTP://f.example/pub", "", 0, "FTP://f.example/pub", "f.example", 21, "/pub"},
       {"http://h/a?b=c", "", 0, "http://h/a?b=c", "h", 80, "/a?b=c"},
   };
@@ -151,13 +129,9 @@ TEST(HttpProtocol, SetHeaderReplacesRemovesOrAdds) {
 TEST(HttpProtocol, HeaderLines) {
   struct Header { const char* line; HeaderLine::Kind kind; const char* value; long long length; };
   const Header headers[] = {
-      {"Location: http://h/new\r\n", HeaderLine::Location, "http://h/new", 0},
       {"LOCATION: /rel\n", HeaderLine::Location, "/rel", 0},
-      {"Set-Cookie: id=5; path=/\r\n", HeaderLine::SetCookie, "id=5; path=/", 0},
-      {"Content-Length: 205\r\n", HeaderLine::ContentLength, "", 205},
       {"Transfer-Encoding: Chunked\r\n", HeaderLine::TransferEncoding, "chunked", 0},
       {"Location:/glued\r\n", HeaderLine::Other, "", 0},
-      {"\r\n", HeaderLine::End, "", 0},
   };
   for (const auto& h : headers) {
     const HeaderLine got = classifyHeaderLine(h.line);
@@ -167,13 +141,6 @@ TEST(HttpProtocol, HeaderLines) {
   EXPECT_EQ(longLocation.value.size(), 256u);
 }
 
-TEST(HttpProtocol, RedirectTargets) {
-  EXPECT_EQ(redirectTarget("http://other/x", "h", 80), "http://other/x");
-  EXPECT_EQ(redirectTarget("/abs/path", "h", 8080), "/abs/path");
-  EXPECT_EQ(redirectTarget("page.htm", "h", 80), "http://h/page.htm");
-  EXPECT_EQ(redirectTarget("sub/page.htm", "h", 81), "http://h:81/sub/page.htm");
-}
-
 // Fed whole and in pieces of every size, as blocks arrive from the network.
 TEST(HttpProtocol, ChunkedBodies) {
   const std::pair<std::string, std::string> cases[] = {
@@ -181,7 +148,6 @@ TEST(HttpProtocol, ChunkedBodies) {
       {"A\n0123456789\n0\r\nTrailer: x\r\n\r\nignored", "0123456789"},
       {"5\r\nhel", "hel(unfinished)"},
       {"5\r\nhelloX\r\n", "error: Chunk not followed by a line end"},
-      {"-5\r\n", "error: Malformed chunk size line: \"-5\""},
       {"10000000000000000\r\n", "error: Malformed chunk size line: \"10000000000000000\""},
   };
   for (const auto& [encoded, want] : cases) {

@@ -21,17 +21,22 @@ nettest::ProcessResult qmtool(const QStringList& args) {
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// The options of a passive login as the test user on 127.0.0.1:port, then `rest`.
+QStringList ftpArgs(int port, const QStringList& rest) {
+  return QStringList{"ftp", "--host", "127.0.0.1", "--port", QString::number(port), "--user",
+                     qmtest::FtpServer::User, "--password-env", "QM_FTP_PW", "--passive"} + rest;
+}
+
+// One HTTP connection: read the request, answer, close.
+std::vector<Step> answer(const std::string& reply) {
+  return {{Step::ReadRequest, ""}, {Step::Send, reply}, {Step::Close, ""}};
+}
+
 }  // namespace
 
 class QmtoolFtp : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(server.running()) << server.error().toStdString(); }
-  QStringList login() const {
-    return {QStringLiteral("ftp"),   QStringLiteral("--host"),         QStringLiteral("127.0.0.1"),
-            QStringLiteral("--port"), QString::number(server.port()), QStringLiteral("--user"),
-            QString::fromLatin1(qmtest::FtpServer::User), QStringLiteral("--password-env"),
-            QStringLiteral("QM_FTP_PW"), QStringLiteral("--passive")};
-  }
   qmtest::FtpServer server;
   QTemporaryDir local;
 };
@@ -41,13 +46,13 @@ TEST_F(QmtoolFtp, PutListGetRoundTrip) {
   const QString up = local.filePath(QStringLiteral("pic.gif"));
   const QString down = local.filePath(QStringLiteral("back.gif"));
   ASSERT_TRUE(nettest::writeFile(up, bytes));
-  EXPECT_EQ(qmtool(login() << QStringLiteral("put") << up).exitCode, 0);
-  const auto ls = qmtool(login() << QStringLiteral("ls"));
+  EXPECT_EQ(qmtool(ftpArgs(server.port(), {"put", up})).exitCode, 0);
+  const auto ls = qmtool(ftpArgs(server.port(), {"ls"}));
   EXPECT_TRUE(has(ls.out, "pic.gif\n")) << ls.out;
   // The log is written like the window's, without the password.
   EXPECT_TRUE(has(ls.err, "QX< List success.\n")) << ls.err;
   EXPECT_FALSE(has(ls.err, qmtest::FtpServer::Password));
-  EXPECT_EQ(qmtool(login() << QStringLiteral("get") << QStringLiteral("pic.gif") << down).exitCode, 0);
+  EXPECT_EQ(qmtool(ftpArgs(server.port(), {"get", "pic.gif", down})).exitCode, 0);
   EXPECT_EQ(nettest::readFile(down), bytes);
 }
 
@@ -82,9 +87,7 @@ TEST(QmtoolFtpScripted, EndsOfADownload) {
     QTemporaryDir dir;
     QElapsedTimer clock;
     clock.start();
-    const auto r = qmtool({"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user", "tester",
-                           "--password-env", "QM_FTP_PW", "--passive", "--timeout", "1200", "get", "a.txt",
-                           dir.filePath(QStringLiteral("a.txt"))});
+    const auto r = qmtool(ftpArgs(server.port(), {"--timeout", "1200", "get", "a.txt", dir.filePath("a.txt")}));
     EXPECT_LT(clock.elapsed(), 1200 + 1000) << log;
     EXPECT_EQ(r.exitCode, exitCode) << r.err;
     EXPECT_TRUE(has(r.err, log)) << r.err;
@@ -93,36 +96,30 @@ TEST(QmtoolFtpScripted, EndsOfADownload) {
 }
 
 TEST(QmtoolHttp, GetPrintsHeadersAndBody) {
-  ScriptedServer server({{{Step::ReadRequest, ""},
-                          {Step::Send, "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n205"},
-                          {Step::Close, ""}},
-                         {{Step::ReadRequest, ""}, {Step::Send, "HTTP/1.0 404 Not Found\r\n\r\ngone"}, {Step::Close, ""}}});
+  ScriptedServer server({answer("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n205"),
+                         answer("HTTP/1.0 404 Not Found\r\n\r\ngone")});
   const QString url = QStringLiteral("http://127.0.0.1:%1/update.dat").arg(server.port());
-  const auto ok = nettest::runProcess(QStringLiteral(QM_QMTOOL), {QStringLiteral("http-get"), url});
+  const auto ok = qmtool({"http-get", url});
   EXPECT_EQ(ok.exitCode, 0) << ok.err;
   EXPECT_EQ(ok.out, "205");
   EXPECT_EQ(ok.err, "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n");
 
-  const auto missing = nettest::runProcess(QStringLiteral(QM_QMTOOL), {QStringLiteral("http-get"), url});
+  const auto missing = qmtool({"http-get", url});
   EXPECT_NE(missing.exitCode, 0);
   EXPECT_TRUE(has(missing.err, "qmtool: http-get: the server answered 404")) << missing.err;
 }
 
+// The answers themselves are read as the window reads them (the update check's
+// tests); here what the command prints and its exit code.
 TEST(QmtoolHttp, CheckUpdateSaysWhatTheWindowWould) {
-  const struct {
-    std::string reply;
-    int exitCode;
-    std::string out;
-  } cases[] = {
-      {"HTTP/1.0 200 OK\r\n\r\n205\r\n", 0, "Quillmark V2.5\n"}, {"HTTP/1.0 200 OK\r\n\r\n150", 0, "הגירסה שברשותך היא העדכנית ביותר\n"},
-      {"HTTP/1.0 200 OK\r\n\r\nv151", 1, "קובץ העדכונים באתר אינו תקין\n"},
-  };
-  for (const auto& c : cases) {
-    ScriptedServer server({{{Step::ReadRequest, ""}, {Step::Send, c.reply}, {Step::Close, ""}}});
-    const QString site = QStringLiteral("http://127.0.0.1:%1/").arg(server.port());
-    const auto r = nettest::runProcess(QStringLiteral(QM_QMTOOL), {QStringLiteral("check-update"), site});
-    EXPECT_EQ(r.exitCode, c.exitCode) << c.reply << r.err;
-    EXPECT_EQ(r.out, c.out) << c.reply;
+  // The version file, the exit code and what is printed.
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"205\r\n", 0, "Quillmark V2.5\n"}, {"v151", 1, "קובץ העדכונים באתר אינו תקין\n"}};
+  for (const auto& [body, exitCode, out] : cases) {
+    ScriptedServer server({answer("HTTP/1.0 200 OK\r\n\r\n" + body)});
+    const auto r = qmtool({"check-update", QStringLiteral("http://127.0.0.1:%1/").arg(server.port())});
+    EXPECT_EQ(r.exitCode, exitCode) << body << r.err;
+    EXPECT_EQ(r.out, out) << body;
     EXPECT_EQ(server.received().front(), "GET /update.dat HTTP/1.0");
   }
 }
