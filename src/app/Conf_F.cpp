@@ -1,5 +1,6 @@
 #include "app/Conf_F.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QFontDatabase>
@@ -12,6 +13,7 @@
 #include <QScreen>
 
 #include "editor/Host.h"
+#include "platform/Browser.h"
 #include "platform/EditorSettings.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
@@ -146,6 +148,10 @@ TForm20::TForm20(qm::Host& host) : QDialog(host.HostWindow()), host_(host) {
   grid->addWidget(Label11, 7, 0);
   grid->addWidget(ComboBox4, 7, 1);
   grid->addWidget(Label12, 7, 2);
+  CheckBox1 = new QCheckBox(QStringLiteral("התצוגה המקדימה רשאית לפנות לרשת"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1->setToolTip(QStringLiteral("דף בתצוגה יוכל לשלוח ולקבל נתונים משרתים ומתוכניות במחשב זה"));
+  grid->addWidget(CheckBox1, 8, 0, 1, 3);
 
   auto* buttons = new QHBoxLayout;
   Button1 = makeButton(this, "Button1", QStringLiteral("אישור"));
@@ -153,7 +159,7 @@ TForm20::TForm20(qm::Host& host) : QDialog(host.HostWindow()), host_(host) {
   buttons->addStretch(1);
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
-  grid->addLayout(buttons, 8, 0, 1, 3);
+  grid->addLayout(buttons, 9, 0, 1, 3);
 
   connect(Button1, &QPushButton::clicked, this, &TForm20::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm20::Button2Click);
@@ -185,6 +191,7 @@ void TForm20::LoadConf() {
   RemarksColour = s.RemarksColor;
   BackColour = s.MemoBackground;
   ComboBox4->setCurrentIndex(ComboBox4->findText(QString::number(s.RefreshEveryXChrs)));
+  CheckBox1->setChecked(host_.Settings().read(qm::setting::PreviewNetwork));
   RefreshDisp();
 }
 
@@ -222,6 +229,8 @@ void TForm20::Button1Click() {
   s.TagColor = TagColour;
   s.RemarksColor = RemarksColour;
   s.MemoBackground = BackColour;
+  host_.Settings().write(qm::setting::PreviewNetwork, CheckBox1->isChecked());
+  qm::setPreviewNetworkAllowed(CheckBox1->isChecked());
   hide();
   // The open pages take the new look at once, new pages from the start.
   host_.SetEditorSettings(s);

@@ -25,6 +25,8 @@ inline constexpr Setting<bool> TextIndentation{"TextIndentation", true};
 inline constexpr Setting<bool> ToolBar1{"ToolBar1", false};  // the tool bar docked at the bottom
 inline constexpr Setting<bool> SelectAllHebWiz{"SelectAllHebWiz", false};
 inline constexpr Setting<std::int32_t> EE{"EE", 0};
+// Previewed pages may reach the network (off: nothing leaves the machine).
+inline constexpr Setting<bool> PreviewNetwork{"PreviewNetwork", false};
 // The look of the source editor (read and written as a whole by EditorSettings).
 inline constexpr Setting<std::int32_t> FontSize{"FontSize", 8};  // points
 inline constexpr Setting<const char*> EnglishFont{"EnglishFont", "MS Sans Serif"};
