@@ -15,6 +15,7 @@
 #include "core/net/PublishText.h"
 #include "editor/Host.h"
 #include "net/UpdateFetch.h"
+#include "platform/Application.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
@@ -62,7 +63,7 @@ TForm19::TForm19(qm::Host& /*host*/) {
   grid->addWidget(Label4, 2, 1);
   grid->addWidget(Button1, 3, 0, 1, 2);
   grid->setSizeConstraint(QLayout::SetFixedSize);
-  connect(Button1, &QPushButton::clicked, this, &TForm19::Button1Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm19::Button1Click));
 
   adjustSize();
   const QScreen* screen = QGuiApplication::primaryScreen();
