@@ -18,8 +18,9 @@
 #include <utility>
 
 #include "core/scripts/ScriptFill.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/FileIO.h"
 #include "platform/Application.h"
 #include "platform/Prompts.h"
@@ -37,7 +38,7 @@ QString upper(const QString& s) { return s.toUpper(); }
 
 }  // namespace
 
-TForm22::TForm22(qm::Host& host, qm::WindowHolder& windows)
+TForm22::TForm22(qm::ScriptHost& host, qm::WindowHolder& windows)
     : QWidget(nullptr),
       host_(host),
       windows_(windows),
@@ -253,10 +254,10 @@ void TForm22::ListView1SelectItem(QTreeWidgetItem* item) {
   if (type == QStringLiteral("FH")) Button6->show();
   if (type == QStringLiteral("SH")) {
     Edit1->setLayoutDirection(Qt::RightToLeft);
-    host_.SetHebrew();
+    qm::SetHebrew();
   } else {
     Edit1->setLayoutDirection(Qt::LeftToRight);
-    host_.SetEnglish();
+    qm::SetEnglish();
   }
   Edit1->setText(item->text(2));
   curVar_ = item;
@@ -325,7 +326,7 @@ void TForm22::Button10Click() {
 
 TForm23* TForm22::Form23() {
   const bool made = windows_.Find<TForm23>() != nullptr;
-  TForm23& editor = windows_.Get<TForm23>(host_);
+  TForm23& editor = windows_.Get<TForm23>();
   if (!made) connect(&editor, &TForm23::Saved, this, &TForm22::editorSaved);
   return &editor;
 }

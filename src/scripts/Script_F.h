@@ -17,7 +17,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TForm23;
 namespace qm {
-class Host;
+class ScriptHost;
 class WindowHolder;
 }  // namespace qm
 
@@ -31,7 +31,7 @@ class TForm22 : public QWidget {
  public:
   // Loads the library from the host's start-up folder; the script editor
   // is one of `windows`.
-  TForm22(qm::Host& host, qm::WindowHolder& windows);
+  TForm22(qm::ScriptHost& host, qm::WindowHolder& windows);
   ~TForm22() override;
 
   // --- components ---
@@ -105,7 +105,7 @@ class TForm22 : public QWidget {
   void showNoScript();
   void editorSaved();
 
-  qm::Host& host_;
+  qm::ScriptHost& host_;
   qm::WindowHolder& windows_;
   qm::scripts::ScriptStore store_;
   bool loadedOnce_ = false;

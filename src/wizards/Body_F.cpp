@@ -16,10 +16,11 @@
 #include "core/markup/MarkupText.h"
 #include "core/wizards/PageBody.h"
 #include "core/wizards/TagAttr.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/Controls.h"
@@ -45,7 +46,7 @@ void paintText(QLabel* label, std::uint32_t rgb) {
 
 }  // namespace
 
-TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form7", QStringLiteral("אשף עיצוב גוף העמוד"));
   auto* outer = new QVBoxLayout(this);
 
@@ -160,8 +161,8 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
 
 bool TForm7::eventFilter(QObject* watched, QEvent* e) {
   if (watched == HebEdit1) {
-    if (e->type() == QEvent::FocusIn) host_.SetHebrew();
-    if (e->type() == QEvent::FocusOut) host_.SetEnglish();
+    if (e->type() == QEvent::FocusIn) qm::SetHebrew();
+    if (e->type() == QEvent::FocusOut) qm::SetEnglish();
   }
   return QWidget::eventFilter(watched, e);
 }
