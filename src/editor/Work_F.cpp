@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/hebrew/LineReorder.h"
+#include "core/hebrew/SourceBidi.h"
 #include "core/util/Paths.h"
 #include "platform/Application.h"
 #include "platform/EditorSettings.h"

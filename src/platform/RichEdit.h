@@ -10,8 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/hebrew/SourceBidi.h"
 #include "core/text/TextMirror.h"
+
+namespace qm::bidi {
+enum class Order : std::uint8_t;  // core/hebrew/SourceBidi.h
+}
 
 namespace qm {
 
@@ -167,6 +170,7 @@ class RichEdit : public QPlainTextEdit {
   std::unique_ptr<SourceLines> sourceLines_;
   bool mouseSelecting_ = false;
   bool caretCheckPending_ = false;
+  int sideScroll_ = 0;
   bool modified_ = false;
   bool plainTextMode_ = true;
   int detached_ = 0;

@@ -28,9 +28,12 @@ void RichEdit::setLineOrder(std::function<bidi::Order()> order) {
       connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (caretCheckPending_ || !sourceLines_) return;
         caretCheckPending_ = true;
-        // After the toolkit's own scrolling to the caret, which knows only its own layout.
+        // The toolkit scrolls sideways to the caret of its own layout right after
+        // this: the view goes back to where it was and then to the laid-out caret.
+        sideScroll_ = horizontalScrollBar()->value();
         QTimer::singleShot(0, this, [this] {
           caretCheckPending_ = false;
+          horizontalScrollBar()->setValue(sideScroll_);
           showCaret();
         });
       });
@@ -46,9 +49,9 @@ QPointF RichEdit::lineOrigin(const QTextBlock& block, qreal lineWidth) const {
   const QTextLayout* own = block.layout();
   const qreal top = r.top() + (own && own->lineCount() > 0 ? own->lineAt(0).y() : margin);
   if (!isRightToLeft()) return {r.left() + margin, top};
-  // Right-aligned: the line ends at the right of the widest line or of the view.
-  const qreal width = std::max(document()->documentLayout()->documentSize().width(), qreal(viewport()->width()));
-  return {r.left() + width - margin - lineWidth, top};
+  // Right-aligned: at the start of the scroll bar (its right end) the lines
+  // end at the view's right edge, wider lines going on to the left.
+  return {viewport()->width() - margin - lineWidth + horizontalScrollBar()->value(), top};
 }
 
 int RichEdit::positionAt(const QPoint& p) const {
@@ -65,13 +68,25 @@ int RichEdit::positionAt(const QPoint& p) const {
   while (block.previous().isValid() && p.y() < blockBoundingGeometry(block).translated(offset).top()) block = block.previous();
   const SourceLines::Line& line = sourceLines_->line(block);
   const QPointF origin = lineOrigin(block, line.width);
-  const int displayPos = line.layout.lineAt(0).xToCursor(p.x() - origin.x(), QTextLine::CursorBetweenCharacters);
-  return block.position() + line.positionOf(displayPos);
+  return block.position() + line.positionAt(p.x() - origin.x());
+}
+
+// The toolkit's own layout of a block: where position `at` of it stands, its
+// leading and trailing edge.
+static std::pair<qreal, qreal> ownEdges(const QTextBlock& block, int at) {
+  const QTextLine l = block.layout()->lineAt(0);
+  int a = at, b = at;
+  return {l.cursorToX(&a, QTextLine::Leading), l.cursorToX(&b, QTextLine::Trailing)};
 }
 
 QRectF RichEdit::caretRect(int position) const {
   const QTextBlock block = document()->findBlock(position);
-  if (!sourceLines_ || !block.isValid()) return cursorRect(QTextCursor(document()));
+  if (!block.isValid()) return {};
+  if (!sourceLines_) {
+    const QRectF r = blockBoundingGeometry(block).translated(contentOffset());
+    const QTextLine l = block.layout()->lineAt(0);
+    return {r.left() + ownEdges(block, position - block.position()).first, r.top() + l.y(), qreal(cursorWidth()), l.height()};
+  }
   const SourceLines::Line& line = sourceLines_->line(block);
   const QPointF origin = lineOrigin(block, line.width);
   const QTextLine l = line.layout.lineAt(0);
@@ -80,10 +95,17 @@ QRectF RichEdit::caretRect(int position) const {
 
 QRectF RichEdit::characterRect(int position) const {
   const QTextBlock block = document()->findBlock(position);
-  if (!sourceLines_ || !block.isValid() || position - block.position() >= block.length() - 1) return {};
+  if (!block.isValid() || position - block.position() >= block.length() - 1) return {};
+  if (!sourceLines_) {
+    const QRectF r = blockBoundingGeometry(block).translated(contentOffset());
+    const QTextLine l = block.layout()->lineAt(0);
+    const auto [lead, trail] = ownEdges(block, position - block.position());
+    return {r.left() + std::min(lead, trail), r.top() + l.y(), std::abs(trail - lead), l.height()};
+  }
   const SourceLines::Line& line = sourceLines_->line(block);
   const QPointF origin = lineOrigin(block, line.width);
   const auto [left, right] = line.characterSpan(position - block.position());
+  if (right <= left) return {};
   return {origin.x() + left, origin.y(), right - left, line.layout.lineAt(0).height()};
 }
 

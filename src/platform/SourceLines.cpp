@@ -1,5 +1,7 @@
 #include "platform/SourceLines.h"
 
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QTextDocument>
 #include <algorithm>
 #include <string_view>
@@ -40,35 +42,69 @@ int SourceLines::Line::displayOf(int position) const {
   return display.toDisplay[static_cast<std::size_t>(std::clamp(position, 0, n))];
 }
 
-int SourceLines::Line::positionOf(int displayPos) const { return display.toLine(displayPos); }
-
 std::pair<qreal, qreal> SourceLines::Line::characterSpan(int position) const {
+  const int n = static_cast<int>(source.size());
+  if (position < 0 || position >= n) return {0, 0};
+  if (spans_.size() != static_cast<std::size_t>(n)) spans_.assign(static_cast<std::size_t>(n), {1, 0});
+  std::pair<qreal, qreal>& span = spans_[static_cast<std::size_t>(position)];
+  if (span.first <= span.second) return span;
   int k = displayOf(position);
   // A strong mark is drawn as the symbol beside it.
   if (k + 1 < static_cast<int>(display.text.size()) && isStrongMark(display.text[static_cast<std::size_t>(k)])) ++k;
-  const QTextLine l = layout.lineAt(0);
-  int a = k, b = k;
-  const qreal lead = l.cursorToX(&a, QTextLine::Leading);
-  const qreal trail = l.cursorToX(&b, QTextLine::Trailing);
-  return {std::min(lead, trail), std::max(lead, trail)};
+  qreal left = 1e12, right = -1e12;
+  for (const QGlyphRun& run : layout.glyphRuns(k, 1)) {
+    const QList<QPointF> positions = run.positions();
+    const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+    for (qsizetype g = 0; g < positions.size(); ++g) {
+      left = std::min(left, positions[g].x());
+      right = std::max(right, positions[g].x() + (g < advances.size() ? advances[g].x() : 0));
+    }
+  }
+  if (left > right) {
+    // No glyph (a character the fonts lack a shape for): where the cursor stands.
+    int c = k;
+    left = right = layout.lineAt(0).cursorToX(&c);
+  }
+  span = {left, right};
+  return span;
 }
 
 qreal SourceLines::Line::caretX(int position) const {
   const int n = static_cast<int>(source.size());
   position = std::clamp(position, 0, n);
-  const QTextLine l = layout.lineAt(0);
-  if (position > 0 && rtl[static_cast<std::size_t>(position - 1)] &&
-      (position == n || !rtl[static_cast<std::size_t>(position)] ||
-       display.toDisplay[static_cast<std::size_t>(position)] > display.toDisplay[static_cast<std::size_t>(position - 1)] + 1 +
-                                                                (isStrongMark(source[position - 1].unicode()) ? 1 : 0))) {
+  const auto p = static_cast<std::size_t>(position);
+  if (position > 0 && rtl[p - 1] &&
+      (position == n || !rtl[p] ||
+       display.toDisplay[p] > display.toDisplay[p - 1] + 1 + (isStrongMark(source[position - 1].unicode()) ? 1 : 0))) {
     // At the end of a right-to-left run the caret stands after its last
     // character, where the next letter typed will appear.
-    const auto [left, right] = characterSpan(position - 1);
-    (void)right;
-    return left;
+    return characterSpan(position - 1).first;
   }
-  int k = displayOf(position);
-  return l.cursorToX(&k, QTextLine::Leading);
+  if (position < n) {
+    const auto [left, right] = characterSpan(position);
+    return rtl[p] ? right : left;
+  }
+  return n > 0 ? characterSpan(n - 1).second : 0;
+}
+
+int SourceLines::Line::positionAt(qreal x) const {
+  const int n = static_cast<int>(source.size());
+  int best = -1;
+  qreal bestDistance = 1e12;
+  for (int i = 0; i < n; ++i) {
+    const auto [left, right] = characterSpan(i);
+    if (right <= left) continue;
+    const qreal distance = x < left ? left - x : x > right ? x - right : 0;
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = i;
+      if (distance == 0) break;
+    }
+  }
+  if (best < 0) return x > 0 ? n : 0;
+  const auto [left, right] = characterSpan(best);
+  const bool leftHalf = x < (left + right) / 2;
+  return best + (leftHalf == (rtl[static_cast<std::size_t>(best)] != 0) ? 1 : 0);
 }
 
 SourceLines::SourceLines(QTextDocument* document) : document_(document) {}

@@ -35,12 +35,18 @@ class SourceLines {
 
     // Display position of a block position.
     int displayOf(int position) const;
-    // Block position of a display cursor position.
-    int positionOf(int displayPos) const;
     // x of the caret at a block position, from the line's left end.
     qreal caretX(int position) const;
-    // Left and right of the character at a block position.
+    // Left and right of the character at a block position, from its glyphs
+    // (the toolkit's cursor positions are not reliable next to the direction
+    // controls); empty for a character without glyphs.
     std::pair<qreal, qreal> characterSpan(int position) const;
+    // The block position a point at x (from the line's left end) stands for:
+    // before or after the character under it by the half it falls in.
+    int positionAt(qreal x) const;
+
+   private:
+    mutable std::vector<std::pair<qreal, qreal>> spans_;  // by block position, left > right until found
   };
 
   explicit SourceLines(QTextDocument* document);

@@ -67,17 +67,22 @@ TEST(SourceBidi, LinesSplitIntoMarkupAndTextRuns) {
   }
 }
 
-// Every display position stands for the line position of the character at or after it, and the
-// invisible marks get a symbol of their own.
-TEST(SourceBidi, DisplayPositionsMapBackToTheLine) {
-  const std::u16string line = u"<b>א\u200Fב</b>";
-  for (const Order order : {Order::Logical, Order::Stored, Order::Reordered}) {
-    const Display d = displayLine(line, Scan::Text, order);
-    ASSERT_EQ(d.toDisplay.size(), line.size() + 1);
-    for (std::size_t i = 0; i <= line.size(); ++i) EXPECT_EQ(d.toLine(d.toDisplay[i]), static_cast<std::int32_t>(i));
+// Which characters stand in right-to-left runs, and the symbols that show the invisible marks.
+TEST(SourceBidi, DisplayKnowsTheRightToLeftRunsAndShowsTheMarks) {
+  const std::u16string line = u"<b>א\u200Fב c</b>";
+  struct Case { Order order; std::vector<std::uint8_t> rtl; };
+  const Case cases[] = {
+      {Order::Logical, {0, 0, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0}},
+      {Order::Stored, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {Order::Reordered, {0, 0, 0, 1, 0, 1, 1, 0, 0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    const Display d = displayLine(line, Scan::Text, c.order);
+    EXPECT_EQ(d.rtl, c.rtl);
     ASSERT_EQ(d.marks.size(), 1u);
+    // The mark stays (it still directs the text around it), its symbol beside it.
     EXPECT_EQ(d.text[static_cast<std::size_t>(d.marks[0])], markSymbol(0x200F));
-    // The mark stays beside its symbol; the position after it is after the symbol.
-    EXPECT_EQ(d.toLine(d.marks[0]), 5);
+    EXPECT_EQ(d.text[static_cast<std::size_t>(d.marks[0]) - 1], u'\u200F');
+    EXPECT_GT(d.toDisplay[5], d.marks[0]);
   }
 }

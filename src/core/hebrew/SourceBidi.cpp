@@ -221,13 +221,6 @@ SplitLine splitLine(std::u16string_view line, Scan start) {
 
 Scan scanLine(std::u16string_view line, Scan start) { return scan(line, start, nullptr); }
 
-std::int32_t Display::toLine(std::int32_t displayPos) const {
-  // The first line position whose display index is at or after displayPos.
-  const auto it = std::lower_bound(toDisplay.begin(), toDisplay.end(), displayPos);
-  if (it == toDisplay.end()) return static_cast<std::int32_t>(toDisplay.size()) - 1;
-  return static_cast<std::int32_t>(it - toDisplay.begin());
-}
-
 Display displayLine(std::u16string_view line, Scan start, Order order) {
   DisplayBuilder b(line);
   switch (order) {

@@ -71,8 +71,6 @@ struct Display {
   std::vector<std::uint8_t> rtl;
   // Display indexes of the symbols that stand for invisible marks.
   std::vector<std::int32_t> marks;
-  // The line position a display position stands for.
-  std::int32_t toLine(std::int32_t displayPos) const;
 };
 
 // The display text of a line, to be laid out left to right.
