@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/hebrew/LineReorder.h"
+#include "core/hebrew/SourceBidi.h"
 #include "core/util/Paths.h"
 #include "platform/Application.h"
 #include "platform/EditorSettings.h"
@@ -66,16 +67,22 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   Memo1 = new qm::RichEdit(client);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   // Source lines run left to right, also those whose first letter is Hebrew
-  // (a comment or a text line); Hebrew runs inside them still read right to left.
+  // (a comment or a text line): markup in source order, each Hebrew run read
+  // right to left by itself; a visual page's lines exactly as stored.
   Memo1->setRightToLeft(false);
+  Memo1->setLineOrder([this] { return VisualPage() ? qm::bidi::Order::Stored : qm::bidi::Order::Logical; });
   clientLayout->addWidget(Memo1);
 
   RichEdit1 = new qm::RichEdit(client);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setRightToLeft(true);
-  // RichEdit1 has no scroll bars of its own: ScrollBar1 beside it scrolls it.
+  // Each line stands as in Memo1, right-aligned: a visual page's lines come
+  // here reordered, and are shown in the order they were stored in.
+  RichEdit1->setLineOrder([this] { return VisualPage() ? qm::bidi::Order::Reordered : qm::bidi::Order::Logical; });
+  // ScrollBar1 beside RichEdit1 scrolls it up and down; a line wider than the
+  // view scrolls sideways.
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   RichEdit1->hide();
   clientLayout->addWidget(RichEdit1);
 
@@ -155,13 +162,15 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.
   undoSuspended_ = true;
-  HebMode = false;
+  hebMode_ = false;
   ApplyLook();
 }
 
 const qm::EditorSettings& TWorkForm::Settings() const { return host_ ? host_->Editor() : kDefaultSettings; }
 
 bool TWorkForm::IsoStandard() const { return !host_ || host_->Standard() == qm::HebrewStandard::IsoVisual; }
+
+bool TWorkForm::VisualPage() const { return IsoStandard(); }
 
 void TWorkForm::EditorSettingsChanged() {
   ApplyLook();
@@ -362,7 +371,7 @@ std::string TWorkForm::PageSelectedText() {
   return Memo1->selectedBytes();
 }
 
-void TWorkForm::PageFocus() { (HebMode ? RichEdit1 : Memo1)->setFocus(); }
+void TWorkForm::PageFocus() { (hebMode_ ? RichEdit1 : Memo1)->setFocus(); }
 
 void TWorkForm::PageSelect(std::int32_t start, std::int32_t length) {
   LeaveHebrewMode();
@@ -382,7 +391,7 @@ void TWorkForm::PageReplaceSelection(const std::string& bytes, bool selectResult
 }
 
 void TWorkForm::RestoreUndoBuf() {
-  if (undo_.count() < 2 || HebMode) {
+  if (undo_.count() < 2 || hebMode_) {
     qm::prompts().beep();
     return;
   }
@@ -407,14 +416,14 @@ void TWorkForm::RestoreUndoBuf() {
 
 // ------------------------------------------------------------------ Hebrew edit mode
 
-void TWorkForm::HebEditMode() { SetHebrewMode(!HebMode, true); }
+void TWorkForm::HebEditMode() { SetHebrewMode(!hebMode_, true); }
 
 void TWorkForm::LeaveHebrewMode() {
-  if (HebMode) SetHebrewMode(false, false);
+  if (hebMode_) SetHebrewMode(false, false);
 }
 
 void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
-  if (on == HebMode) return;
+  if (on == hebMode_) return;
   const bool iso = IsoStandard();
   Button4->setText(on ? QStringLiteral("<<-ע") : QStringLiteral("ע->>"));
   Button1->setEnabled(!on);
@@ -440,7 +449,7 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     RichEdit1->setScrollPosition(p);
     if (takeFocus) RichEdit1->setFocus();
     RichEdit1->setModified(false);
-    HebMode = true;
+    hebMode_ = true;
   } else {
     const std::string& s = RichEdit1->text();
     const int p = ScrollBar1->value();
@@ -458,24 +467,34 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     ScrollBar1->hide();
     Memo1->select(start, length);
     Memo1->setScrollPosition(p);
-    HebMode = false;
+    hebMode_ = false;
     DoHighLight();
   }
   emit HebrewModeChanged(on);
 }
 
 void TWorkForm::CommitHebrewEdits() {
-  if (!HebMode) return;
+  if (!hebMode_) return;
   const std::string& s = RichEdit1->text();
   Memo1->setText(IsoStandard() ? qm::hebrew::reorderLines(s) : s);
+}
+
+void TWorkForm::VisibleEditorAction(EditAction action) {
+  qm::RichEdit* e = hebMode_ ? RichEdit1 : Memo1;
+  switch (action) {
+    case EditAction::Copy: e->copy(); break;
+    case EditAction::Cut: e->cut(); break;
+    case EditAction::Paste: e->paste(); break;
+    case EditAction::SelectAll: e->selectAll(); break;
+  }
 }
 
 // ------------------------------------------------------------------ saving and closing
 
 void TWorkForm::LoadFileBytes(const std::string& bytes) {
-  FileLineEnd = qm::lines::detectLineEnd(bytes);
+  fileLineEnd_ = qm::lines::detectLineEnd(bytes);
   std::string text = qm::lines::toCrLf(bytes);
-  if (qm::lines::fromCrLf(text, FileLineEnd) != bytes) {
+  if (qm::lines::fromCrLf(text, fileLineEnd_) != bytes) {
     mixedLoadedText_ = text;
     mixedFileBytes_ = bytes;
   } else {
@@ -497,7 +516,7 @@ void TWorkForm::FinishLoading() {
 std::string TWorkForm::DocumentBytes() {
   CommitHebrewEdits();
   if (!mixedFileBytes_.empty() && DocText() == mixedLoadedText_) return mixedFileBytes_;
-  return qm::lines::fromCrLf(DocText(), FileLineEnd);
+  return qm::lines::fromCrLf(DocText(), fileLineEnd_);
 }
 
 bool TWorkForm::SaveToFile(const QString& path) {
