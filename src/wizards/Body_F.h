@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <string>
 
+#include "core/wizards/PageBody.h"
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -62,6 +64,8 @@ class TForm7 : public QWidget {
   void Button2Click();
 
  private:
+  // The fields as the controls hold them.
+  qm::wizards::BodyChoices choices() const;
   void pickRowColour(QCheckBox* tick, std::string& colour, QLabel* label);
   void Button4Click();
   void Button5Click();
