@@ -99,7 +99,7 @@ class ListingServer : public QObject {
 
  private:
   void answer(QTcpSocket* s, const QByteArray& line) {
-    const QByteArray word = line.section(' ', 0, 0).toUpper();
+    const QByteArray word = line.left(line.indexOf(' ') < 0 ? line.size() : line.indexOf(' ')).toUpper();
     if (word == "USER") s->write("331 pass\r\n");
     else if (word == "PASS") s->write("230 in\r\n");
     else if (word == "PWD") s->write("257 \"/\"\r\n");

@@ -119,7 +119,7 @@ TEST(FtpSession, NamesWithControlCharactersAreRefused) {
 // floor arrives in its window, however long each byte keeps the idle time-out
 // away; so does a download.
 TEST(FtpSession, TricklingServersFailAtTheRateFloor) {
-  const std::vector<Step> trickle{{Step::DataStream, "x", 50}};
+  const std::vector<Step> trickle{{Step::DataStream, "x\r\n", 50}};
   const std::vector<Step> download = qmtest::exchange({"TYPE I", "200 binary", "PASV"}) +
                                      std::vector<Step>{{Step::Pasv, ""}} +
                                      qmtest::exchange({"RETR big.htm", "150 Opening (100000 bytes)"}) + trickle;
