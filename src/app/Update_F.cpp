@@ -13,7 +13,6 @@
 
 #include "app/Html_U.h"
 #include "core/net/PublishText.h"
-#include "editor/Host.h"
 #include "net/UpdateFetch.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -39,7 +38,7 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-TForm19::TForm19(qm::Host& /*host*/) {
+TForm19::TForm19() {
   setObjectName(QStringLiteral("Form19"));
   setWindowTitle(QStringLiteral("הורד גירסה עדכנית"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -88,7 +87,7 @@ void TForm1::Check_Update() {
     }
   } done{this, n42};
 
-  const qm::net::UpdateAnswer answer = qm::net::FetchUpdate(client, SiteAddress().toStdString(), UpdateTimeOut);
+  const qm::net::UpdateAnswer answer = qm::net::FetchUpdate(client, SiteAddress().toStdString(), updateTimeOut_);
   if (std::exchange(updateAborted_, false)) return;
   const QString text = QString::fromStdString(answer.Text());
   if (answer.reached && answer.verdict.kind == qm::net::UpdateKind::Newer) {

@@ -17,6 +17,7 @@
 #include "platform/Application.h"
 #include "platform/EditorSettings.h"
 #include "platform/FileIO.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -39,7 +40,7 @@ const qm::EditorSettings kDefaultSettings;
 
 }  // namespace
 
-TWorkForm::TWorkForm(qm::Host* host, QWidget* parent) : QWidget(parent), host_(host) {
+TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName(QStringLiteral("WorkForm"));
   setAttribute(Qt::WA_DeleteOnClose);
   setLayoutDirection(Qt::RightToLeft);
@@ -154,7 +155,7 @@ TWorkForm::TWorkForm(qm::Host* host, QWidget* parent) : QWidget(parent), host_(h
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.
   undoSuspended_ = true;
-  HebMode = false;
+  hebMode_ = false;
   ApplyLook();
 }
 
@@ -212,7 +213,7 @@ void TWorkForm::FormActivate() {
 
 void TWorkForm::Memo1Enter() {
   colorSuspended_ = false;
-  if (host_) host_->SetEnglish();
+  qm::SetEnglish();
   HLLines = DocLines();
   // A one-character change right after entering counts as a drift of about
   // a hundred characters, which starts a full colouring.
@@ -361,7 +362,7 @@ std::string TWorkForm::PageSelectedText() {
   return Memo1->selectedBytes();
 }
 
-void TWorkForm::PageFocus() { (HebMode ? RichEdit1 : Memo1)->setFocus(); }
+void TWorkForm::PageFocus() { (hebMode_ ? RichEdit1 : Memo1)->setFocus(); }
 
 void TWorkForm::PageSelect(std::int32_t start, std::int32_t length) {
   LeaveHebrewMode();
@@ -381,7 +382,7 @@ void TWorkForm::PageReplaceSelection(const std::string& bytes, bool selectResult
 }
 
 void TWorkForm::RestoreUndoBuf() {
-  if (undo_.count() < 2 || HebMode) {
+  if (undo_.count() < 2 || hebMode_) {
     qm::prompts().beep();
     return;
   }
@@ -406,14 +407,14 @@ void TWorkForm::RestoreUndoBuf() {
 
 // ------------------------------------------------------------------ Hebrew edit mode
 
-void TWorkForm::HebEditMode() { SetHebrewMode(!HebMode, true); }
+void TWorkForm::HebEditMode() { SetHebrewMode(!hebMode_, true); }
 
 void TWorkForm::LeaveHebrewMode() {
-  if (HebMode) SetHebrewMode(false, false);
+  if (hebMode_) SetHebrewMode(false, false);
 }
 
 void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
-  if (on == HebMode) return;
+  if (on == hebMode_) return;
   const bool iso = IsoStandard();
   Button4->setText(on ? QStringLiteral("<<-ע") : QStringLiteral("ע->>"));
   Button1->setEnabled(!on);
@@ -439,7 +440,7 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     RichEdit1->setScrollPosition(p);
     if (takeFocus) RichEdit1->setFocus();
     RichEdit1->setModified(false);
-    HebMode = true;
+    hebMode_ = true;
   } else {
     const std::string& s = RichEdit1->text();
     const int p = ScrollBar1->value();
@@ -457,24 +458,34 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     ScrollBar1->hide();
     Memo1->select(start, length);
     Memo1->setScrollPosition(p);
-    HebMode = false;
+    hebMode_ = false;
     DoHighLight();
   }
   emit HebrewModeChanged(on);
 }
 
 void TWorkForm::CommitHebrewEdits() {
-  if (!HebMode) return;
+  if (!hebMode_) return;
   const std::string& s = RichEdit1->text();
   Memo1->setText(IsoStandard() ? qm::hebrew::reorderLines(s) : s);
+}
+
+void TWorkForm::VisibleEditorAction(EditAction action) {
+  qm::RichEdit* e = hebMode_ ? RichEdit1 : Memo1;
+  switch (action) {
+    case EditAction::Copy: e->copy(); break;
+    case EditAction::Cut: e->cut(); break;
+    case EditAction::Paste: e->paste(); break;
+    case EditAction::SelectAll: e->selectAll(); break;
+  }
 }
 
 // ------------------------------------------------------------------ saving and closing
 
 void TWorkForm::LoadFileBytes(const std::string& bytes) {
-  FileLineEnd = qm::lines::detectLineEnd(bytes);
+  fileLineEnd_ = qm::lines::detectLineEnd(bytes);
   std::string text = qm::lines::toCrLf(bytes);
-  if (qm::lines::fromCrLf(text, FileLineEnd) != bytes) {
+  if (qm::lines::fromCrLf(text, fileLineEnd_) != bytes) {
     mixedLoadedText_ = text;
     mixedFileBytes_ = bytes;
   } else {
@@ -496,7 +507,7 @@ void TWorkForm::FinishLoading() {
 std::string TWorkForm::DocumentBytes() {
   CommitHebrewEdits();
   if (!mixedFileBytes_.empty() && DocText() == mixedLoadedText_) return mixedFileBytes_;
-  return qm::lines::fromCrLf(DocText(), FileLineEnd);
+  return qm::lines::fromCrLf(DocText(), fileLineEnd_);
 }
 
 bool TWorkForm::SaveToFile(const QString& path) {
@@ -521,7 +532,7 @@ bool TWorkForm::CheckFileSave() {
         return true;
       }
       // A page that never had a file: ask where to put it.
-      return host_ && host_->SaveDocumentAs(this, false);
+      return host_ && host_->SavePageAs(*this);
     case qm::Answer::No:
       return true;
     default:

@@ -10,7 +10,8 @@
 #include "core/text/Lines.h"
 #include "core/text/TextMirror.h"
 #include "core/undo/UndoRing.h"
-#include "editor/Host.h"
+#include "host/DocumentHost.h"
+#include "host/PageView.h"
 #include "platform/RichEdit.h"
 
 class QAction;
@@ -34,7 +35,7 @@ class TWorkForm : public QWidget, public qm::PageView {
   Q_OBJECT
  public:
   // Without a host the window uses the default settings and tells nobody.
-  explicit TWorkForm(qm::Host* host, QWidget* parent = nullptr);
+  explicit TWorkForm(qm::DocumentHost* host, QWidget* parent = nullptr);
   ~TWorkForm() override;
 
   // --- components ---
@@ -72,9 +73,12 @@ class TWorkForm : public QWidget, public qm::PageView {
   QColor PendingColor;
   std::int32_t HLLines = 0;      // DocLines at the last full colouring
   std::int32_t HLLength = 0;     // DocLength at the last full colouring
-  bool HebMode = false;          // Hebrew edit mode is on
-  // The line ends the page's file uses; the text is written back with them.
-  qm::lines::LineEnd FileLineEnd = qm::lines::LineEnd::CrLf;
+  // Hebrew edit mode is on (RichEdit1 shows the page).
+  bool InHebrewMode() const { return hebMode_; }
+  // The clipboard and select-all commands act on the editor the user sees:
+  // RichEdit1 in Hebrew edit mode, otherwise Memo1.
+  enum class EditAction { Copy, Cut, Paste, SelectAll };
+  void VisibleEditorAction(EditAction action);
   // Takes a file's bytes into Memo1 (breaks as CR LF) and remembers its line
   // ends. A file whose breaks are mixed is written back exactly as it was read
   // as long as its text is unchanged.
@@ -147,7 +151,7 @@ class TWorkForm : public QWidget, public qm::PageView {
   bool Previewing() const { return previewing_; }
   QString PreviewFile() const;
 
-  // --- the page view (editor/Host.h) ---
+  // --- the page view (host/PageView.h) ---
   const std::string& PageText() override;
   std::int32_t PageSelStart() override;
   std::int32_t PageSelLength() override;
@@ -211,7 +215,10 @@ class TWorkForm : public QWidget, public qm::PageView {
 
   void RemovePreviewFile();
 
-  qm::Host* host_;
+  qm::DocumentHost* host_;
+  bool hebMode_ = false;  // Hebrew edit mode is on
+  // The line ends the page's file uses; the text is written back with them.
+  qm::lines::LineEnd fileLineEnd_ = qm::lines::LineEnd::CrLf;
   QWidget* browser_ = nullptr;  // the browser view, made at the first preview
   bool browserLost_ = false;    // its renderer went away: make a new one
   bool previewing_ = false;

@@ -16,11 +16,11 @@
 #include "core/markup/MarkupText.h"
 #include "core/wizards/PageBody.h"
 #include "core/wizards/TagAttr.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
 
@@ -44,7 +44,7 @@ void paintText(QLabel* label, std::uint32_t rgb) {
 
 }  // namespace
 
-TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form7", QStringLiteral("אשף עיצוב גוף העמוד"));
   auto* outer = new QVBoxLayout(this);
 
@@ -159,8 +159,8 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
 
 bool TForm7::eventFilter(QObject* watched, QEvent* e) {
   if (watched == HebEdit1) {
-    if (e->type() == QEvent::FocusIn) host_.SetHebrew();
-    if (e->type() == QEvent::FocusOut) host_.SetEnglish();
+    if (e->type() == QEvent::FocusIn) qm::SetHebrew();
+    if (e->type() == QEvent::FocusOut) qm::SetEnglish();
   }
   return QWidget::eventFilter(watched, e);
 }
@@ -245,9 +245,8 @@ void TForm7::Button1Click() {
   qm::PageView* page = host_.ActivePage();
   if (!page) return;
   const bool chosen = !chosenImage_.isEmpty() && Edit1->text() == chosenImage_;
-  const std::string image = qm::TruncPath(qm::toCp1255(Edit1->text()),
-                                          host_.Settings().read(qm::setting::IncludePathName),
-                                          chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
+  const std::string image =
+      host_.TruncPath(qm::toCp1255(Edit1->text()), chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
   Edit1->setText(bytes(image));
 
   qm::wizards::BodyChoices c = choices();

@@ -13,7 +13,7 @@ class QPushButton;
 class QRadioButton;
 class THebEdit;
 namespace qm {
-class Host;
+class InsertTarget;
 class PageView;
 }  // namespace qm
 
@@ -24,7 +24,7 @@ class PageView;
 class TForm7 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm7(qm::Host& host);
+  explicit TForm7(qm::InsertTarget& host);
 
   // --- components ---
   QLabel* Label7 = nullptr;
@@ -76,7 +76,7 @@ class TForm7 : public QWidget {
 
  private:
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   QColor panelColour_;        // the last background colour chosen or read
   QString chosenImage_;       // Edit1 as the file dialog left it
 };

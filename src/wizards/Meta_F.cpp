@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "core/wizards/MetaTags.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
@@ -23,7 +23,7 @@ std::size_t at(MetaKind k) { return static_cast<std::size_t>(k); }
 
 }  // namespace
 
-TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm18::TForm18(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form18", QStringLiteral(" META אשף"));
   auto* grid = new QGridLayout(this);
   auto row = [&](int r, QCheckBox*& tick, const char* tickName, const char* hebrew, const char* field,

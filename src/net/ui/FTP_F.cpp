@@ -22,7 +22,7 @@
 
 #include "core/markup/MarkupText.h"
 #include "core/net/PublishText.h"
-#include "editor/Host.h"
+#include "host/PublishingHost.h"
 #include "net/FtpClient_U.h"
 #include "net/FtpSession.h"
 #include "platform/Cp1255Bridge.h"
@@ -64,7 +64,7 @@ const QString kNotConnected = QStringLiteral("לא מחובר");
 
 }  // namespace
 
-TForm21::TForm21(qm::Host& host) : host_(host) {
+TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   setObjectName(QStringLiteral("Form21"));
   setWindowTitle(QStringLiteral("FTP"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -296,8 +296,6 @@ void TForm21::BindEvents() {
 
 void TForm21::Log(const QString& line) { Memo2->appendPlainText(line); }
 
-bool TForm21::Busy() const { return session_ && session_->Busy(); }
-
 bool TForm21::CanAct() const { return session_ && !session_->Busy(); }
 
 qm::net::FtpSession::Outcome TForm21::Act(const std::function<qm::net::FtpSession::Outcome()>& op) {
@@ -331,7 +329,7 @@ void TForm21::Render() {
   using Link = qm::net::FtpSession::Link;
   const Link link = session_ ? session_->State() : Link::Never;
   const bool on = session_ && session_->Connected();
-  const bool idle = !Busy();
+  const bool idle = !session_ || !session_->Busy();
   Button1->setEnabled(!on && idle);
   for (QWidget* w : std::initializer_list<QWidget*>{Button2, Button5, Button3, SpeedButton1, SpeedButton2,
                                                      SpeedButton3})

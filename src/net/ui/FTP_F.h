@@ -19,7 +19,7 @@ class QRadioButton;
 class QToolButton;
 class QGroupBox;
 namespace qm {
-class Host;
+class PublishingHost;
 namespace net {
 class TFtpClient;
 class TSocketClient;
@@ -35,7 +35,7 @@ class TSocketClient;
 class TForm21 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm21(qm::Host& host);
+  explicit TForm21(qm::PublishingHost& host);
   ~TForm21() override;
 
   // The three ways of opening it: FTP1 (upload panel only, Edit6 gets the
@@ -44,8 +44,6 @@ class TForm21 : public QWidget {
   void ShowMode(Mode mode);
   // Writes "LastHost" and "UserID" (each only when its field is not empty).
   void SaveLogin();
-  // A client call is running (the event loop turns meanwhile).
-  bool Busy() const;
 
   // --- components ---
   QLabel* Label6 = nullptr;
@@ -132,7 +130,7 @@ class TForm21 : public QWidget {
   void FinishTransfer();
   bool CanAct() const;
 
-  qm::Host& host_;
+  qm::PublishingHost& host_;
   std::shared_ptr<qm::net::FtpSession> session_;
   bool indicator_ = false;
   unsigned listed_ = ~0u;  // the session's list revision ListBox1 shows
