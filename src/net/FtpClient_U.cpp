@@ -29,19 +29,6 @@ void TFTPUnixList::ParseLine(const std::string& line) {
   SizeList.push_back(columns->size);
 }
 
-// Held by each transfer for its duration. Re-entrant: a transfer started from
-// an event handler inside a running one shares the control connection.
-class TFtpClient::TransferLock {
- public:
-  explicit TransferLock(TFtpClient& c) : m_c(c) { ++m_c.m_transferDepth; }
-  ~TransferLock() { --m_c.m_transferDepth; }
-  TransferLock(const TransferLock&) = delete;
-  TransferLock& operator=(const TransferLock&) = delete;
-
- private:
-  TFtpClient& m_c;
-};
-
 // Frees the data socket however a transfer ends.
 class TFtpClient::DataSocketScope {
  public:
@@ -107,6 +94,11 @@ std::string TFtpClient::ReadContinuation(const std::string& first,
 }
 
 void TFtpClient::Command(const std::string& command) {
+  if (hasControl(command)) {
+    // (A password is not shown.)
+    const bool secret = command.rfind("PASS ", 0) == 0;
+    throw std::runtime_error("Name holds a control character: " + (secret ? std::string("PASS ...") : printable(command)));
+  }
   try {
     TSocketClient::Transaction(command);
   } catch (const ESockError&) {
@@ -261,6 +253,7 @@ std::string TFtpClient::CurrentDir() {
 void TFtpClient::MakeDataSocket(bool forUpload) {
   m_dataSocket = std::make_unique<TSocketClient>();
   m_dataSocket->TimeOut = TimeOut;
+  m_dataSocket->WatchRate(MinRateBytes, MinRateMs);
   if (forUpload) m_dataSocket->OnPacketSent = OnPacketSent;
   else m_dataSocket->OnPacketRecvd = OnPacketRecvd;
 }
@@ -366,7 +359,6 @@ void TFtpClient::List() {
 }
 
 bool TFtpClient::ListBody() {
-  TransferLock lock(*this);
   CancelRequested = false;
   CheckConnection();
   ClearInput();
@@ -394,18 +386,29 @@ bool TFtpClient::ListBody() {
   m_awaitingFinal = true;
   AcceptIfActive();
   if (OnTransactionStart) OnTransactionStart(this);
+  const auto deliver = [this](const std::string& raw) {
+    const std::string line = listingLine(raw);
+    if (ParseList && m_listParser) m_listParser->ParseLine(line);
+    if (OnListItem) OnListItem(line);
+  };
+  // A last line without its line end may be the half of a line the server
+  // never finished: it counts only once the server says the listing is complete.
+  std::string unfinished;
   if (!CancelRequested && !TimedOut) {
     for (;;) {
-      const std::string raw = m_dataSocket->ReadLn(true);
+      std::string raw = m_dataSocket->ReadLn(true);
       if (raw.empty()) break;
-      const std::string line = listingLine(raw);
-      if (ParseList && m_listParser) m_listParser->ParseLine(line);
-      if (OnListItem) OnListItem(line);
+      if (raw.back() != '\n') {
+        unfinished = std::move(raw);
+        break;
+      }
+      deliver(raw);
     }
   }
   if (OnTransactionStop) OnTransactionStop(this);
   m_dataSocket->Disconnect();
-  if (!CancelRequested && !TimedOut && !FinalReply(TCmdType::List)) return false;
+  if (CancelRequested || TimedOut || !FinalReply(TCmdType::List)) return false;
+  if (!unfinished.empty()) deliver(unfinished);
   return true;
 }
 
@@ -431,7 +434,6 @@ void TFtpClient::Upload(const QString& local, const std::string& remote) {
   try {
     CancelRequested = false;
     CheckConnection();
-    TransferLock lock(*this);
     ClearInput();
     DataSocketScope scope(*this);
     MakeDataSocket(true);
@@ -473,7 +475,6 @@ void TFtpClient::Download(const std::string& remote, const QString& local) {
   try {
     CancelRequested = false;
     CheckConnection();
-    TransferLock lock(*this);
     ClearInput();
     DataSocketScope scope(*this);
     MakeDataSocket(false);

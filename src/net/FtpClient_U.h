@@ -62,6 +62,10 @@ class TFtpClient : public TSocketClient {
   std::string FWUserID;
   std::string FWPassword;
   bool FWAuthenticate = false;
+  // The floor under the rate of a listing or a transfer: it fails when fewer
+  // than MinRateBytes move in any MinRateMs (0 bytes: no floor).
+  long long MinRateBytes = 1024;
+  int MinRateMs = 30000;
 
   // Events of the client itself (the socket events are inherited). OnConnect
   // is raised after a complete login, not when the socket connects.
@@ -95,8 +99,6 @@ class TFtpClient : public TSocketClient {
   // Stores `local` as `remote` (the local file's name when empty).
   void Upload(const QString& local, const std::string& remote);
 
-  bool ListBusy() const { return m_listBusy; }
-  bool TransferActive() const { return m_transferDepth > 0; }
   TFTPDirectoryList* ListParser() const { return m_listParser.get(); }
   TSocketClient* DataSocket() const { return m_dataSocket.get(); }
 
@@ -104,7 +106,6 @@ class TFtpClient : public TSocketClient {
   void SocketConnected() override;
 
  private:
-  class TransferLock;
   class DataSocketScope;
 
   // The work of List; true on success.
@@ -115,7 +116,9 @@ class TFtpClient : public TSocketClient {
   std::string ReadContinuation(const std::string& first,
                                const std::function<void(const std::string&)>& each = {});
   // Sends a command and reads the first line of its reply (empty: the server
-  // closed the connection).
+  // closed the connection). A command holding a control character (a name
+  // from a listing with CR LF in it would smuggle in a second command) is
+  // refused before anything is sent.
   void Command(const std::string& command);
   // Closes the control connection after a failed wait.
   void DropControl();
@@ -143,7 +146,6 @@ class TFtpClient : public TSocketClient {
   std::unique_ptr<TFTPDirectoryList> m_listParser;
   bool m_listBusy = false;
   bool m_awaitingFinal = false;  // a transfer command was accepted; its final reply is due
-  int m_transferDepth = 0;
 };
 
 }  // namespace qm::net

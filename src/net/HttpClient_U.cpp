@@ -167,7 +167,6 @@ void THttpClient::Run(CmdType kind, const std::string& url, const std::string& s
     BuildRequest();
     // A request with a control character in a line is refused before anything is sent.
     (void)requestText(m_request);
-    if (OnAboutToSend) OnAboutToSend(this);
     Connect();
     bool follow = false;
     try {

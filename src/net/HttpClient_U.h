@@ -35,7 +35,6 @@ class THttpClient : public TSocketClient {
   // (-1: no limit). A caller reading a few bytes sets it lower.
   long long BodyLimit = 16 << 20;
 
-  std::function<void(TSocketClient*)> OnAboutToSend;
   std::function<void(CmdType)> OnSuccess;
   std::function<void(CmdType)> OnFailure;
   std::function<void(bool& handled)> OnRedirect;
@@ -47,13 +46,6 @@ class THttpClient : public TSocketClient {
   void Get(const std::string& url);
   void Post(const std::string& url, const std::string& data);
   void Abort() override;
-
-  // The parts of the current request, as ParseURL and BuildRequest leave them.
-  const std::string& URL() const { return m_url; }
-  const std::string& RequestPath() const { return m_requestPath; }
-  const std::vector<std::string>& RequestHeaders() const { return m_request; }
-  const std::string& RedirectLocation() const { return m_redirectLocation; }
-  const std::string& ReceivedCookie() const { return m_receivedCookie; }
 
   void ParseURL();
   void BuildRequest();

@@ -52,6 +52,17 @@ TSocketClient::TSocketClient(QObject* parent) : QObject(parent) {
   Status(8, "Create");
   m_timer.setSingleShot(true);
   connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });
+  connect(&m_rateTimer, &QTimer::timeout, this, [this] {
+    const long long moved = BytesMoved();
+    // A counter restarted by a new capture counts from zero.
+    const long long since = moved >= m_rateMark ? moved - m_rateMark : moved;
+    m_rateMark = moved;
+    if (since >= m_rateBytes) return;
+    m_rateTimer.stop();
+    m_tooSlow = true;
+    CancelRequested = true;
+    WakeAll();
+  });
   Status(8, "Initializing Winsock");
   MakeSocket();
 }
@@ -60,6 +71,7 @@ TSocketClient::~TSocketClient() {
   Status(8, "Destroy");
   CancelRequested = true;
   m_timer.stop();
+  m_rateTimer.stop();
   m_destroying = true;
   if (m_socket) {
     m_closing = true;
@@ -146,7 +158,11 @@ void TSocketClient::WaitFor(const std::function<bool()>& done) {
   QEventLoop loop;
   activeLoops().push_back(&loop);
   try {
-    while (!done() && !CancelRequested && !TimedOut) loop.exec();
+    while (!done() && !CancelRequested && !TimedOut) {
+      // exec() refuses at once (-1) once the application has been told to
+      // quit, and would do so for ever: the wait is given up as cancelled.
+      if (loop.exec() < 0) CancelRequested = true;
+    }
   } catch (...) {
     activeLoops().erase(std::find(activeLoops().begin(), activeLoops().end(), &loop));
     throw;
@@ -187,9 +203,24 @@ void TSocketClient::EndWait(const char* timedOutText, const char* abortedText) {
   }
   if (CancelRequested) {
     CancelRequested = false;
+    if (m_tooSlow) {
+      const int ms = m_rateTimer.interval();
+      throw ESockError("Transfer too slow: less than " + std::to_string(m_rateBytes) + " bytes in " +
+                       (ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms"));
+    }
     throw EAbortError(abortedText);
   }
 }
+
+void TSocketClient::WatchRate(long long bytes, int ms) {
+  m_rateTimer.stop();
+  m_tooSlow = false;
+  m_rateBytes = bytes;
+  m_rateMark = BytesMoved();
+  if (bytes > 0 && ms > 0) m_rateTimer.start(ms);
+}
+
+long long TSocketClient::BytesMoved() const { return ReceivedCount + SentCount - m_socket->bytesToWrite(); }
 
 void TSocketClient::TimerOff() {
   Status(8, "Timer Off");
@@ -611,11 +642,6 @@ std::string TSocketClient::CaptureString(long long limit) {
   return out;
 }
 
-bool TSocketClient::DataAvailable() {
-  Status(8, "Data Available");
-  return m_socket->bytesAvailable() > 0;
-}
-
 void TSocketClient::ClearInput() {
   Status(8, "Clearing Input");
   if (m_socket->bytesAvailable() > 0) m_socket->read(kBlock);
@@ -627,8 +653,6 @@ std::string TSocketClient::RemoteAddress() {
 }
 
 std::string TSocketClient::LocalAddress() const { return m_socket->localAddress().toString().toStdString(); }
-
-int TSocketClient::LocalPort() const { return m_socket->localPort(); }
 
 // ---------------------------------------------------------------- protocol
 

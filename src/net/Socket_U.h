@@ -116,35 +116,24 @@ class TSocketClient : public QObject {
   void Listen(const std::string& address = {});
   int ListeningPort() const;
   void CheckConnection();
-  bool DataAvailable();
   void ClearInput();
   // Closes after the data written so far has gone out (no reset).
   void CloseGracefully();
 
   std::string RemoteAddress();
   std::string LocalAddress() const;
-  int LocalPort() const;
+
+  // A floor under the rate of a transfer: while the watch runs, every wait of
+  // this socket fails with ESockError once fewer than `bytes` moved (received,
+  // or sent and gone out) in one `ms` window, so a peer that trickles a byte
+  // now and then cannot hold a transfer open for ever. 0 bytes: no floor.
+  void WatchRate(long long bytes, int ms);
 
   void Status(int level, const std::string& text);
   // Raises OnError and ESockError for LastError unless it is `ignore` or not a
   // socket error number.
   void RaiseSocketError(int ignore);
   std::string SocketErrorText(int code);
-
- protected:
-  // Called when the socket reports an established connection; raises OnConnect.
-  virtual void SocketConnected();
-  // Closes the socket and makes a fresh one; OnDisconnect when it was connected.
-  void CloseSocket();
-  // Runs the event loop until `done` holds, a cancel is requested or the
-  // time-out timer fired.
-  void WaitFor(const std::function<bool()>& done);
-  void TimerOn();
-  void TimerOff();
-  // Ends every timed wait: turns a time-out or a cancel request into its
-  // exception (and clears it), so the next operation starts afresh.
-  void EndWait(const char* timedOutText, const char* abortedText);
-  void RestartTimer();
 
   // Within its scope every wait also ends at one deadline, TimeOut from the
   // scope's start, so a reply that trickles in line by line or floods in
@@ -161,6 +150,23 @@ class TSocketClient : public QObject {
     TSocketClient& m_c;
     QDeadlineTimer m_saved;
   };
+
+ protected:
+  // Called when the socket reports an established connection; raises OnConnect.
+  virtual void SocketConnected();
+  // Closes the socket and makes a fresh one; OnDisconnect when it was connected.
+  void CloseSocket();
+  // Runs the event loop until `done` holds, a cancel is requested or the
+  // time-out timer fired. Once the application is quitting no event loop runs
+  // any more: the wait then ends as cancelled.
+  void WaitFor(const std::function<bool()>& done);
+  void TimerOn();
+  void TimerOff();
+  // Ends every timed wait: turns a time-out or a cancel request into its
+  // exception (and clears it), so the next operation starts afresh.
+  void EndWait(const char* timedOutText, const char* abortedText);
+  void RestartTimer();
+
   // Wakes every wait in progress so that it checks its condition again.
   static void WakeAll();
 
@@ -196,6 +202,12 @@ class TSocketClient : public QObject {
   int m_peerError = 0;  // an error the peer caused on an established connection
   bool m_waitTimedOut = false;
   QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
+  // The rate watch: its timer, the floor, and the bytes moved at the last tick.
+  QTimer m_rateTimer;
+  long long m_rateBytes = 0;
+  long long m_rateMark = 0;
+  bool m_tooSlow = false;
+  long long BytesMoved() const;
 };
 
 // Maps a Qt socket error to the program's socket error number.

@@ -21,6 +21,9 @@ UpdateAnswer FetchUpdate(THttpClient& client, const std::string& site, int timeO
   client.BodyDevice = nullptr;
   client.Body.clear();
   try {
+    // The whole check, redirections and a body that trickles in included,
+    // ends within the time-out.
+    const TSocketClient::WholeWait whole(client);
     client.Get(site + "/update.dat");
   } catch (const std::exception& e) {
     answer.error = e.what();

@@ -21,11 +21,11 @@ struct UpdateAnswer {
 
 // Most bytes the version file may have: it holds one number.
 inline constexpr long long UpdateBodyLimit = 4096;
-// The check gives up when the site stays silent this long.
+// The whole check, however slowly the site answers, ends within this time.
 inline constexpr int UpdateTimeOut = 15000;
 
 // Asks `client` for site + "/update.dat" (the client's TimeOut and BodyLimit
-// are set here). An answer other than 200 counts as a body that is no number.
+// are set here), all of it within `timeOutMs`. An answer other than 200 counts as a body that is no number.
 UpdateAnswer FetchUpdate(THttpClient& client, const std::string& site, int timeOutMs = UpdateTimeOut);
 
 }  // namespace qm::net

@@ -54,6 +54,10 @@ inline constexpr Setting<std::int32_t> RefreshEveryXChrs{"RefreshEveryXChrs", 60
 // The FTP window's last host and user (the password is never stored).
 inline constexpr Setting<const char*> LastHost{"LastHost", ""};
 inline constexpr Setting<const char*> UserID{"UserID", ""};
+// The floor under the rate of an FTP listing or transfer: it fails when fewer
+// bytes than this arrive in that many seconds.
+inline constexpr Setting<std::int32_t> FtpMinRateBytes{"FtpMinRateBytes", 1024};
+inline constexpr Setting<std::int32_t> FtpMinRateSeconds{"FtpMinRateSeconds", 30};
 }  // namespace setting
 
 // The per-user settings: section "Quillmark" of key "SoftWare". Every value is

@@ -209,3 +209,29 @@ TEST_F(FtpWindow, CancellingADownload) {
     EXPECT_NE(w->FtpClient1, nullptr);
   }
 }
+
+// A server that drops the connection right after the login or in the middle of
+// the first listing leaves the window disconnected and ready to connect again;
+// empty listing lines are not shown.
+TEST_F(FtpWindow, ADroppedConnectionLeavesTheWindowReady) {
+  using qmtest::Step;
+  const auto greet = qmtest::dialogue({"220 ready", "USER tester", "331 pass", "PASS p", "230 in"});
+  const auto list = qmtest::exchange({"PWD", "257 \"/\"", "PASV"}) + std::vector<Step>{{Step::Pasv, ""}} +
+                    qmtest::exchange({"LIST", "150 list"}) +
+                    std::vector<Step>{{Step::DataSend, "a.htm\r\n\r\nb.htm\r\nhal"}, {Step::DataClose, ""}};
+  const std::vector<Step> drop{{Step::Close, ""}};
+  qmtest::ScriptedServer fake({greet + drop, greet + list + drop, greet + list + std::vector<Step>{{Step::Send, "226 ok\r\n"}}});
+  TForm21* w = open("FTP3");
+  w->FtpClient1->Passive = true;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    SCOPED_TRACE(attempt);
+    login(w, qmtest::FtpServer::User, "p", fake.port());
+    const bool up = attempt == 2;
+    EXPECT_EQ(w->Button1->isEnabled(), !up);
+    for (QWidget* b : std::initializer_list<QWidget*>{w->Button2, w->Button3, w->Button5, w->SpeedButton3})
+      EXPECT_EQ(b->isEnabled(), up) << b->objectName().toStdString();
+    EXPECT_EQ(form->Label3->text().isEmpty(), !up);
+    EXPECT_EQ(entries(w), up ? (QStringList{QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("hal")})
+                             : QStringList{});
+  }
+}

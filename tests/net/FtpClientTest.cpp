@@ -328,3 +328,58 @@ TEST(FtpScripted, FirewallLogins) {
     EXPECT_TRUE(server.mismatches().empty()) << login.front();
   }
 }
+
+// Every reply class at every step of a login, a passive download and the
+// goodbye: the classes a step takes as failure end the operation with that
+// reply, the others let it go on to a complete file.
+TEST(FtpScripted, EveryReplyClassAtEveryStep) {
+  enum At { Greeting, User, Pass, Type, Pasv, Retr, Final, Quit };
+  const char* names[] = {"greeting", "USER", "PASS", "TYPE", "PASV", "RETR", "final", "QUIT"};
+  // The failing classes of each step; a 400 at USER is a failure too.
+  const std::vector<int> failing[] = {{4, 5}, {4, 5}, {4, 5}, {4, 5}, {5}, {3, 4, 5}, {3, 4, 5}, {3, 4, 5}};
+  const auto cases = [&] {
+    std::vector<std::pair<At, std::string>> out;
+    for (int at = Greeting; at <= Quit; ++at)
+      for (const char* code : {"150", "250", "350", "450", "550"}) out.emplace_back(static_cast<At>(at), code);
+    out.emplace_back(User, "400");
+    return out;
+  }();
+  QTemporaryDir dir;
+  const QString target = dir.filePath(QStringLiteral("f.htm"));
+  for (const auto& [at, code] : cases) {
+    const bool fails = std::count(failing[at].begin(), failing[at].end(), code[0] - '0') > 0;
+    const auto reply = [&, at = at, code = code](At step, const std::string& normal) {
+      return step == at ? code + " reply" : normal;
+    };
+    // The dialogue up to the reply under test; after a failed login the client says goodbye.
+    std::vector<Step> s{{Step::Send, reply(Greeting, "220 ready") + "\r\n"}};
+    const auto say = [&s](const std::string& expect, const std::string& answer) {
+      s = s + qmtest::exchange({expect, answer});
+    };
+    if (!fails || at > Greeting) say("USER u", reply(User, "331 pass"));
+    if ((!fails || at > User) && (at != User || code == "331")) say("PASS p", reply(Pass, "230 in"));
+    if (fails && at <= Pass) say("QUIT", "221 bye");
+    if (!fails || at > Type) {
+      say("TYPE I", reply(Type, "200 binary"));
+      s = s + qmtest::exchange({"PASV"}) + std::vector<Step>{{Step::Pasv, at == Pasv ? code : ""}};
+      say("RETR f.htm", reply(Retr, "150 Opening"));
+      s = s + std::vector<Step>{{Step::DataSend, "content"}, {Step::DataClose, ""},
+                                {Step::Send, reply(Final, "226 done") + "\r\n"}};
+      say("QUIT", reply(Quit, "221 bye"));
+    } else if (at >= Type) {
+      say("TYPE I", reply(Type, "200 binary"));
+    }
+    ScriptedServer server({s});
+    auto r = clientFor(server, 1000);
+    QFile::remove(target);
+    const std::string error = errorOf([&] {
+      r->c.Connect();
+      r->c.Download("f.htm", target);
+      r->c.Disconnect();
+    });
+    const std::string trace = std::string(names[at]) + " " + code;
+    EXPECT_EQ(error.substr(0, 4), fails ? code + " " : "(no ") << trace << ": " << error;
+    EXPECT_EQ(readFile(target), fails && at != Quit ? "(missing)" : "content") << trace;
+    EXPECT_TRUE(server.mismatches().empty()) << trace << ": " << server.mismatches().front();
+  }
+}

@@ -7,6 +7,7 @@
 
 #include "NetTestUtil.h"
 #include "net/HttpClient_U.h"
+#include "net/UpdateFetch.h"
 #include "support/ScriptedServer.h"
 
 using namespace qm::net;
@@ -164,4 +165,14 @@ TEST(HttpClient, BrokenAnswersFail) {
     EXPECT_LT(clock.elapsed(), 1200 + 1000) << c.error;
     EXPECT_LT(statusKb("VmHWM") - idleKb, 64 << 10) << c.error;
   }
+}
+
+// The update check ends as a whole within its limit, however a slow body keeps
+// the idle time-out away (here it would reach its 4 KiB limit only after 8 s).
+TEST(HttpClient, UpdateCheckEndsWithinItsLimit) {
+  ScriptedServer server({endless("HTTP/1.0 200 OK\r\n\r\n", std::string(50, '1'), 100)});
+  THttpClient c;
+  const UpdateAnswer a = FetchUpdate(c, base(server), 800);
+  EXPECT_FALSE(a.reached);
+  EXPECT_EQ(a.error, "Socket capture timed out");
 }

@@ -74,7 +74,8 @@ void ScriptedServer::run(Conn& c) {
       case Step::Pasv: {
         if (!dataServer_.isListening()) dataServer_.listen(QHostAddress(QHostAddress::LocalHost), 0);
         const int p = dataServer_.serverPort();
-        const std::string reply = "227 Entering Passive Mode (10,0,0,1," + std::to_string(p / 256) + "," +
+        const std::string reply = (step.text.empty() ? std::string("227") : step.text) +
+                                  " Entering Passive Mode (10,0,0,1," + std::to_string(p / 256) + "," +
                                   std::to_string(p % 256) + ")\r\n";
         c.socket->write(reply.data(), static_cast<qint64>(reply.size()));
         break;
@@ -88,9 +89,11 @@ void ScriptedServer::run(Conn& c) {
         data_->disconnectFromHost();
         break;
       case Step::Close: c.socket->disconnectFromHost(); break;
-      case Step::Stream: {
+      case Step::Stream:
+      case Step::DataStream: {
         // A 0 ms timer fires on every pass of the event loop: as fast as the client reads.
-        QTcpSocket* s = c.socket;
+        QTcpSocket* s = step.kind == Step::Stream ? c.socket : data_;
+        if (!s) return;
         QByteArray text = QByteArray::fromStdString(step.text);
         while (step.everyMs == 0 && text.size() < 65536) text += text;
         auto* timer = new QTimer(s);

@@ -19,11 +19,12 @@ struct Step {
     Send,         // write `text` on the connection ("{PORT}" becomes the server's port)
     Expect,       // read one line; it must begin with `text`
     ReadRequest,  // read lines up to and including an empty one
-    Pasv,         // open a data listener and announce it in a 227 reply
+    Pasv,         // open a data listener and announce it in a 227 reply (or one with the code in `text`)
     DataSend,     // write `text` on the data connection (waits for it)
     DataClose,    // close the data connection after the data written
     Close,        // close the connection after the data written
     Stream,       // write `text` for ever, every `everyMs` ms or (0) as fast as the client reads; ends the script
+    DataStream,   // the same on the data connection
   };
   Kind kind;
   std::string text;

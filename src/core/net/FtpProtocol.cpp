@@ -28,7 +28,7 @@ TCmdType commandKind(std::string_view command) {
 bool isFailureReply(ReplyStep step, int code) {
   switch (step) {
     case ReplyStep::Greeting: return code >= 400;
-    case ReplyStep::Login: return code >= 401 && code <= 599;
+    case ReplyStep::Login: return code >= 400 && code <= 599;
     case ReplyStep::Command: return code >= 400 && code <= 599;
     case ReplyStep::Passive: return code >= 500;
     case ReplyStep::Transfer:

@@ -40,7 +40,7 @@ TCmdType commandKind(std::string_view command);
 // Which reply codes count as failure depends on the step of the protocol.
 enum class ReplyStep {
   Greeting,  // 400 and above: the server refuses the session
-  Login,     // USER and PASS, also at a firewall: 401 to 599
+  Login,     // USER and PASS, also at a firewall: 400 to 599
   Command,   // DoCommand, TYPE: 400 to 599
   Passive,   // PASV: 500 and above
   Transfer,  // PORT, LIST, STOR, RETR and their final replies: 301 to 599

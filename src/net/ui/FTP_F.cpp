@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <algorithm>
-#include <stdexcept>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,7 +17,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,6 +24,7 @@
 #include "core/net/PublishText.h"
 #include "host/PublishingHost.h"
 #include "net/FtpClient_U.h"
+#include "net/FtpSession.h"
 #include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/FileIO.h"
@@ -61,13 +60,6 @@ void colour(QLabel* l, bool italic) {
   p.setColor(QPalette::WindowText, Qt::blue);
   l->setPalette(p);
 }
-
-// Holds the window busy while a client call turns the event loop.
-struct BusyScope {
-  explicit BusyScope(int& n) : n_(n) { ++n_; }
-  ~BusyScope() { --n_; }
-  int& n_;
-};
 
 const QString kNotConnected = QStringLiteral("לא מחובר");
 
@@ -241,25 +233,28 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
   ListBox1->installEventFilter(this);
 
-  SetConnected(false);
-  Label5->setText(kNotConnected);
+  Render();
 
   Edit1->setText(host_.Settings().read(qm::setting::LastHost));
   Edit3->setText(host_.Settings().read(qm::setting::UserID));
   host_.SetFtpAvailable(true);
   try {
-    FtpClient1 = std::make_unique<qm::net::TFtpClient>();
+    session_ = std::make_shared<qm::net::FtpSession>();
   } catch (...) {
     // Without a client the window stays, but the FTP commands refuse to open it.
     host_.SetFtpAvailable(false);
     return;
   }
+  FtpClient1 = &session_->Client();
   FtpClient1->ParseList = false;
   FtpClient1->Passive = false;
   FtpClient1->Port = 21;
   FtpClient1->ReportLevel = 3;
+  FtpClient1->TimeOut = 7000;
   FtpClient1->FWAuthenticate = false;
-  BindEvents(true);
+  FtpClient1->MinRateBytes = host_.Settings().read(qm::setting::FtpMinRateBytes);
+  FtpClient1->MinRateMs = host_.Settings().read(qm::setting::FtpMinRateSeconds) * 1000;
+  BindEvents();
 
   adjustSize();
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -268,46 +263,22 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
 }
 
 TForm21::~TForm21() {
-  if (!FtpClient1) return;
-  BindEvents(false);
-  // A client that still waits in a call further up the stack is not
-  // destroyed under it: the wait is cancelled and the client goes once the
-  // event loop is back where it was.
-  if (busy_ > 0) {
-    FtpClient1->Abort();
-    FtpClient1.release()->deleteLater();
-  }
+  if (!session_) return;
+  session_->Unbind();
+  // A call still running further up the stack holds the session; it ends
+  // once the event loop is back there.
+  session_->Cancel();
 }
 
-void TForm21::BindEvents(bool on) {
+void TForm21::BindEvents() {
+  qm::net::FtpSession& s = *session_;
+  s.OnLog = [this](const QString& line) { Log(line); };
+  s.OnChange = [this] { Render(); };
+  s.OnConnected = [this] { FtpClient1Connect(); };
+  s.OnDisconnected = [this] { FtpClient1Disconnect(); };
+  s.OnSuccess = [this](TCmdType kind) { FtpClient1Success(kind); };
   qm::net::TFtpClient& c = *FtpClient1;
-  if (!on) {
-    c.OnConnect = nullptr;
-    c.OnConnectionFailed = nullptr;
-    c.OnDisconnect = nullptr;
-    c.OnListItem = nullptr;
-    c.OnSuccess = nullptr;
-    c.OnStatus = nullptr;
-    c.OnInvalidHost = nullptr;
-    c.OnError = nullptr;
-    c.OnFailure = nullptr;
-    c.OnHostResolved = nullptr;
-    c.OnConnectionRequired = nullptr;
-    c.OnAuthenticationFailed = nullptr;
-    c.OnAuthenticationNeeded = nullptr;
-    c.OnUnSupportedFunction = nullptr;
-    c.OnTransactionStart = nullptr;
-    c.OnTransactionStop = nullptr;
-    c.OnPacketRecvd = nullptr;
-    c.OnPacketSent = nullptr;
-    return;
-  }
-  c.OnConnect = [this](qm::net::TSocketClient*) { FtpClient1Connect(); };
-  c.OnConnectionFailed = [this](qm::net::TSocketClient*) { FtpClient1ConnectionFailed(); };
-  c.OnDisconnect = [this](qm::net::TSocketClient*) { FtpClient1Disconnect(); };
-  c.OnListItem = [this](const std::string& line) { FtpClient1ListItem(line); };
-  c.OnSuccess = [this](TCmdType kind) { FtpClient1Success(kind); };
-  c.OnStatus = [this](qm::net::TSocketClient*, const std::string& s) { FtpClient1Status(s); };
+  c.OnStatus = [this](qm::net::TSocketClient*, const std::string& st) { FtpClient1Status(st); };
   c.OnInvalidHost = [this](bool&) { FtpClient1InvalidHost(); };
   c.OnError = [this](qm::net::TSocketClient*, int n, const std::string& m) { FtpClient1Error(n, m); };
   c.OnFailure = [this](bool&, TCmdType kind) { FtpClient1Failure(kind); };
@@ -318,66 +289,72 @@ void TForm21::BindEvents(bool on) {
   c.OnUnSupportedFunction = [this](TCmdType) { Log(QStringLiteral("QX<UnSupported function ! (?" "?)")); };
   c.OnTransactionStart = [this](qm::net::TSocketClient*) { Log(QStringLiteral("QX< Beginning Data Transfer.")); };
   c.OnTransactionStop = [this](qm::net::TSocketClient*) { Log(QStringLiteral("QX< Data Transfer Complete.")); };
-  c.OnPacketRecvd = [this](qm::net::TSocketClient* s) { FtpClient1Progress(s); };
-  c.OnPacketSent = [this](qm::net::TSocketClient* s) { FtpClient1Progress(s); };
+  c.OnPacketRecvd = [this](qm::net::TSocketClient* d) { FtpClient1Progress(d); };
+  c.OnPacketSent = [this](qm::net::TSocketClient* d) { FtpClient1Progress(d); };
 }
 
 // ---- helpers ----------------------------------------------------------------
 
 void TForm21::Log(const QString& line) { Memo2->appendPlainText(line); }
 
-bool TForm21::Guarded(const std::function<void()>& call) {
-  BusyScope busy(busy_);
-  try {
-    call();
-    return true;
-  } catch (const std::exception& e) {
-    lastError_ = bytesText(e.what());
-  } catch (...) {
-    lastError_ = QStringLiteral("unknown error");
-  }
-  return false;
-}
+bool TForm21::CanAct() const { return session_ && !session_->Busy(); }
 
-bool TForm21::Transfer(const std::function<void()>& call) {
-  transferOk_ = false;
-  cancelled_ = false;
-  lastError_.clear();
+qm::net::FtpSession::Outcome TForm21::Act(const std::function<qm::net::FtpSession::Outcome()>& op) {
   Label17->setText(QStringLiteral("0"));
   ProgressBar1->setValue(0);
   Button7->setEnabled(true);
-  const bool returned = Guarded(call);
+  const auto keep = session_;  // the window may go while the operation runs
+  const qm::net::FtpSession::Outcome o = op();
   Button7->setEnabled(false);
-  return returned && transferOk_ && !cancelled_;
+  Render();
+  if (o.badName) {
+    Log(QStringLiteral("QX<") + o.error);
+    qm::prompts().message(this, QStringLiteral("! השם מכיל תווי בקרה ולא נשלח לשרת"));
+  }
+  return o;
 }
 
-void TForm21::TransferFailed(const QString& what) {
-  if (cancelled_) {
+void TForm21::TransferFailed(const QString& what, const qm::net::FtpSession::Outcome& o) {
+  if (o.badName) return;  // already told
+  if (o.cancelled) {
     Log(QStringLiteral("QX>") + what + QStringLiteral(" cancelled"));
     return;
   }
-  const QString why = lastError_.isEmpty() ? QStringLiteral("no success reply") : lastError_;
+  const QString why = o.error.isEmpty() ? QStringLiteral("no success reply") : o.error;
   Log(QStringLiteral("QX<") + what + QStringLiteral(" failed: ") + why);
   qm::prompts().message(this, what == QStringLiteral("Download") ? QStringLiteral("! ההורדה נכשלה")
                                                                  : QStringLiteral("! ההעלאה נכשלה"));
 }
 
-void TForm21::SetConnected(bool on) {
-  Button1->setEnabled(!on);
+void TForm21::Render() {
+  using Link = qm::net::FtpSession::Link;
+  const Link link = session_ ? session_->State() : Link::Never;
+  const bool on = session_ && session_->Connected();
+  const bool idle = !session_ || !session_->Busy();
+  Button1->setEnabled(!on && idle);
   for (QWidget* w : std::initializer_list<QWidget*>{Button2, Button5, Button3, SpeedButton1, SpeedButton2,
                                                      SpeedButton3})
     w->setEnabled(on);
+  switch (link) {
+    case Link::Never: Label5->setText(kNotConnected); break;
+    case Link::Connected: Label5->setText(QStringLiteral("connected  !  מחובר")); break;
+    case Link::Disconnected: Label5->setText(QStringLiteral("disconnected ! מנותק")); break;
+    case Link::Failed: Label5->setText(QStringLiteral("connection failed ! התחברות נכשלה")); break;
+  }
+  if (link != Link::Never) Memo1->setPlainText(QStringLiteral("*\n") + session_->Dir());
+  if (indicator_ != on) {
+    indicator_ = on;
+    host_.SetFtpIndicator(on ? QStringLiteral(" פעיל FTP חיבור ") : QString());
+  }
+  if (session_ && listed_ != session_->Revision()) {
+    listed_ = session_->Revision();
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(session_->Entries().size()));
+    for (const QString& e : session_->Entries()) items.append(e);
+    ListBox1->clear();
+    ListBox1->addItems(items);
+  }
 }
-
-void TForm21::SetCurrentDirLine(const QString& dir) { Memo1->setPlainText(QStringLiteral("*\n") + dir); }
-
-QString TForm21::CurrentDir() {
-  std::string dir;
-  Guarded([&] { dir = FtpClient1->CurrentDir(); });
-  return qm::fromCp1255(dir);
-}
-
-bool TForm21::CanAct() const { return FtpClient1 && busy_ == 0; }
 
 void TForm21::FinishTransfer() {
   if (!Panel1->isHidden() && !Panel2->isHidden()) {
@@ -422,17 +399,12 @@ void TForm21::closeEvent(QCloseEvent* e) {
 }
 
 void TForm21::Button6Click() {
-  if (busy_ > 0 && FtpClient1) {
-    cancelled_ = true;
-    FtpClient1->Abort();
-  }
+  if (session_) session_->Cancel();
   hide();
 }
 
 void TForm21::Button7Click() {
-  if (busy_ == 0 || !FtpClient1) return;
-  cancelled_ = true;
-  FtpClient1->Abort();
+  if (session_) session_->Cancel();
 }
 
 void TForm21::SaveLogin() {
@@ -455,47 +427,28 @@ void TForm21::Button1Click() {
     qm::prompts().error(this, QStringLiteral("'%1' is not a valid integer value").arg(Edit2->text()));
     return;
   }
-  FtpClient1->Host = qm::toCp1255(Edit1->text());
-  FtpClient1->Port = port;
-  FtpClient1->UserID = qm::toCp1255(Edit3->text());
-  FtpClient1->TimeOut = 7000;
-  FtpClient1->Password = qm::toCp1255(Edit4->text());
-  Guarded([this] { FtpClient1->Connect(); });
+  Act([&] {
+    return session_->Connect(qm::toCp1255(Edit1->text()), port, qm::toCp1255(Edit3->text()),
+                             qm::toCp1255(Edit4->text()));
+  });
 }
 
 void TForm21::Button2Click() {
   if (!CanAct()) return;
   Log(QStringLiteral("QX>Disconnect"));
-  Guarded([this] { FtpClient1->Disconnect(); });
+  Act([this] { return session_->Disconnect(); });
 }
 
 void TForm21::FtpClient1Connect() {
   Log(QStringLiteral("QX<Connected to ") + qm::fromCp1255(FtpClient1->Host) + QStringLiteral("(") +
       qm::fromCp1255(FtpClient1->RemoteAddress()) + QStringLiteral(") !"));
-  Label5->setText(QStringLiteral("connected  !  מחובר"));
-  ListDir();
-  SetConnected(true);
-  host_.SetFtpIndicator(QStringLiteral(" פעיל FTP חיבור "));
 }
 
-void TForm21::FtpClient1Disconnect() {
-  Log(QStringLiteral("QX<Disconnected!"));
-  Label5->setText(QStringLiteral("disconnected ! מנותק"));
-  ListBox1->clear();
-  SetCurrentDirLine(QString());
-  SetConnected(false);
-  host_.SetFtpIndicator(QString());
-}
-
-void TForm21::FtpClient1ConnectionFailed() {
-  Button1->setEnabled(true);
-  Label5->setText(QStringLiteral("connection failed ! התחברות נכשלה"));
-}
+void TForm21::FtpClient1Disconnect() { Log(QStringLiteral("QX<Disconnected!")); }
 
 void TForm21::FtpClient1InvalidHost() {
   Log(QStringLiteral("QX<Invalid Host"));
   qm::prompts().message(this, QStringLiteral("! שם שרת לא קיים"));
-  Button1->setEnabled(true);
 }
 
 void TForm21::FtpClient1AuthenticationFailed() {
@@ -515,7 +468,6 @@ void TForm21::FtpClient1Error(int errnum, const std::string& errmsg) {
 }
 
 void TForm21::FtpClient1Success(TCmdType kind) {
-  if (kind == TCmdType::Download || kind == TCmdType::Upload) transferOk_ = true;
   Log(QStringLiteral("QX< ") + QString::fromStdString(qm::net::transactionName(static_cast<int>(kind))) +
       QStringLiteral(" success."));
 }
@@ -541,18 +493,16 @@ void TForm21::FtpClient1Progress(qm::net::TSocketClient* data) {
 // ---- the listing ------------------------------------------------------------
 
 void TForm21::ListDir() {
-  ListBox1->clear();
-  Log(QStringLiteral("QX>ls (refresh)"));
-  SetCurrentDirLine(CurrentDir());
-  Guarded([this] { FtpClient1->List(); });
-}
-
-void TForm21::FtpClient1ListItem(const std::string& line) {
-  const QString entry = qm::fromCp1255(qm::net::listEntry(line));
-  // Sorted without regard to case: "/" puts the folders before the files.
-  int at = 0;
-  while (at < ListBox1->count() && ListBox1->item(at)->text().compare(entry, Qt::CaseInsensitive) <= 0) ++at;
-  ListBox1->insertItem(at, entry);
+  // Cancelled like a transfer (Button7); a listing that fails (a server too
+  // slow, a dropped connection) is said so.
+  const auto o = Act([this] { return session_->Refresh(); });
+  if (o.ok || o.badName) return;
+  if (o.cancelled) {
+    Log(QStringLiteral("QX>ls cancelled"));
+    return;
+  }
+  Log(QStringLiteral("QX<ls failed: ") + (o.error.isEmpty() ? QStringLiteral("no success reply") : o.error));
+  qm::prompts().message(this, QStringLiteral("! קבלת רשימת הקבצים נכשלה"));
 }
 
 void TForm21::ListBox1Click() {
@@ -584,32 +534,19 @@ void TForm21::EnterSelected() {
   QListWidgetItem* item = ListBox1->currentItem();
   if (!item || !item->text().startsWith(QLatin1Char('/')) || !CanAct()) return;
   const QString entry = item->text();
-  const QString dir = CurrentDir();
-  Log(QStringLiteral("QX>CD ") + dir + entry);
-  const QString target = dir == QStringLiteral("/") ? entry : dir + entry;
-  Guarded([&] { FtpClient1->ChangeDir(qm::toCp1255(target)); });
-  ListDir();
+  Act([&] { return session_->Enter(entry); });
 }
 
 void TForm21::SpeedButton1Click() {
-  if (!CanAct()) return;
-  Log(QStringLiteral("QX>CD .. (1 dir up)"));
-  Guarded([this] { FtpClient1->ChangeDir(".."); });
-  ListDir();
+  if (CanAct()) Act([this] { return session_->Up(); });
 }
 
 void TForm21::SpeedButton2Click() {
-  if (!CanAct()) return;
-  Log(QStringLiteral("QX>CD / (root)"));
-  Guarded([this] { FtpClient1->ChangeDir("/"); });
-  ListDir();
+  if (CanAct()) Act([this] { return session_->Root(); });
 }
 
 void TForm21::SpeedButton3Click() {
-  if (!CanAct()) return;
-  SpeedButton3->setEnabled(false);
-  ListDir();
-  SpeedButton3->setEnabled(FtpClient1 && FtpClient1->Connected());
+  if (CanAct()) ListDir();
 }
 
 // ---- transfers --------------------------------------------------------------
@@ -622,28 +559,16 @@ void TForm21::Button4Click() {
 }
 
 void TForm21::Button3Click() {
-  if (!CanAct() || !FtpClient1->Connected() || ListBox1->count() == 0) return;
+  if (!CanAct() || !session_->Connected() || ListBox1->count() == 0) return;
   QListWidgetItem* item = ListBox1->currentItem();
   if (!item || !item->isSelected() || item->text().startsWith(QLatin1Char('/'))) return;
   const QString remote = item->text();
-  const std::string remoteBytes = qm::toCp1255(remote);
 
   if (RadioButton1->isChecked()) {
-    // Into a new window, through a private temporary file: the page's folder
-    // may hold a file of the user's by any fixed name.
-    QTemporaryDir dir;
-    const QString local = dir.filePath(QStringLiteral("download.tmp"));
-    Log(QStringLiteral("QX>Download Loc FN:") + local + QStringLiteral(" <-- Rmt FN:") + remote);
-    if (!dir.isValid() || !Transfer([&] { FtpClient1->Download(remoteBytes, local); })) {
-      TransferFailed(QStringLiteral("Download"));
-      return;
-    }
     std::string bytes;
-    try {
-      bytes = qm::readFileBytes(local);
-    } catch (const std::exception& e) {
-      lastError_ = bytesText(e.what());
-      TransferFailed(QStringLiteral("Download"));
+    const auto o = Act([&] { return session_->Download(remote, bytes); });
+    if (!o.ok) {
+      TransferFailed(QStringLiteral("Download"), o);
       return;
     }
     host_.OpenPage(bytes, remote);
@@ -659,11 +584,9 @@ void TForm21::Button3Click() {
   if (QFileInfo::exists(local) &&
       qm::prompts().yesNoCancel(this, QStringLiteral("?הקובץ כבר קיים , האם ברצונך להחליפו")) != qm::Answer::Yes)
     return;
-  Log(QStringLiteral("QX>Download Loc FN:") + local + QStringLiteral(" <-- Rmt FN:") + remote);
-  // The client replaces the file only after a complete transfer, so a failed
-  // one leaves it as it was and nothing is opened.
-  if (!Transfer([&] { FtpClient1->Download(remoteBytes, local); })) {
-    TransferFailed(QStringLiteral("Download"));
+  const auto o = Act([&] { return session_->DownloadTo(remote, local); });
+  if (!o.ok) {
+    TransferFailed(QStringLiteral("Download"), o);
     return;
   }
   host_.OpenFile(local);
@@ -681,21 +604,10 @@ void TForm21::Button5Click() {
     qm::prompts().message(this, QStringLiteral("! פרט שם קובץ"));
     return;
   }
-  // The page as its file holds it, through a private temporary file.
-  QTemporaryDir dir;
-  const QString local = dir.filePath(QStringLiteral("upload.tmp"));
-  try {
-    if (!dir.isValid()) throw std::runtime_error("cannot make a temporary folder");
-    qm::writeFileAtomically(local, page->PageFileBytes());
-  } catch (const std::exception& e) {
-    lastError_ = bytesText(e.what());
-    TransferFailed(QStringLiteral("Upload"));
-    return;
-  }
-  const QString remote = Edit6->text();
-  Log(QStringLiteral("QX>Upload Loc FN:") + local + QStringLiteral(" --> Rmt FN:") + remote);
-  if (!Transfer([&] { FtpClient1->Upload(local, qm::toCp1255(remote)); })) {
-    TransferFailed(QStringLiteral("Upload"));
+  const std::string bytes = page->PageFileBytes();
+  const auto o = Act([&] { return session_->Upload(bytes, Edit6->text()); });
+  if (!o.ok) {
+    TransferFailed(QStringLiteral("Upload"), o);
     return;
   }
   FinishTransfer();

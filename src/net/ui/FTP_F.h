@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/net/FtpProtocol.h"
+#include "net/FtpSession.h"
 
 class QLabel;
 class QLineEdit;
@@ -43,8 +44,6 @@ class TForm21 : public QWidget {
   void ShowMode(Mode mode);
   // Writes "LastHost" and "UserID" (each only when its field is not empty).
   void SaveLogin();
-  // A client call is running (the event loop turns meanwhile).
-  bool Busy() const { return busy_ > 0; }
 
   // --- components ---
   QLabel* Label6 = nullptr;
@@ -83,7 +82,8 @@ class TForm21 : public QWidget {
   QProgressBar* ProgressBar1 = nullptr;
   QPushButton* Button7 = nullptr;
 
-  std::unique_ptr<qm::net::TFtpClient> FtpClient1;
+  // The client of the session (null when it could not be made).
+  qm::net::TFtpClient* FtpClient1 = nullptr;
 
   // --- operations and handlers ---
   void ListDir();
@@ -103,8 +103,6 @@ class TForm21 : public QWidget {
 
   void FtpClient1Connect();
   void FtpClient1Disconnect();
-  void FtpClient1ConnectionFailed();
-  void FtpClient1ListItem(const std::string& line);
   void FtpClient1Success(qm::net::TCmdType kind);
   void FtpClient1Failure(qm::net::TCmdType kind);
   void FtpClient1Status(const std::string& status);
@@ -121,23 +119,19 @@ class TForm21 : public QWidget {
 
  private:
   void Log(const QString& line);
-  void BindEvents(bool on);
-  // Runs one client call; whatever it raises is kept in lastError_ (the log
-  // and the events are the report). True when it returned normally.
-  bool Guarded(const std::function<void()>& call);
-  // A transfer: the call, then whether the client reported its success.
-  bool Transfer(const std::function<void()>& call);
-  void TransferFailed(const QString& what);
-  void SetConnected(bool on);
-  void SetCurrentDirLine(const QString& dir);
-  QString CurrentDir();
+  void BindEvents();
+  // Runs a session operation with the cancel button on, then shows the state it left.
+  qm::net::FtpSession::Outcome Act(const std::function<qm::net::FtpSession::Outcome()>& op);
+  void TransferFailed(const QString& what, const qm::net::FtpSession::Outcome& o);
+  // Buttons, state line, folder line, list and the main window's indicator,
+  // all from the session.
+  void Render();
   void EnterSelected();
   void FinishTransfer();
   bool CanAct() const;
 
   qm::PublishingHost& host_;
-  int busy_ = 0;
-  bool transferOk_ = false;
-  bool cancelled_ = false;
-  QString lastError_;
+  std::shared_ptr<qm::net::FtpSession> session_;
+  bool indicator_ = false;
+  unsigned listed_ = ~0u;  // the session's list revision ListBox1 shows
 };
