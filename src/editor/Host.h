@@ -45,6 +45,11 @@ class PageView {
   // The page as its file holds it (the file's own line ends), edits made in
   // Hebrew edit mode included: what saving would write.
   virtual std::string PageFileBytes() = 0;
+  // The program's own text (code page 1255, as the windows' fields give it)
+  // in the page's encoding, and the page's bytes back in code page 1255
+  // (what it cannot hold as numeric references). A code-page page: unchanged.
+  virtual std::string PageFromProgram(std::string_view cp1255) const { return std::string(cp1255); }
+  virtual std::string PageToProgram(std::string_view pageBytes) const { return std::string(pageBytes); }
 };
 
 // What the main window offers every other window: the active page, the

@@ -246,6 +246,33 @@ bool isValidUtf8(std::string_view bytes) {
   return true;
 }
 
+std::size_t utf16Length(std::string_view utf8) {
+  std::size_t units = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      ++units;
+      ++i;
+      continue;
+    }
+    const std::size_t n = utf8Sequence(utf8, i);
+    units += n == 4 ? 2 : 1;
+    i += n == 0 ? 1 : n;
+  }
+  return units;
+}
+
+std::size_t utf8OffsetOfUnits(std::string_view utf8, std::size_t units) {
+  std::size_t i = 0;
+  while (i < utf8.size() && units > 0) {
+    const std::size_t n = static_cast<unsigned char>(utf8[i]) < 0x80 ? 1 : utf8Sequence(utf8, i);
+    const std::size_t w = n == 4 ? 2 : 1;
+    if (w > units) break;  // would end inside a surrogate pair
+    units -= w;
+    i += n == 0 ? 1 : n;
+  }
+  return i;
+}
+
 std::optional<Declaration> findDeclaration(std::string_view page) {
   const std::string_view head = page.substr(0, std::min(page.size(), kDeclarationWindow));
   for (std::size_t meta = findNoCase(head, "<meta", 0); meta != std::string_view::npos;
@@ -373,21 +400,31 @@ std::string rewriteDeclaration(std::string_view page, Charset to) {
 }
 
 Converted convertPage(std::string_view bytes, Charset to) {
+  const PageEncoding from = detect(bytes);
+  return convertPage(from.bom ? bytes.substr(kUtf8Bom.size()) : bytes, from, from.charset == Charset::Iso8859_8, to,
+                     to == Charset::Iso8859_8);
+}
+
+Converted convertPage(std::string_view text, PageEncoding from, bool fromVisual, Charset to, bool toVisual) {
   Converted result;
-  result.from = detect(bytes);
-  const Charset from = result.from.charset;
-  std::string page(result.from.bom ? bytes.substr(kUtf8Bom.size()) : bytes);
-  const bool fromVisual = from == Charset::Iso8859_8;
-  const bool toVisual = to == Charset::Iso8859_8;
+  result.from = from;
+  std::string page(text);
+  Charset held = from.charset;
   if (fromVisual && !toVisual) {
+    if (held == Charset::Utf8) {
+      // The reordering reads single-byte Hebrew letters.
+      Encoded single = transcode(page, held, Charset::Windows1255);
+      page = std::move(single.bytes);
+      result.references += single.references;
+      held = Charset::Windows1255;
+    }
     result.runs = reorderRuns(page);
     page = addRtlDirection(std::move(page));
   }
-  Encoded encoded = transcode(rewriteDeclaration(page, to), from, to);
-  if (toVisual && !fromVisual) result.runs = reorderRuns(encoded.bytes);
-  result.references = encoded.references;
-  result.bytes = (result.from.bom && to == Charset::Utf8) ? std::string(kUtf8Bom) + encoded.bytes
-                                                          : std::move(encoded.bytes);
+  Encoded encoded = transcode(rewriteDeclaration(page, to), held, to);
+  if (toVisual && !fromVisual && to != Charset::Utf8) result.runs = reorderRuns(encoded.bytes);
+  result.references += encoded.references;
+  result.bytes = (from.bom && to == Charset::Utf8) ? std::string(kUtf8Bom) + encoded.bytes : std::move(encoded.bytes);
   return result;
 }
 

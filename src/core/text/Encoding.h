@@ -65,6 +65,12 @@ struct Encoded {
 // other unpaired surrogate is written as "&#65533;".
 Encoded encode(std::u16string_view text, Charset c);
 
+// The UTF-16 length of UTF-8 bytes as decode() makes them (a byte that is
+// not valid UTF-8 counts one), and the byte offset after the first `units`
+// of them (the end when there are fewer; never inside a sequence).
+std::size_t utf16Length(std::string_view utf8);
+std::size_t utf8OffsetOfUnits(std::string_view utf8, std::size_t units);
+
 // True for the code unit a raw byte decodes to.
 constexpr bool isRawByte(char16_t u) { return u >= 0xDC80 && u <= 0xDCFF; }
 
@@ -93,5 +99,8 @@ struct Converted {
   std::size_t references = 0;  // characters written as "&#N;"
 };
 Converted convertPage(std::string_view bytes, Charset to);
+// The same for a page whose encoding and order are known (`text` without its
+// byte-order mark): runs are reordered when `fromVisual` != `toVisual`.
+Converted convertPage(std::string_view text, PageEncoding from, bool fromVisual, Charset to, bool toVisual);
 
 }  // namespace qm::encoding
