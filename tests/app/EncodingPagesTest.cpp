@@ -2,11 +2,13 @@
 // edited, saved byte for byte, converted; the status bar and the Hebrew
 // standard follow the active page.
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include "../editor/DocFixture.h"
+#include "app/Search_f.h"
 
 namespace {
 
@@ -54,10 +56,17 @@ TEST_F(EncodingPages, Utf8PageIsEditedAsTextAndSavedInUtf8) {
             "<p>" + kBdika + " \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD0\x96</p>\n<b>\xD7\xA9</b>\n");
   EXPECT_EQ(label("ModifiedLabel"), "");
   EXPECT_FALSE(w->SubWindow()->isWindowModified());
-  // Text the program's windows give in code page 1255 goes in as UTF-8.
+  // Text the program's windows give in code page 1255 goes in as UTF-8, and
+  // the find window looks for the page's own bytes.
   w->Memo1->setSelStart(0);
   form->insrt2(kBdikaCp);
   EXPECT_EQ(w->DocText().substr(0, kBdika.size()), kBdika);
+  w->N8->trigger();
+  auto* find = form->findChild<TForm9*>(QStringLiteral("Form9"));
+  find->Edit1->setText(QStringLiteral("שלום"));
+  find->Edit2->setText(QStringLiteral("עולם"));
+  find->Button1->click();
+  EXPECT_NE(w->DocText().find(" \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D \xD0\x96"), std::string::npos) << w->DocText();
 }
 
 // Mark, line ends, characters beyond the basic plane and bytes that are not
