@@ -59,7 +59,7 @@ void TForm1::RefreshStatusBar() {
   EncodingLabel->setText(QString::fromLatin1(qm::encoding::charsetName(w->Encoding.charset)) +
                          (w->Encoding.bom ? QStringLiteral(" BOM") : QString()));
   StandardLabel->setText(iso ? QStringLiteral("עברית ויזואלית") : QStringLiteral("עברית לוגית"));
-  const qm::RichEdit* editor = w->HebMode ? w->RichEdit1 : w->Memo1;
+  const qm::RichEdit* editor = w->InHebrewMode() ? w->RichEdit1 : w->Memo1;
   PositionLabel->setText(QStringLiteral("שורה %1, עמודה %2").arg(editor->caretLine() + 1).arg(editor->caretColumn() + 1));
   ModifiedLabel->setText(w->Memo1->modified() ? QStringLiteral("שונה") : QString());
 }

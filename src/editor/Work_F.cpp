@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/hebrew/LineReorder.h"
+#include "core/hebrew/SourceBidi.h"
 #include "core/util/Paths.h"
 #include "platform/Application.h"
 #include "platform/EditorSettings.h"
@@ -66,16 +67,22 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   Memo1 = new qm::RichEdit(client);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   // Source lines run left to right, also those whose first letter is Hebrew
-  // (a comment or a text line); Hebrew runs inside them still read right to left.
+  // (a comment or a text line): markup in source order, each Hebrew run read
+  // right to left by itself; a visual page's lines exactly as stored.
   Memo1->setRightToLeft(false);
+  Memo1->setLineOrder([this] { return VisualPage() ? qm::bidi::Order::Stored : qm::bidi::Order::Logical; });
   clientLayout->addWidget(Memo1);
 
   RichEdit1 = new qm::RichEdit(client);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setRightToLeft(true);
-  // RichEdit1 has no scroll bars of its own: ScrollBar1 beside it scrolls it.
+  // Each line stands as in Memo1, right-aligned: a visual page's lines come
+  // here reordered, and are shown in the order they were stored in.
+  RichEdit1->setLineOrder([this] { return VisualPage() ? qm::bidi::Order::Reordered : qm::bidi::Order::Logical; });
+  // ScrollBar1 beside RichEdit1 scrolls it up and down; a line wider than the
+  // view scrolls sideways.
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   RichEdit1->hide();
   clientLayout->addWidget(RichEdit1);
 
@@ -127,10 +134,10 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   connect(N2, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
   connect(N3, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
   connect(N5, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
-  connect(N4, &QAction::triggered, this, &TWorkForm::RestoreUndoBuf);
-  connect(N7, &QAction::triggered, this, &TWorkForm::FindRequested);
-  connect(N8, &QAction::triggered, this, &TWorkForm::ReplaceRequested);
-  connect(N10, &QAction::triggered, this, &TWorkForm::GoToLineRequested);
+  connect(N4, &QAction::triggered, this, qm::guarded(this, &TWorkForm::RestoreUndoBuf));
+  connect(N7, &QAction::triggered, this, qm::guarded(this, &TWorkForm::FindRequested));
+  connect(N8, &QAction::triggered, this, qm::guarded(this, &TWorkForm::ReplaceRequested));
+  connect(N10, &QAction::triggered, this, qm::guarded(this, &TWorkForm::GoToLineRequested));
 
   connect(Memo1, &qm::RichEdit::changed, this, &TWorkForm::Memo1Change);
   connect(Memo1, &qm::RichEdit::modifiedChanged, this, [this](bool on) {
@@ -149,17 +156,17 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   // Drops reach the viewport or, when it declines them, the control itself.
   Memo1->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
-  connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
-  connect(Button3, &QPushButton::clicked, this, &TWorkForm::PreviewMode);
-  connect(Button2, &QPushButton::clicked, this, &TWorkForm::EditMode);
-  connect(BitBtn1, &QPushButton::clicked, this, &TWorkForm::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TWorkForm::BitBtn2Click);
-  connect(Button1, &QPushButton::clicked, this, &TWorkForm::HebrewWindowRequested);
+  connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::HebEditMode));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::PreviewMode));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::EditMode));
+  connect(BitBtn1, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::BitBtn1Click));
+  connect(BitBtn2, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::BitBtn2Click));
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::HebrewWindowRequested));
 
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.
   undoSuspended_ = true;
-  HebMode = false;
+  hebMode_ = false;
   ApplyLook();
 }
 
@@ -174,6 +181,8 @@ void TWorkForm::SetPageStandard(qm::HebrewStandard standard) {
   PageStandard = standard;
   emit StatusChanged();
 }
+
+bool TWorkForm::VisualPage() const { return IsoStandard(); }
 
 void TWorkForm::EditorSettingsChanged() {
   ApplyLook();
@@ -379,7 +388,7 @@ std::string TWorkForm::PageSelectedText() {
   return Memo1->selectedBytes();
 }
 
-void TWorkForm::PageFocus() { (HebMode ? RichEdit1 : Memo1)->setFocus(); }
+void TWorkForm::PageFocus() { (hebMode_ ? RichEdit1 : Memo1)->setFocus(); }
 
 void TWorkForm::PageSelect(std::int32_t start, std::int32_t length) {
   LeaveHebrewMode();
@@ -399,7 +408,7 @@ void TWorkForm::PageReplaceSelection(const std::string& bytes, bool selectResult
 }
 
 void TWorkForm::RestoreUndoBuf() {
-  if (undo_.count() < 2 || HebMode) {
+  if (undo_.count() < 2 || hebMode_) {
     qm::prompts().beep();
     return;
   }
@@ -424,14 +433,14 @@ void TWorkForm::RestoreUndoBuf() {
 
 // ------------------------------------------------------------------ Hebrew edit mode
 
-void TWorkForm::HebEditMode() { SetHebrewMode(!HebMode, true); }
+void TWorkForm::HebEditMode() { SetHebrewMode(!hebMode_, true); }
 
 void TWorkForm::LeaveHebrewMode() {
-  if (HebMode) SetHebrewMode(false, false);
+  if (hebMode_) SetHebrewMode(false, false);
 }
 
 void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
-  if (on == HebMode) return;
+  if (on == hebMode_) return;
   const bool iso = IsoStandard();
   Button4->setText(on ? QStringLiteral("<<-ע") : QStringLiteral("ע->>"));
   Button1->setEnabled(!on);
@@ -457,7 +466,7 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     RichEdit1->setScrollPosition(p);
     if (takeFocus) RichEdit1->setFocus();
     RichEdit1->setModified(false);
-    HebMode = true;
+    hebMode_ = true;
   } else {
     const std::string& s = RichEdit1->text();
     const int p = ScrollBar1->value();
@@ -475,16 +484,26 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     ScrollBar1->hide();
     Memo1->select(start, length);
     Memo1->setScrollPosition(p);
-    HebMode = false;
+    hebMode_ = false;
     DoHighLight();
   }
   emit HebrewModeChanged(on);
 }
 
 void TWorkForm::CommitHebrewEdits() {
-  if (!HebMode) return;
+  if (!hebMode_) return;
   const std::string& s = RichEdit1->text();
   Memo1->setText(IsoStandard() ? qm::hebrew::reorderLines(s) : s);
+}
+
+void TWorkForm::VisibleEditorAction(EditAction action) {
+  qm::RichEdit* e = hebMode_ ? RichEdit1 : Memo1;
+  switch (action) {
+    case EditAction::Copy: e->copy(); break;
+    case EditAction::Cut: e->cut(); break;
+    case EditAction::Paste: e->paste(); break;
+    case EditAction::SelectAll: e->selectAll(); break;
+  }
 }
 
 // ------------------------------------------------------------------ saving and closing
@@ -495,9 +514,9 @@ void TWorkForm::LoadFileBytes(const std::string& fileBytes) {
                                                                       : qm::HebrewStandard::WinLogical;
   const std::string_view bytes =
       Encoding.bom ? std::string_view(fileBytes).substr(qm::encoding::kUtf8Bom.size()) : std::string_view(fileBytes);
-  FileLineEnd = qm::lines::detectLineEnd(bytes);
+  fileLineEnd_ = qm::lines::detectLineEnd(bytes);
   std::string text = qm::lines::toCrLf(bytes);
-  if (qm::lines::fromCrLf(text, FileLineEnd) != bytes) {
+  if (qm::lines::fromCrLf(text, fileLineEnd_) != bytes) {
     mixedLoadedText_ = text;
     mixedFileBytes_ = std::string(bytes);
   } else {
@@ -571,7 +590,7 @@ std::string TWorkForm::DocumentBytes() {
   CommitHebrewEdits();
   const std::string_view bom = Encoding.bom ? qm::encoding::kUtf8Bom : std::string_view();
   if (!mixedFileBytes_.empty() && DocText() == mixedLoadedText_) return std::string(bom) + mixedFileBytes_;
-  return std::string(bom) + qm::lines::fromCrLf(DocText(), FileLineEnd);
+  return std::string(bom) + qm::lines::fromCrLf(DocText(), fileLineEnd_);
 }
 
 bool TWorkForm::SaveToFile(const QString& path) {

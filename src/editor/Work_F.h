@@ -74,9 +74,12 @@ class TWorkForm : public QWidget, public qm::PageView {
   QColor PendingColor;
   std::int32_t HLLines = 0;      // DocLines at the last full colouring
   std::int32_t HLLength = 0;     // DocLength at the last full colouring
-  bool HebMode = false;          // Hebrew edit mode is on
-  // The line ends the page's file uses; the text is written back with them.
-  qm::lines::LineEnd FileLineEnd = qm::lines::LineEnd::CrLf;
+  // Hebrew edit mode is on (RichEdit1 shows the page).
+  bool InHebrewMode() const { return hebMode_; }
+  // The clipboard and select-all commands act on the editor the user sees:
+  // RichEdit1 in Hebrew edit mode, otherwise Memo1.
+  enum class EditAction { Copy, Cut, Paste, SelectAll };
+  void VisibleEditorAction(EditAction action);
   // The page's character set and byte-order mark, found when its file was
   // read (a new page: the set its template declares). A UTF-8 page is held
   // as UTF-8 in Memo1; the others as their single bytes.
@@ -232,12 +235,17 @@ class TWorkForm : public QWidget, public qm::PageView {
   const qm::EditorSettings& Settings() const;
   void ApplyLook();
   bool IsoStandard() const;
+  // The page stores its Hebrew in visual order: its lines are shown exactly as stored.
+  bool VisualPage() const;
   // Hebrew edit mode on or off; `takeFocus` gives the shown editor the keyboard.
   void SetHebrewMode(bool on, bool takeFocus);
 
   void RemovePreviewFile();
 
   qm::DocumentHost* host_;
+  bool hebMode_ = false;  // Hebrew edit mode is on
+  // The line ends the page's file uses; the text is written back with them.
+  qm::lines::LineEnd fileLineEnd_ = qm::lines::LineEnd::CrLf;
   QWidget* browser_ = nullptr;  // the browser view, made at the first preview
   bool browserLost_ = false;    // its renderer went away: make a new one
   bool previewing_ = false;

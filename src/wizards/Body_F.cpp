@@ -18,10 +18,10 @@
 #include "core/wizards/TagAttr.h"
 #include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
 
@@ -94,9 +94,9 @@ TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
     QCheckBox* tick = *row.tick;
     QLabel* swatch = *row.swatch;
     std::string* colour = row.colour;
-    connect(*row.button, &QPushButton::clicked, this, [this, tick, colour, swatch] {
+    connect(*row.button, &QPushButton::clicked, this, qm::guarded([this, tick, colour, swatch] {
       pickRowColour(tick, *colour, swatch);
-    });
+    }));
     ++r;
   }
   outer->addWidget(Panel1);
@@ -147,13 +147,13 @@ TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   outer->addLayout(buttons);
 
   panelColour_ = Panel1->palette().color(QPalette::Button);
-  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-  connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+  connect(Button4, &QPushButton::clicked, this, qm::guarded([this] { Button4Click(); }));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded([this] { Button5Click(); }));
   connect(RadioButton1, &QRadioButton::toggled, this, [this] { repaintPanel(); });
   connect(Edit2, &QLineEdit::textEdited, this, [this] { CheckBox7->setChecked(true); });
   connect(Edit3, &QLineEdit::textEdited, this, [this] { CheckBox8->setChecked(true); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   HebEdit1->installEventFilter(this);
   qm::wizard::centre(this);
 }
@@ -246,9 +246,8 @@ void TForm7::Button1Click() {
   qm::PageView* page = host_.ActivePage();
   if (!page) return;
   const bool chosen = !chosenImage_.isEmpty() && Edit1->text() == chosenImage_;
-  const std::string image = qm::TruncPath(qm::toCp1255(Edit1->text()),
-                                          host_.Settings().read(qm::setting::IncludePathName),
-                                          chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
+  const std::string image =
+      host_.TruncPath(qm::toCp1255(Edit1->text()), chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
   Edit1->setText(bytes(image));
 
   qm::wizards::BodyChoices c = choices();

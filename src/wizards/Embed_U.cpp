@@ -13,9 +13,9 @@
 #include "core/markup/MarkupText.h"
 #include "core/wizards/ElementMarkup.h"
 #include "host/InsertTarget.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
@@ -54,8 +54,8 @@ TForm14::TForm14(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   buttons->addWidget(Button3);
   grid->addLayout(buttons, 3, 0, 1, 3);
 
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   connect(Button3, &QPushButton::clicked, this, &QWidget::hide);
   // Changing the width ticks the size box; clicking into the height does too.
   connect(Edit2, &QLineEdit::textChanged, CheckBox1, [this] { CheckBox1->setChecked(true); });
@@ -83,7 +83,7 @@ void TForm14::Button2Click() {
                                                                                : qm::PathOrigin::Typed;
   // The field itself shows the path as the page receives it.
   Edit1->setText(qm::fromCp1255(
-      qm::TruncPath(bytes(Edit1), host_.Settings().read(qm::setting::IncludePathName), origin)));
+      host_.TruncPath(bytes(Edit1), origin)));
   const std::string align = ComboBox1->currentIndex() > 0 ? bytes(ComboBox1->currentText()) : std::string();
   host_.insrt2ln(qm::wizards::embedTag(bytes(Edit1), CheckBox1->isChecked(), bytes(Edit2), bytes(Edit3), align));
   hide();

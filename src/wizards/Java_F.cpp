@@ -14,8 +14,8 @@
 #include "core/markup/MarkupText.h"
 #include "core/wizards/ScriptMarkup.h"
 #include "host/InsertTarget.h"
+#include "platform/Application.h"
 #include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
@@ -123,24 +123,24 @@ TForm12::TForm12(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   v->addWidget(Button8);
   PageControl1->setCurrentWidget(TabSheet4);
 
-  connect(Button1, &QPushButton::clicked, this, [this] {
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] {
     const QString path = chooseImage();
     if (!path.isEmpty()) Edit1->setText(chosen1_ = path);
-  });
-  connect(Button2, &QPushButton::clicked, this, [this] {
+  }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] {
     const QString path = chooseImage();
     if (!path.isEmpty()) Edit2->setText(chosen2_ = path);
-  });
-  connect(Button5, &QPushButton::clicked, this, [this] {
+  }));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded([this] {
     const QString path = chooseImage();
     if (!path.isEmpty()) ListBox1->addItem(path);
-  });
+  }));
   connect(Button7, &QPushButton::clicked, ListBox1, &QListWidget::clear);
   connect(HebEdit2, &QLineEdit::textChanged, this, [this] { HebEdit2Change(); });
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-  connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
-  connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
+  connect(Button3, &QPushButton::clicked, this, qm::guarded([this] { Button3Click(); }));
+  connect(Button4, &QPushButton::clicked, this, qm::guarded([this] { Button4Click(); }));
+  connect(Button6, &QPushButton::clicked, this, qm::guarded([this] { Button6Click(); }));
+  connect(Button8, &QPushButton::clicked, this, qm::guarded([this] { Button8Click(); }));
   centre(this);
 }
 
@@ -153,8 +153,7 @@ QString TForm12::chooseImage() {
 
 std::string TForm12::pagePath(const QLineEdit* field, const QString& chosen) const {
   const bool fromDialog = !chosen.isEmpty() && field->text() == chosen;
-  return qm::TruncPath(bytes(field), host_.Settings().read(qm::setting::IncludePathName),
-                       fromDialog ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
+  return host_.TruncPath(bytes(field), fromDialog ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
 }
 
 void TForm12::emitScript(const std::function<void(qm::PageView&)>& edits) {
@@ -196,9 +195,8 @@ void TForm12::Button4Click() {
 
 void TForm12::Button6Click() {
   std::vector<std::string> images;
-  const bool include = host_.Settings().read(qm::setting::IncludePathName);
   for (int i = 0; i < ListBox1->count(); ++i)
-    images.push_back(qm::TruncPath(bytes(ListBox1->item(i)->text()), include, qm::PathOrigin::Chosen));
+    images.push_back(host_.TruncPath(bytes(ListBox1->item(i)->text()), qm::PathOrigin::Chosen));
   emitScript([&](qm::PageView&) { host_.TInsert(wz::slideShowScript(images)); });
 }
 
