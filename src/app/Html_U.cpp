@@ -32,7 +32,7 @@ constexpr int kDesignHeight = 445;
 
 // The commands that need a document, enabled and disabled together.
 const char* const kDocumentMenuItems[] = {"N2",  "N32", "FTP1", "N4",  "N5",  "N14", "N15",
-                                          "N18", "N16", "N17",  "N52", "N47", "N48"};
+                                          "N18", "N16", "N17",  "N52", "N47", "N48", "UTF81"};
 const char* const kDocumentToolButtons[] = {"ToolButton3",  "ToolButton5",  "ToolButton6",  "ToolButton7",
                                             "ToolButton9",  "ToolButton11", "ToolButton12", "ToolButton16",
                                             "ToolButton14", "ToolButton15"};
@@ -61,6 +61,7 @@ TForm1::TForm1(qm::SettingsStore& settings, QWidget* parent)
   buildToolBar();
   buildPalette();
   buildQuickEditBar();
+  buildStatusBar();
   addToolBar(Qt::TopToolBarArea, PaletteBar);
   for (QToolBar* bar : {ToolBar1, Panel2}) {
     bar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);

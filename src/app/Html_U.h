@@ -26,6 +26,7 @@ class QAbstractButton;
 class QAction;
 class QLabel;
 class QMenu;
+class QStatusBar;
 class QDragEnterEvent;
 class QDropEvent;
 class QMdiArea;
@@ -191,6 +192,13 @@ class TForm1 : public QMainWindow,
   QToolBar* Panel2 = nullptr;  // the quick-edit bar
   QLabel* Label2 = nullptr;
   THebEdit* Edit1 = nullptr;
+  // The status bar: the active page's encoding, Hebrew standard, caret
+  // (line and column from 1) and whether it has unsaved changes.
+  QStatusBar* StatusBar1 = nullptr;
+  QLabel* EncodingLabel = nullptr;
+  QLabel* StandardLabel = nullptr;
+  QLabel* PositionLabel = nullptr;
+  QLabel* ModifiedLabel = nullptr;
 
   // ---- Documents: windows, files, recent list (Html_U_Documents.cpp) ----
   // The Hebrew standard: true for "ISO" visual order (action ISO1 checked, or
@@ -235,6 +243,11 @@ class TForm1 : public QMainWindow,
   void buildPalette();
   void buildToolBar();
   void buildQuickEditBar();
+  // The status bar, the standard items following the active page and the
+  // conversion to logical UTF-8 (Html_U_Status.cpp).
+  void buildStatusBar();
+  void RefreshStatusBar();
+  void ConvertToLogicalUtf8();
   void registerItem(const QString& name, QObject* item);
   void connectShellCommands();
   // The insertion commands of the palette, popups and menus, and the

@@ -132,6 +132,9 @@ void TForm1::ConnectDocument(TWorkForm* w) {
     settings_.write(qm::setting::WinMax, winMax_);
   });
   connect(this, &TForm1::EditorSettingsChanged, w, &TWorkForm::EditorSettingsChanged);
+  connect(w, &TWorkForm::StatusChanged, this, [this, w] {
+    if (w == AWForm()) RefreshStatusBar();
+  });
   connect(w, &TWorkForm::FileDropped, this, [this, w](const QString& name) { FileDroppedOnPage(w, name); });
 }
 
@@ -140,9 +143,13 @@ void TForm1::ConnectDocument(TWorkForm* w) {
 void TForm1::NewForm() {
   if (TWorkForm* active = AWForm()) winMax_ = active->IsMaximized();
   else winMax_ = settings_.read(qm::setting::WinMax);
+  // The menu's standard, before the new window becomes active and shows its own.
+  const bool iso = isoVisual();
   TWorkForm* w = CreateDocumentWindow(winMax_);
-  w->LoadFileBytes(qm::lines::joinTerminated(newPageLines(isoVisual())));
   qm::RichEdit* memo = w->Memo1;
+  w->LoadNewPage(qm::lines::joinTerminated(newPageLines(iso)),
+                 iso ? qm::encoding::Charset::Iso8859_8 : qm::encoding::Charset::Windows1255,
+                 iso ? qm::HebrewStandard::IsoVisual : qm::HebrewStandard::WinLogical);
   ++untitledCounter_;
   w->SetUntitled(QStringLiteral("untitled%1.htm").arg(untitledCounter_));
   // The start of the empty line 8.
@@ -214,11 +221,25 @@ bool TForm1::SaveDocumentAs(TWorkForm* w, bool checkMarker) {
   req.filters = saveFilters();
   req.defaultSuffix = QStringLiteral("htm");
   if (w->HasFileName()) req.fileName = w->Caption();
+  req.choiceLabel = QStringLiteral("קידוד");
+  req.choices = {QStringLiteral("ללא שינוי (%1)").arg(QString::fromLatin1(qm::encoding::charsetName(w->Encoding.charset))),
+                 QStringLiteral("UTF-8"), QStringLiteral("windows-1255"), QStringLiteral("ISO-8859-8")};
   const auto chosen = qm::prompts().saveFile(this, req);
   if (!chosen) return false;
   const QString path = chosen->path;
   if (checkMarker && path.contains(QStringLiteral("BrightFern_OwlaX"))) settings_.write(qm::setting::EE, 1);
   if (QFileInfo::exists(path) && qm::prompts().yesNoCancel(this, kOverwriteQuestion) != qm::Answer::Yes) return false;
+  static constexpr qm::encoding::Charset kChoices[] = {qm::encoding::Charset::Utf8, qm::encoding::Charset::Windows1255,
+                                                       qm::encoding::Charset::Iso8859_8};
+  if (chosen->choice >= 1 && chosen->choice <= 3) {
+    // The page itself moves to the chosen set (the status bar shows it); what
+    // the set cannot hold went in as numeric references.
+    const std::size_t references = w->ConvertTo(kChoices[chosen->choice - 1]);
+    if (references > 0)
+      qm::prompts().message(this, QStringLiteral("%1 תווים שאין להם מקום בקידוד %2 נכתבו כהפניות &#N;")
+                                      .arg(references)
+                                      .arg(QString::fromLatin1(qm::encoding::charsetName(w->Encoding.charset))));
+  }
   if (!w->SaveToFile(path)) return false;
   w->SetFileName(QFileInfo(path).absoluteFilePath());
   w->Memo1->setModified(false);

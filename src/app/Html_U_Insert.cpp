@@ -33,7 +33,9 @@ std::int32_t len(const std::string& s) { return static_cast<std::int32_t>(s.size
 
 // Puts the selected text between the two tags as one step and selects it
 // again between them.
-void wrapSelection(qm::PageView* page, const std::string& open, const std::string& close) {
+void wrapSelection(qm::PageView* page, const std::string& programOpen, const std::string& programClose) {
+  const std::string open = page->PageFromProgram(programOpen);
+  const std::string close = page->PageFromProgram(programClose);
   page->PageOneStep([&] {
     const std::int32_t start = page->PageSelStart();
     const std::int32_t length = page->PageSelLength();
@@ -97,7 +99,7 @@ class QuickEditEvents : public QObject {
 // ---- Insertion --------------------------------------------------------------
 
 void TForm1::insrt2(const std::string& s) {
-  if (qm::PageView* page = ActivePage()) page->PageReplaceSelection(s);
+  if (qm::PageView* page = ActivePage()) page->PageReplaceSelection(page->PageFromProgram(s));
 }
 
 void TForm1::insrt2ln(const std::string& s) {
@@ -125,8 +127,8 @@ void TForm1::insrt2smrt2(const std::string& open, const std::string& close) {
   // Both tags replace the selection, the caret between them.
   page->PageOneStep([&] {
     const std::int32_t start = page->PageSelStart();
-    page->PageReplaceSelection(open + close);
-    page->PageSelect(start + len(open), 0);
+    page->PageReplaceSelection(page->PageFromProgram(open + close));
+    page->PageSelect(start + len(page->PageFromProgram(open)), 0);
   });
 }
 

@@ -150,7 +150,7 @@ void TForm1::FileDroppedOnPage(TWorkForm* page, const QString& name) {
   // The page can close while a wizard waits; a closed request inserts nothing
   // (the page's selection stays).
   auto insert = [&w](const std::string& text) {
-    if (w && !text.empty()) w->PageReplaceSelection(text);
+    if (w && !text.empty()) w->PageReplaceSelection(w->PageFromProgram(text));
   };
   if (qm::wizard::isLinkDrop(bytes)) {
     raise();

@@ -114,17 +114,25 @@ void TForm9::Button1Click() {
 
 void TForm9::UpdateFindCaption() { Button1->setText(LastFindPos >= 0 ? kFindAgain : kFind); }
 
+qm::find::Pattern TForm9::pagePattern(const qm::PageView& page, const std::string& typed) const {
+  // Both forms are made from the typed text, then put in the page's encoding.
+  qm::find::Pattern p = qm::find::makePattern(typed, CheckBox1->isChecked(), host_.Standard());
+  p.typed = page.PageFromProgram(p.typed);
+  if (!p.visual.empty()) p.visual = page.PageFromProgram(p.visual);
+  return p;
+}
+
 void TForm9::FindNext() {
   const std::string typed = qm::toCp1255(Edit1->text());
   qm::PageView* page = host_.ActivePage();
   if (!typed.empty() && page != nullptr) {
-    const qm::find::Pattern p = qm::find::makePattern(typed, CheckBox1->isChecked(), host_.Standard());
+    const qm::find::Pattern p = pagePattern(*page, typed);
     const std::int64_t r = qm::find::findNext(page->PageText(), p, std::max(LastFindPos, 0));
     if (r < 0) {
       qm::prompts().message(this, QStringLiteral("!! טקסט לא נמצא"));
       LastFindPos = -1;
     } else {
-      const auto length = static_cast<std::int32_t>(typed.size());
+      const auto length = static_cast<std::int32_t>(p.typed.size());
       page->PageSelect(static_cast<std::int32_t>(r), length);
       // The next search starts right after this match.
       LastFindPos = static_cast<std::int32_t>(r) + length;
@@ -157,8 +165,8 @@ void TForm9::ReplaceAll() {
   // gets its step, which gives the same text back).
   page->PageOneStep([&] {
     if (typed.empty()) return;
-    const qm::find::Pattern p = qm::find::makePattern(typed, CheckBox1->isChecked(), host_.Standard());
-    const qm::find::Replaced r = qm::find::replaceAll(page->PageText(), p, replacement);
+    const qm::find::Pattern p = pagePattern(*page, typed);
+    const qm::find::Replaced r = qm::find::replaceAll(page->PageText(), p, page->PageFromProgram(replacement));
     count = r.count;
     if (count == 0) return;
     page->PageReplaceAll(r.text);

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <string>
+
+#include "core/text/FindReplace.h"
 
 class QCheckBox;
 class QLabel;
@@ -9,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 namespace qm {
 class PageHost;
+class PageView;
 }
 
 // The find window: in find mode "חפש" selects the next occurrence of the
@@ -46,6 +50,8 @@ class TForm9 : public QDialog {
 
  private:
   void FindNext();
+  // The search for the typed text (code page 1255) in the page's own encoding.
+  qm::find::Pattern pagePattern(const qm::PageView& page, const std::string& typed) const;
   void ReplaceAll();
   void Centre();
   void UpdateFindCaption();

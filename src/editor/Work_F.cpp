@@ -142,6 +142,10 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   connect(N10, &QAction::triggered, this, qm::guarded(this, &TWorkForm::GoToLineRequested));
 
   connect(Memo1, &qm::RichEdit::changed, this, &TWorkForm::Memo1Change);
+  connect(Memo1, &qm::RichEdit::modifiedChanged, this, [this](bool on) {
+    if (QMdiSubWindow* sub = SubWindow()) sub->setWindowModified(on);
+    emit StatusChanged();
+  });
   connect(Memo1, &qm::RichEdit::selectionMoved, this, &TWorkForm::Memo1SelectionChange);
   connect(Memo1, &qm::RichEdit::focusEntered, this, &TWorkForm::Memo1Enter);
   connect(Memo1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
@@ -170,7 +174,15 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
 
 const qm::EditorSettings& TWorkForm::Settings() const { return host_ ? host_->Editor() : kDefaultSettings; }
 
-bool TWorkForm::IsoStandard() const { return !host_ || host_->Standard() == qm::HebrewStandard::IsoVisual; }
+bool TWorkForm::IsoStandard() const { return PageStandard == qm::HebrewStandard::IsoVisual; }
+
+void TWorkForm::SetPageStandard(qm::HebrewStandard standard) {
+  if (standard == PageStandard) return;
+  // Hebrew edit mode reorders by the standard it was entered with.
+  LeaveHebrewMode();
+  PageStandard = standard;
+  emit StatusChanged();
+}
 
 bool TWorkForm::VisualPage() const { return IsoStandard(); }
 
@@ -197,7 +209,11 @@ void TWorkForm::SetCaption(const QString& caption) {
   setWindowTitle(caption);
   // The frame shows the path left to right: in the right-to-left interface a
   // leading "/" would otherwise be drawn at the far end ("tmp/a.htm/").
-  if (QMdiSubWindow* sub = SubWindow()) sub->setWindowTitle(QChar(0x200E) + caption);
+  // "[*]": the frame shows a "*" while the page has unsaved changes.
+  if (QMdiSubWindow* sub = SubWindow()) {
+    sub->setWindowTitle(QChar(0x200E) + caption + QStringLiteral("[*]"));
+    sub->setWindowModified(Memo1->modified());
+  }
 }
 
 bool TWorkForm::IsMaximized() const {
@@ -252,6 +268,7 @@ void TWorkForm::Memo1Change() {
 void TWorkForm::Memo1SelectionChange() {
   Label1->setText(QString::number(Memo1->caretLine()) + ":" + QString::number(Memo1->caretColumn()));
   emit CaretMoved();
+  emit StatusChanged();
 }
 
 void TWorkForm::RichEdit1SelectionChange() {
@@ -493,17 +510,73 @@ void TWorkForm::VisibleEditorAction(EditAction action) {
 
 // ------------------------------------------------------------------ saving and closing
 
-void TWorkForm::LoadFileBytes(const std::string& bytes) {
+void TWorkForm::LoadFileBytes(const std::string& fileBytes) {
+  Encoding = qm::encoding::detect(fileBytes);
+  PageStandard = Encoding.charset == qm::encoding::Charset::Iso8859_8 ? qm::HebrewStandard::IsoVisual
+                                                                      : qm::HebrewStandard::WinLogical;
+  const std::string_view bytes =
+      Encoding.bom ? std::string_view(fileBytes).substr(qm::encoding::kUtf8Bom.size()) : std::string_view(fileBytes);
   fileLineEnd_ = qm::lines::detectLineEnd(bytes);
   std::string text = qm::lines::toCrLf(bytes);
   if (qm::lines::fromCrLf(text, fileLineEnd_) != bytes) {
     mixedLoadedText_ = text;
-    mixedFileBytes_ = bytes;
+    mixedFileBytes_ = std::string(bytes);
   } else {
     std::string().swap(mixedLoadedText_);
     std::string().swap(mixedFileBytes_);
   }
-  Memo1->setText(text);
+  const bool utf8 = Encoding.charset == qm::encoding::Charset::Utf8;
+  if (utf8 != Memo1->utf8()) {
+    Memo1->setUtf8(utf8, text);
+    RichEdit1->setUtf8(utf8, {});
+  } else {
+    Memo1->setText(text);
+  }
+  emit StatusChanged();
+}
+
+void TWorkForm::LoadNewPage(const std::string& bytes, qm::encoding::Charset charset, qm::HebrewStandard standard) {
+  LoadFileBytes(bytes);
+  Encoding = {charset, false};
+  PageStandard = standard;
+  emit StatusChanged();
+}
+
+std::string TWorkForm::FromProgramText(std::string_view cp1255) const {
+  if (!Memo1->utf8()) return std::string(cp1255);
+  return qm::encoding::transcode(cp1255, qm::encoding::Charset::Windows1255, qm::encoding::Charset::Utf8).bytes;
+}
+
+std::string TWorkForm::ToProgramText(std::string_view pageBytes) const {
+  if (!Memo1->utf8()) return std::string(pageBytes);
+  return qm::encoding::transcode(pageBytes, qm::encoding::Charset::Utf8, qm::encoding::Charset::Windows1255).bytes;
+}
+
+std::size_t TWorkForm::ConvertTo(qm::encoding::Charset charset, bool logical) {
+  using qm::encoding::Charset;
+  LeaveHebrewMode();
+  const bool visual = PageStandard == qm::HebrewStandard::IsoVisual;
+  if (charset == Encoding.charset && (!logical || !visual)) return 0;
+  const qm::encoding::Converted c =
+      qm::encoding::convertPage(DocText(), {Encoding.charset, false}, logical && visual, charset, false);
+  std::string().swap(mixedLoadedText_);
+  std::string().swap(mixedFileBytes_);
+  const bool utf8 = charset == Charset::Utf8;
+  PageOneStep([&] {
+    if (utf8 != Memo1->utf8()) {
+      Memo1->setUtf8(utf8, c.bytes);
+      RichEdit1->setUtf8(utf8, {});
+    } else {
+      Memo1->setText(c.bytes);
+    }
+  });
+  if (logical) PageStandard = qm::HebrewStandard::WinLogical;
+  Encoding = {charset, Encoding.bom && utf8};
+  // The history holds text in the old set: it starts again from here.
+  undo_.clear();
+  SaveToUndoBuf();
+  emit StatusChanged();
+  return c.references;
 }
 
 void TWorkForm::FinishLoading() {
@@ -517,8 +590,9 @@ void TWorkForm::FinishLoading() {
 
 std::string TWorkForm::DocumentBytes() {
   CommitHebrewEdits();
-  if (!mixedFileBytes_.empty() && DocText() == mixedLoadedText_) return mixedFileBytes_;
-  return qm::lines::fromCrLf(DocText(), fileLineEnd_);
+  const std::string_view bom = Encoding.bom ? qm::encoding::kUtf8Bom : std::string_view();
+  if (!mixedFileBytes_.empty() && DocText() == mixedLoadedText_) return std::string(bom) + mixedFileBytes_;
+  return std::string(bom) + qm::lines::fromCrLf(DocText(), fileLineEnd_);
 }
 
 bool TWorkForm::SaveToFile(const QString& path) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/Encoding.h"
 #include "core/text/Lines.h"
 #include "core/text/TextMirror.h"
 #include "core/undo/UndoRing.h"
@@ -82,10 +83,30 @@ class TWorkForm : public QWidget, public qm::PageView {
   // RichEdit1 in Hebrew edit mode, otherwise Memo1.
   enum class EditAction { Copy, Cut, Paste, SelectAll };
   void VisibleEditorAction(EditAction action);
-  // Takes a file's bytes into Memo1 (breaks as CR LF) and remembers its line
-  // ends. A file whose breaks are mixed is written back exactly as it was read
-  // as long as its text is unchanged.
+  // The page's character set and byte-order mark, found when its file was
+  // read (a new page: the set its template declares). A UTF-8 page is held
+  // as UTF-8 in Memo1; the others as their single bytes.
+  qm::encoding::PageEncoding Encoding;
+  // How the page keeps its Hebrew: visual for ISO-8859-8, logical for the
+  // others when read; the Hebrew menu's standard items change it.
+  qm::HebrewStandard PageStandard = qm::HebrewStandard::IsoVisual;
+  void SetPageStandard(qm::HebrewStandard standard);
+  // Takes a file's bytes into Memo1 (breaks as CR LF), finds its character
+  // set and remembers its line ends and byte-order mark. A file whose breaks
+  // are mixed is written back exactly as it was read as long as its text is
+  // unchanged.
   void LoadFileBytes(const std::string& bytes);
+  // A new page's text (any line ends) in the character set it declares.
+  void LoadNewPage(const std::string& bytes, qm::encoding::Charset charset, qm::HebrewStandard standard);
+  // Re-encodes the page in another character set, its declaration rewritten;
+  // with `logical`, a visual page also has its Hebrew turned into reading
+  // order (and becomes logical). The count of characters the set could not
+  // hold (now numeric references). The undo history starts again.
+  std::size_t ConvertTo(qm::encoding::Charset charset, bool logical = false);
+  // The program's own text (code-page 1255, as the windows' fields give it)
+  // as this page holds it, and back.
+  std::string FromProgramText(std::string_view cp1255) const;
+  std::string ToProgramText(std::string_view pageBytes) const;
   // After the main window filled Memo1: colours the page, marks it
   // unmodified and starts the undo history with it.
   void FinishLoading();
@@ -167,6 +188,8 @@ class TWorkForm : public QWidget, public qm::PageView {
   QString PageName() const override { return Caption(); }
   void PageFocus() override;
   std::string PageFileBytes() override { return DocumentBytes(); }
+  std::string PageFromProgram(std::string_view cp1255) const override { return FromProgramText(cp1255); }
+  std::string PageToProgram(std::string_view pageBytes) const override { return ToProgramText(pageBytes); }
 
  signals:
   // The window became the active document.
@@ -185,6 +208,8 @@ class TWorkForm : public QWidget, public qm::PageView {
   void CloseRequested();
   // The window is closing (after the save question was answered).
   void Closed(bool maximized);
+  // The page's encoding, standard, caret or modified state changed.
+  void StatusChanged();
   // A file was dropped on the source editor (the first file's absolute path;
   // sent after the drop has ended).
   void FileDropped(const QString& path);

@@ -245,7 +245,7 @@ void TForm2::LoadFromDocument(qm::PageView* page) {
     if (page->PageSelLength() == 0 && N13->isChecked())
       page->PageSelect(0, static_cast<std::int32_t>(page->PageText().size()));
     if (page->PageSelLength() > 0) {
-      const std::string selected = page->PageSelectedText();
+      const std::string selected = page->PageToProgram(page->PageSelectedText());
       // Memo2 keeps the page's text as it stands; Memo1 gets it in reading order.
       setMemoLines(Memo2, qm::lines::split(selected));
       setMemoLines(Memo1, qm::hebrew::readingOrderLines(selected, Standard()));

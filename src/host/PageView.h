@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace qm {
 
-// The page a window works on: the active document's text as code-page 1255
-// bytes with CR LF breaks, its selection and caret in offsets where a break
+// The page a window works on: the active document's text as its own bytes
+// (code page 1255 or ISO-8859-8 one byte a character, or UTF-8) with CR LF breaks, its selection and caret in offsets where a break
 // counts two. Every change goes through here, so it works the same in
 // Hebrew edit mode (which is left first, keeping what was typed there).
 class PageView {
@@ -36,6 +37,11 @@ class PageView {
   // The page as its file holds it (the file's own line ends), edits made in
   // Hebrew edit mode included: what saving would write.
   virtual std::string PageFileBytes() = 0;
+  // The program's own text (code page 1255, as the windows' fields give it)
+  // in the page's encoding, and the page's bytes back in code page 1255
+  // (what it cannot hold as numeric references). A code-page page: unchanged.
+  virtual std::string PageFromProgram(std::string_view cp1255) const { return std::string(cp1255); }
+  virtual std::string PageToProgram(std::string_view pageBytes) const { return std::string(pageBytes); }
 };
 
 }  // namespace qm

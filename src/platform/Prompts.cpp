@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace qm {
@@ -47,8 +50,21 @@ std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogR
   const QStringList names = dlg.nameFilters();
   if (req.filterIndex >= 0 && req.filterIndex < names.size()) dlg.selectNameFilter(names[req.filterIndex]);
   if (!req.fileName.isEmpty()) dlg.selectFile(req.fileName);
+  QComboBox* choice = nullptr;
+  if (!req.choices.isEmpty()) {
+    // The toolkit's own dialog, which has a layout to take the extra row.
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (auto* grid = qobject_cast<QGridLayout*>(dlg.layout())) {
+      choice = new QComboBox(&dlg);
+      choice->addItems(req.choices);
+      const int row = grid->rowCount();
+      grid->addWidget(new QLabel(req.choiceLabel, &dlg), row, 0);
+      grid->addWidget(choice, row, 1);
+    }
+  }
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-  return FileDialogResult{dlg.selectedFiles().first(), static_cast<int>(names.indexOf(dlg.selectedNameFilter()))};
+  return FileDialogResult{dlg.selectedFiles().first(), static_cast<int>(names.indexOf(dlg.selectedNameFilter())),
+                          choice ? choice->currentIndex() : 0};
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ struct FileDialogRequest {
   QStringList filters;    // "Html Documents (*.HTM , *.HTML ,*.SHTML)|*.*htm*" pairs as caption|pattern
   int filterIndex = 0;    // 0-based
   QString defaultSuffix;  // appended when the user typed none (save)
+  // A further choice offered beside the name (save: the encoding), with its label.
+  QString choiceLabel;
+  QStringList choices;
 };
 
 // The picture chooser's filters (JPEG, GIF), as the wizards and the script
@@ -28,6 +31,7 @@ const QStringList& pictureFilters();
 struct FileDialogResult {
   QString path;
   int filterIndex = 0;
+  int choice = 0;  // index into the request's choices
 };
 
 // Every message box, question and file or colour dialog goes through here, so

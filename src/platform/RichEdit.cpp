@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "core/text/Cp1255.h"
+#include "core/text/Encoding.h"
 #include "core/text/Lines.h"
 #include "core/undo/UndoRing.h"
 #include "platform/Cp1255Bridge.h"
@@ -38,7 +39,8 @@ const std::array<std::int16_t, 0x10000>& byteTable() {
   return table;
 }
 
-bool isStorable(const QString& text) {
+bool isStorable(const QString& text, bool utf8) {
+  if (utf8) return true;  // UTF-8 holds every character
   const auto& table = byteTable();
   for (const QChar ch : text) {
     const char16_t u = ch.unicode();
@@ -48,19 +50,29 @@ bool isStorable(const QString& text) {
   return true;
 }
 
-// User text as the document stores it: breaks as CR LF, characters the code
-// page cannot hold as numeric references.
-std::string storableBytes(QString text) {
+std::u16string_view utf16(const QString& s) {
+  return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size())};
+}
+
+// User text as the document stores it: breaks as CR LF; in a code-page
+// document, characters the code page cannot hold as numeric references.
+std::string storableBytes(QString text, bool utf8) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QChar('\r'), QChar('\n'));
   text.replace(QChar(kParagraphSeparator), QChar('\n'));
   text.replace(QChar(kLineSeparator), QChar('\n'));
+  if (utf8) return lines::toCrLf(encoding::encode(utf16(text), encoding::Charset::Utf8).bytes);
   return lines::toCrLf(toCp1255(text));
 }
 
 }  // namespace
 
-QString editorString(std::string_view bytes) {
+QString editorString(std::string_view bytes, bool utf8) {
+  if (utf8) {
+    std::u16string u = encoding::decode(bytes, encoding::Charset::Utf8);
+    std::erase(u, u'\r');  // every CR of the text is one of a CR LF break
+    return QString(reinterpret_cast<const QChar*>(u.data()), static_cast<qsizetype>(u.size()));
+  }
   QString out;
   out.reserve(static_cast<qsizetype>(bytes.size()));
   for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -114,6 +126,11 @@ std::string RichEdit::bytesAt(int position, int count) const {
   c.setPosition(position);
   c.setPosition(position + count, QTextCursor::KeepAnchor);
   const QString s = c.selectedText();
+  if (mirror_.utf8()) {
+    QString t = s;
+    t.replace(QChar(kParagraphSeparator), QStringLiteral("\r\n"));
+    return encoding::encode(utf16(t), encoding::Charset::Utf8).bytes;
+  }
   out.reserve(static_cast<std::size_t>(s.size()));
   const auto& table = byteTable();
   for (const QChar ch : s) {
@@ -148,7 +165,7 @@ void RichEdit::onContentsChange(int position, int /*removed: derived from the le
     // The toolkit reported a range that does not fit: read the text again.
     resync();
     pendingChange_ = true;
-    modified_ = true;
+    setModified(true);
     return;
   }
   const std::size_t from = mirror_.offsetOfPosition(static_cast<std::size_t>(position));
@@ -159,7 +176,7 @@ void RichEdit::onContentsChange(int position, int /*removed: derived from the le
     return;
   }
   mirror_.replace(from, to - from, bytes);
-  modified_ = true;
+  setModified(true);
   pendingChange_ = true;
 
   // Characters that came in by a path that did not convert them: put their
@@ -169,11 +186,11 @@ void RichEdit::onContentsChange(int position, int /*removed: derived from the le
   c.setPosition(position);
   c.setPosition(position + static_cast<int>(add), QTextCursor::KeepAnchor);
   const QString inserted = c.selectedText();
-  if (!fixing_ && !isStorable(inserted)) {
-    const std::string fixed = storableBytes(inserted);
+  if (!fixing_ && !isStorable(inserted, mirror_.utf8())) {
+    const std::string fixed = storableBytes(inserted, false);
     fixing_ = true;
     programmatic_ = true;
-    c.insertText(editorString(fixed));
+    c.insertText(editorString(fixed, false));
     programmatic_ = false;
     fixing_ = false;
     mirror_.replace(from, bytes.size(), fixed);
@@ -192,12 +209,12 @@ bool RichEdit::applyChange(int from, int removedChars, std::string_view bytes) {
   c.beginEditBlock();
   c.setPosition(from);
   c.setPosition(from + removedChars, QTextCursor::KeepAnchor);
-  c.insertText(editorString(bytes));
+  c.insertText(editorString(bytes, mirror_.utf8()));
   c.endEditBlock();
   programmatic_ = false;
   mirror_.replace(offFrom, offTo - offFrom, bytes);
   if (mirror_.positionCount() != static_cast<std::size_t>(document()->characterCount() - 1)) resync();
-  modified_ = true;
+  setModified(true);
   pendingChange_ = false;
   return true;
 }
@@ -212,6 +229,14 @@ void RichEdit::setText(std::string_view input) {
   // Never cut a CR LF pair.
   if (prefix > 0 && bytes[prefix - 1] == '\r') --prefix;
   if (suffix > 0 && bytes[bytes.size() - suffix] == '\n') --suffix;
+  // Nor a UTF-8 sequence: both ends on a byte that starts a character.
+  const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  if (mirror_.utf8()) {
+    while (prefix > 0 && ((prefix < bytes.size() && continuation(bytes[prefix])) ||
+                          (prefix < old.size() && continuation(old[prefix]))))
+      --prefix;
+    while (suffix > 0 && continuation(bytes[bytes.size() - suffix])) --suffix;
+  }
   if (prefix == old.size() && prefix == bytes.size()) {
     setSelStart(0);
     return;
@@ -226,6 +251,17 @@ void RichEdit::setText(std::string_view input) {
 }
 
 void RichEdit::clear() { setText({}); }
+
+void RichEdit::setUtf8(bool on, std::string_view bytes) {
+  programmatic_ = true;
+  mirror_.setUtf8(on);
+  mirror_.assign(lines::toCrLf(bytes));
+  setPlainText(editorString(mirror_.text(), on));
+  programmatic_ = false;
+  setTextCursor(QTextCursor(document()));
+  setModified(true);
+  if (detached_ == 0) emit changed();
+}
 
 std::vector<std::string> RichEdit::lines() const { return lines::split(mirror_.text()); }
 
@@ -282,7 +318,11 @@ std::int32_t RichEdit::caretLine() const { return textCursor().blockNumber(); }
 
 std::int32_t RichEdit::caretColumn() const { return textCursor().positionInBlock(); }
 
-void RichEdit::setModified(bool m) { modified_ = m; }
+void RichEdit::setModified(bool m) {
+  if (m == modified_) return;
+  modified_ = m;
+  emit modifiedChanged(m);
+}
 
 // ---------------------------------------------------------------- colours
 
@@ -358,7 +398,7 @@ void RichEdit::onCursorMoved() {
 // ---------------------------------------------------------------- input
 
 void RichEdit::insertUserText(const QString& text) {
-  replaceSelection(storableBytes(text));
+  replaceSelection(storableBytes(text, mirror_.utf8()));
   ensureCursorVisible();
 }
 
@@ -396,7 +436,7 @@ void RichEdit::keyPressEvent(QKeyEvent* e) {
     e->accept();
     return;
   }
-  if (!e->text().isEmpty() && !isReadOnly() && !isStorable(e->text()) && e->text().at(0).isPrint()) {
+  if (!e->text().isEmpty() && !isReadOnly() && !isStorable(e->text(), mirror_.utf8()) && e->text().at(0).isPrint()) {
     insertUserText(e->text());
     e->accept();
     return;
@@ -410,9 +450,9 @@ void RichEdit::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void RichEdit::inputMethodEvent(QInputMethodEvent* e) {
-  if (!e->commitString().isEmpty() && !isStorable(e->commitString())) {
+  if (!e->commitString().isEmpty() && !isStorable(e->commitString(), mirror_.utf8())) {
     QInputMethodEvent converted(e->preeditString(), e->attributes());
-    converted.setCommitString(editorString(storableBytes(e->commitString())), e->replacementStart(),
+    converted.setCommitString(editorString(storableBytes(e->commitString(), false), false), e->replacementStart(),
                               e->replacementLength());
     QPlainTextEdit::inputMethodEvent(&converted);
     return;
@@ -441,7 +481,7 @@ QMimeData* RichEdit::createMimeDataFromSelection() const {
   // The characters themselves (the toolkit's plain text would turn no-break
   // spaces into spaces).
   auto* data = new QMimeData;
-  QString s = fromCp1255(selectedBytes());
+  QString s = mirror_.utf8() ? editorString(selectedBytes(), true) : fromCp1255(selectedBytes());
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   data->setText(s);
   return data;

@@ -20,8 +20,8 @@ namespace qm {
 
 // The rich-text edit control of the document windows (Memo1, RichEdit1).
 //
-// It speaks the document's own terms: its text is code-page 1255 bytes with
-// CR LF line breaks, and every offset (selection start and length, caret) is a
+// It speaks the document's own terms: its text is code-page 1255 bytes (or
+// UTF-8, see setUtf8) with CR LF line breaks, and every offset (selection start and length, caret) is a
 // byte index into that text, a line break counting two. The control keeps a
 // mirror of its text that follows each edit (no whole-text copy per
 // keystroke), and this class is the one place where those offsets are
@@ -50,6 +50,11 @@ class RichEdit : public QPlainTextEdit {
   // scroll position outside it survive. One edit: one change notification.
   void setText(std::string_view bytes);
   void clear();
+  // Switches between code-page 1255 text (one byte a character) and UTF-8
+  // text (bytes that are not valid UTF-8 are kept and shown as a mark), and
+  // takes `bytes` in that form as the whole new text. One change.
+  void setUtf8(bool on, std::string_view bytes);
+  bool utf8() const { return mirror_.utf8(); }
   // The lines as a line list has them (a final break starts no line).
   std::vector<std::string> lines() const;
   std::size_t lineCount() const { return mirror_.lineCount(); }
@@ -123,6 +128,8 @@ class RichEdit : public QPlainTextEdit {
  signals:
   // After every change of the text (not sent while notifications are detached).
   void changed();
+  // The modified flag changed (also while notifications are detached).
+  void modifiedChanged(bool modified);
   // After every change of the caret or selection (idem).
   void selectionMoved();
   // Ctrl+Z and the other undo keys.
@@ -180,7 +187,7 @@ class RichEdit : public QPlainTextEdit {
   bool programmatic_ = false;
 };
 
-// Text for the control: one character per byte, CR LF as one '\n' break.
-QString editorString(std::string_view crlfBytes);
+// Text for the control: a character per byte (or per UTF-8 sequence), CR LF as one '\n' break.
+QString editorString(std::string_view crlfBytes, bool utf8 = false);
 
 }  // namespace qm

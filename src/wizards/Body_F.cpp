@@ -256,8 +256,10 @@ void TForm7::Button1Click() {
       HebEdit1->isVisibleTo(this) ? std::optional<std::string>(qm::toCp1255(HebEdit1->text())) : std::nullopt;
 
   page->PageOneStep([&] {
+    const std::optional<std::string> pageTitle =
+        title ? std::optional<std::string>(page->PageFromProgram(*title)) : std::nullopt;
     const qm::wizards::BodyEditPlan plan =
-        qm::wizards::planBodyEdit(page->PageText(), page->PageSelStart(), page->PageSelLength(), c, title);
+        qm::wizards::planBodyEdit(page->PageText(), page->PageSelStart(), page->PageSelLength(), c, pageTitle);
     for (const qm::wizards::PageChange& change : plan.changes) {
       page->PageSelect(static_cast<std::int32_t>(change.start), static_cast<std::int32_t>(change.length));
       page->PageReplaceSelection(change.text);

@@ -183,7 +183,7 @@ TEST_F(CommandWalk, EveryItemAndButtonRunsACommandThatDoesSomething) {
       {Effect::Documents, "N6 ToolButton1 R1 R2 R3 R4 R5 N16 ToolButton15 N17 ToolButton14"},
       {Effect::Closed, "N10"}, {Effect::Clipboard, "N7 ToolButton5"}, {Effect::Selection, "N20"},
       {Effect::Arrangement, "N14 ToolButton11 N15 ToolButton12 N18 ToolButton16"},
-      {Effect::Option, "N21 N30 N23 N38 N44 N50"}, {Effect::Preview, "N52"}, {Effect::HebrewMode, "N48"},
+      {Effect::Option, "N21 N30 N23 N38 N44 N50 UTF81"}, {Effect::Preview, "N52"}, {Effect::HebrewMode, "N48"},
       {Effect::Browser, "N41 N40"}, {Effect::Help, "N26"},
       {Effect::Window, "FTP1 FTP2 FTP3 N45 N19 N35 N37 N47 N25 SpeedButton6 SpeedButton34 LinkB ImageB SpeedButton29 "
                        "SpeedButton30 MailB SpeedButton8 SpeedButton13 SpeedButton22 SpeedButton31 SpeedButton32 "

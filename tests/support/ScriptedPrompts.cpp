@@ -49,7 +49,12 @@ std::optional<qm::FileDialogResult> ScriptedPrompts::nextFile(const char* kind, 
     filter = fileFilters.front();
     fileFilters.pop_front();
   }
-  return qm::FileDialogResult{*f, filter};
+  int choice = 0;
+  if (!fileChoices.empty()) {
+    choice = fileChoices.front();
+    fileChoices.pop_front();
+  }
+  return qm::FileDialogResult{*f, filter, choice};
 }
 
 std::optional<qm::FileDialogResult> ScriptedPrompts::openFile(QWidget*, const qm::FileDialogRequest& req) {

@@ -23,6 +23,7 @@ class ScriptedPrompts : public qm::Prompts {
   std::deque<qm::Answer> answers;
   std::deque<std::optional<QString>> files;   // nullopt: the dialog was cancelled
   std::deque<int> fileFilters;                // filter the user picks in the next file dialog (else the offered one)
+  std::deque<int> fileChoices;                // the extra choice picked in the next file dialog (else the first)
   std::deque<std::optional<QColor>> colors;
   std::vector<qm::FileDialogRequest> fileRequests;
   int beeps = 0;

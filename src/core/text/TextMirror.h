@@ -19,6 +19,12 @@ class TextMirror {
   TextMirror() = default;
   explicit TextMirror(std::string text) { assign(std::move(text)); }
 
+  // In UTF-8 mode a position is a UTF-16 unit of the decoded text (as
+  // encoding::decode makes it), so a character may span several bytes; off,
+  // every byte is one position. Switching keeps the text.
+  void setUtf8(bool on);
+  bool utf8() const { return utf8_; }
+
   void assign(std::string text);
   // Replaces `removed` bytes at `offset` with `inserted` (clamped to the text).
   void replace(std::size_t offset, std::size_t removed, std::string_view inserted);
@@ -42,11 +48,17 @@ class TextMirror {
   // maps to the position of the line end.
   std::size_t offsetOfPosition(std::size_t pos) const;
   std::size_t positionOfOffset(std::size_t offset) const;
-  std::size_t positionCount() const { return text_.size() - (starts_.size() - 1); }
+  std::size_t positionCount() const;
 
  private:
+  // Position of the start of line i (UTF-8 mode).
+  std::size_t lineUnits(std::size_t i) const;
+  void recountPositions(std::size_t fromLine);
+
   std::string text_;
   std::vector<std::size_t> starts_{0};
+  bool utf8_ = false;
+  std::vector<std::size_t> pstarts_{0};  // UTF-8 mode: the position of each line start
 };
 
 }  // namespace qm::lines
