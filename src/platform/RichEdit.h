@@ -42,7 +42,6 @@ class RichEdit : public QPlainTextEdit {
   std::size_t lineCount() const { return mirror_.lineCount(); }
   std::string_view line(std::size_t i) const;  // "" beyond the end
   // Every line followed by CR LF.
-  void setLines(const std::vector<std::string>& lines);
   const lines::TextMirror& mirror() const { return mirror_; }
 
   // --- selection, in byte offsets ---
@@ -51,7 +50,6 @@ class RichEdit : public QPlainTextEdit {
   // Caret at the offset, nothing selected.
   void setSelStart(std::int32_t offset);
   // Selects `length` bytes from the current selection start.
-  void setSelLength(std::int32_t length);
   void select(std::int32_t start, std::int32_t length);
   // Replaces the selection; the caret ends after the new text. One edit.
   void replaceSelection(std::string_view bytes);
@@ -63,13 +61,8 @@ class RichEdit : public QPlainTextEdit {
   // --- state ---
   bool modified() const { return modified_; }
   void setModified(bool m);
-  // Nothing happens in plain-text mode here (the control never interprets its
-  // text); the flag is kept for callers that switch it around loading.
-  void setPlainTextMode(bool on) { plainTextMode_ = on; }
-  bool plainTextMode() const { return plainTextMode_; }
 
   // --- colours ---
-  QColor typingColor() const;
   void setTypingColor(const QColor& c);
   // Colour of the first character of the selection (or at the caret).
   QColor selectionColor() const;
@@ -89,7 +82,6 @@ class RichEdit : public QPlainTextEdit {
   // text regardless.
   void detachNotifications();
   void reattachNotifications();
-  bool notificationsAttached() const { return detached_ == 0; }
 
   // Byte offset <-> toolkit position (for code that needs a QTextCursor).
   int positionOf(std::int32_t offset) const;
@@ -133,7 +125,6 @@ class RichEdit : public QPlainTextEdit {
 
   lines::TextMirror mirror_;
   bool modified_ = false;
-  bool plainTextMode_ = true;
   int detached_ = 0;
   int suspended_ = 0;
   bool fixing_ = false;
