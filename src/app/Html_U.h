@@ -111,15 +111,9 @@ class TForm1 : public QMainWindow,
   void OpenCommandLineFile();
   // The splash window while it exists (it registers itself).
   void SetSplash(TAbout_Form* splash);
-  // A wizard waits in a text request (insertions ending in a break do nothing).
-  bool IsTextRequestActive() const { return textRequestActive_; }
   // The quick-edit line edits the page (the user works in it, so caret moves
   // do not reload it).
   bool IsQuickEditActive() const { return quickEditActive_; }
-  // The FTP window's client could be made.
-  bool IsFtpAvailable() const { return ftpAvailable_; }
-  // The folder the open dialog starts in (the active page's folder).
-  QString OpenDialogFolder() const { return openDialogDir_; }
   // How long the update check waits for a silent site (milliseconds).
   void SetUpdateTimeOut(int ms) { updateTimeOut_ = ms; }
 

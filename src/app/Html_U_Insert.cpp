@@ -44,9 +44,8 @@ void wrapSelection(qm::PageView* page, const std::string& programOpen, const std
   });
 }
 
-// Replaces the whole text of a document as one step of its undo history:
-// recording is suspended while the text is replaced, then one snapshot is
-// taken of the result. The editor's own history is off, so nothing else to clear.
+// Replaces the whole text of a page by a function of it, as one undo step
+// (PageReplaceAll).
 template <class Transform>
 void ReplaceWholeText(qm::PageView* page, Transform transform) {
   page->PageReplaceAll(transform(page->PageText()));
@@ -283,6 +282,7 @@ void TForm1::connectInsertCommands() {
 void TForm1::connectQuickEdit() {
   auto* events = new QuickEditEvents(this);
   Edit1->installEventFilter(events);
+  qm::switchLanguageOnFocus(Edit1, qm::Language::Hebrew, qm::Language::English);
   Panel2->installEventFilter(events);
   connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
 }
@@ -324,13 +324,9 @@ void TForm1::Edit1Enter() {
     Edit1->clear();
     Edit1->setEnabled(false);
   }
-  qm::SetHebrew();
 }
 
-void TForm1::Edit1Exit() {
-  quickEditActive_ = false;
-  qm::SetEnglish();
-}
+void TForm1::Edit1Exit() { quickEditActive_ = false; }
 
 void TForm1::Edit1KeyDown() { quickEditActive_ = true; }
 void TForm1::Edit1KeyUp() { quickEditActive_ = true; }

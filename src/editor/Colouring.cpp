@@ -302,13 +302,4 @@ bool Colouring::hebrewFontAt(int position) const {
   return layoutFormatAt(position, f) && f.boolProperty(kHebrewProperty);
 }
 
-QString Colouring::fontFamilyAt(int position) const {
-  QTextCharFormat f;
-  if (layoutFormatAt(position, f) && f.hasProperty(QTextFormat::FontFamilies)) {
-    const QStringList families = f.fontFamilies().toStringList();
-    if (!families.isEmpty()) return families.first();
-  }
-  return target_->defaultFont().family();
-}
-
 }  // namespace qm

@@ -74,9 +74,6 @@ class Colouring : public QObject {
   // colour.
   QColor colourAt(int position, const QColor& fallback) const;
   bool hebrewFontAt(int position) const;
-  // The font family shown at a position (the document's font where the model
-  // sets none).
-  QString fontFamilyAt(int position) const;
 
  private:
   void onContentsChange(int from, int removed, int added);

@@ -90,7 +90,7 @@ TForm2::TForm2(qm::InsertTarget& host) : QMainWindow(nullptr), host_(host) {
   QFont memoFont(QStringLiteral("MS Sans Serif"));
   memoFont.setPixelSize(13);
   Memo1->setFont(memoFont);
-  Memo1->installEventFilter(this);
+  qm::switchLanguageOnFocus(Memo1, qm::Language::Hebrew, qm::Language::Keep);
   layout->addWidget(Memo1, 1);
 
   Memo2 = new QPlainTextEdit(central);
@@ -300,7 +300,6 @@ void TForm2::FormHide() {
   }
 }
 
-void TForm2::Memo1Enter() { qm::SetHebrew(); }
 
 void TForm2::ToolButton1Click() { Memo1->clear(); }
 
@@ -364,7 +363,3 @@ void TForm2::hideEvent(QHideEvent* e) {
   if (!e->spontaneous()) FormHide();
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == Memo1 && e->type() == QEvent::FocusIn) Memo1Enter();
-  return QMainWindow::eventFilter(watched, e);
-}

@@ -77,7 +77,6 @@ class TForm2 : public QMainWindow {
   void Button2Click();  // empty Memo1 and hide
   void FormActivate();
   void FormHide();
-  void Memo1Enter();
   void OpenTextFile();  // N2, ToolButton2
   void SaveTextFile();  // N4, ToolButton3
   void N5Click();
@@ -89,7 +88,6 @@ class TForm2 : public QMainWindow {
  protected:
   bool event(QEvent* e) override;
   void hideEvent(QHideEvent* e) override;
-  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void buildMenus();

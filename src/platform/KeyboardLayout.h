@@ -4,6 +4,8 @@
 #include <memory>
 #include <string_view>
 
+class QWidget;
+
 namespace qm {
 
 // Layout names as the program speaks of them.
@@ -35,6 +37,14 @@ std::unique_ptr<KeyboardLayouts> setKeyboardLayouts(std::unique_ptr<KeyboardLayo
 // (a third layout the user chose stays).
 void SetHebrew();
 void SetEnglish();
+
+// What a field does to the keyboard language when the focus enters or leaves it.
+enum class Language { Hebrew, English, Keep };
+// Switches the keyboard language as the focus enters and leaves `field`:
+// `onEnter` on entering, `onLeave` on leaving. Focus that comes and goes with
+// the whole window or a popup menu is no entering or leaving: the layout is
+// shared with other programs.
+void switchLanguageOnFocus(QWidget* field, Language onEnter, Language onLeave);
 
 // The program's name for a layout described by an XKB group name ("English
 // (US)", "Hebrew") or a symbols name ("us", "il"): "00000409", "0000040d", or

@@ -270,7 +270,6 @@ std::string_view RichEdit::line(std::size_t i) const {
   return mirror_.line(i);
 }
 
-void RichEdit::setLines(const std::vector<std::string>& ls) { setText(lines::joinTerminated(ls)); }
 
 // ---------------------------------------------------------------- selection
 
@@ -287,7 +286,6 @@ void RichEdit::setSelStart(std::int32_t offset) {
   setTextCursor(c);
 }
 
-void RichEdit::setSelLength(std::int32_t length) { select(selStart(), length); }
 
 void RichEdit::select(std::int32_t start, std::int32_t length) {
   QTextCursor c = textCursor();
@@ -325,11 +323,6 @@ void RichEdit::setModified(bool m) {
 }
 
 // ---------------------------------------------------------------- colours
-
-QColor RichEdit::typingColor() const {
-  const QBrush b = currentCharFormat().foreground();
-  return b.style() == Qt::NoBrush ? palette().color(QPalette::Text) : b.color();
-}
 
 void RichEdit::setTypingColor(const QColor& col) {
   QTextCharFormat f = currentCharFormat();

@@ -60,7 +60,6 @@ class RichEdit : public QPlainTextEdit {
   std::size_t lineCount() const { return mirror_.lineCount(); }
   std::string_view line(std::size_t i) const;  // "" beyond the end
   // Every line followed by CR LF.
-  void setLines(const std::vector<std::string>& lines);
   const lines::TextMirror& mirror() const { return mirror_; }
 
   // --- selection, in byte offsets ---
@@ -69,7 +68,6 @@ class RichEdit : public QPlainTextEdit {
   // Caret at the offset, nothing selected.
   void setSelStart(std::int32_t offset);
   // Selects `length` bytes from the current selection start.
-  void setSelLength(std::int32_t length);
   void select(std::int32_t start, std::int32_t length);
   // Replaces the selection; the caret ends after the new text. One edit.
   void replaceSelection(std::string_view bytes);
@@ -81,13 +79,8 @@ class RichEdit : public QPlainTextEdit {
   // --- state ---
   bool modified() const { return modified_; }
   void setModified(bool m);
-  // Nothing happens in plain-text mode here (the control never interprets its
-  // text); the flag is kept for callers that switch it around loading.
-  void setPlainTextMode(bool on) { plainTextMode_ = on; }
-  bool plainTextMode() const { return plainTextMode_; }
 
   // --- colours ---
-  QColor typingColor() const;
   void setTypingColor(const QColor& c);
   // Colour of the first character of the selection (or at the caret).
   QColor selectionColor() const;
@@ -107,7 +100,6 @@ class RichEdit : public QPlainTextEdit {
   // text regardless.
   void detachNotifications();
   void reattachNotifications();
-  bool notificationsAttached() const { return detached_ == 0; }
 
   // --- how lines stand on screen ---
   // Where the order of each line comes from (asked at every painting, so a
@@ -179,7 +171,6 @@ class RichEdit : public QPlainTextEdit {
   bool caretCheckPending_ = false;
   int sideScroll_ = 0;
   bool modified_ = false;
-  bool plainTextMode_ = true;
   int detached_ = 0;
   int suspended_ = 0;
   bool fixing_ = false;

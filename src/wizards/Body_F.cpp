@@ -34,7 +34,7 @@ const QStringList kImageFilters = {
     QStringLiteral("Jpeg image (*.jpeg,*.jpg)|*.jpeg;*.jpg"), QStringLiteral("Gif image (*.gif)|*.gif"),
     QStringLiteral("Bitmap Image (*.Bmp)|*.bmp")};
 
-QString bytes(const std::string& s) { return qm::fromCp1255(s); }
+QString fromBytes(const std::string& s) { return qm::fromCp1255(s); }
 
 // Paints a label's text in an 0x00RRGGBB colour.
 void paintText(QLabel* label, std::uint32_t rgb) {
@@ -154,16 +154,8 @@ TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(Edit3, &QLineEdit::textEdited, this, [this] { CheckBox8->setChecked(true); });
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
-  HebEdit1->installEventFilter(this);
+  qm::switchLanguageOnFocus(HebEdit1, qm::Language::Hebrew, qm::Language::English);
   qm::wizard::centre(this);
-}
-
-bool TForm7::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == HebEdit1) {
-    if (e->type() == QEvent::FocusIn) qm::SetHebrew();
-    if (e->type() == QEvent::FocusOut) qm::SetEnglish();
-  }
-  return QWidget::eventFilter(watched, e);
 }
 
 void TForm7::pickRowColour(QCheckBox* tick, std::string& colour, QLabel* label) {
@@ -207,7 +199,7 @@ void TForm7::LoadFromDocument(qm::PageView* page) {
   const auto title = qm::wizards::findTitle(text);
   Label7->setVisible(title.has_value());
   HebEdit1->setVisible(title.has_value());
-  if (title) HebEdit1->setText(bytes(text.substr(title->start, title->length)));
+  if (title) HebEdit1->setText(fromBytes(text.substr(title->start, title->length)));
 
   if (const auto tag = qm::wizards::findBodyTag(text)) {
     for (QLabel* l : {Label1, Label4, Label5, Label8, Label2}) paintText(l, 0);
@@ -216,10 +208,10 @@ void TForm7::LoadFromDocument(qm::PageView* page) {
     qm::wizards::BodyChoices c = choices();
     qm::wizards::applyBodyTag(c, a);
     CheckBox7->setChecked(c.onLoad);
-    Edit2->setText(bytes(c.onLoadText));
+    Edit2->setText(fromBytes(c.onLoadText));
     CheckBox8->setChecked(c.onUnLoad);
-    Edit3->setText(bytes(c.onUnLoadText));
-    Edit1->setText(bytes(c.bgImage));
+    Edit3->setText(fromBytes(c.onUnLoadText));
+    Edit1->setText(fromBytes(c.bgImage));
     CheckBox6->setChecked(c.fixedBackground);
     CheckBox2->setChecked(c.background);
     (c.backgroundIsColor ? RadioButton1 : RadioButton2)->setChecked(true);
@@ -248,7 +240,7 @@ void TForm7::Button1Click() {
   const bool chosen = !chosenImage_.isEmpty() && Edit1->text() == chosenImage_;
   const std::string image =
       host_.TruncPath(qm::toCp1255(Edit1->text()), chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
-  Edit1->setText(bytes(image));
+  Edit1->setText(fromBytes(image));
 
   qm::wizards::BodyChoices c = choices();
   c.bgImage = image;

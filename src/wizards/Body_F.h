@@ -72,7 +72,6 @@ class TForm7 : public QWidget {
   void repaintPanel();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
 

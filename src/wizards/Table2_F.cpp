@@ -72,17 +72,9 @@ TForm11::TForm11(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(ComboBox1, qOverload<int>(&QComboBox::activated), this, [this] { ComboBox1Click(); });
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
-  CustomEdit->installEventFilter(this);
-  resize(640, 400);
-}
-
-bool TForm11::eventFilter(QObject* watched, QEvent* e) {
   // The cells are typed in Hebrew, the prefix in English.
-  if (watched == CustomEdit) {
-    if (e->type() == QEvent::FocusIn) qm::SetEnglish();
-    if (e->type() == QEvent::FocusOut) qm::SetHebrew();
-  }
-  return QWidget::eventFilter(watched, e);
+  qm::switchLanguageOnFocus(CustomEdit, qm::Language::English, qm::Language::Hebrew);
+  resize(640, 400);
 }
 
 void TForm11::ComboBox1Click() {

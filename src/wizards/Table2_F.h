@@ -60,7 +60,6 @@ class TForm11 : public QWidget {
   void ComboBox1Click();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   qm::InsertTarget& host_;

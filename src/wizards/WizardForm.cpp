@@ -46,8 +46,8 @@ bool TWizardForm::WaitForConfirmation() {
 }
 
 void TWizardForm::FollowLanguage(QWidget* field, bool hebrewIn, bool englishOut) {
-  languages_.push_back({field, hebrewIn, englishOut});
-  field->installEventFilter(this);
+  qm::switchLanguageOnFocus(field, hebrewIn ? qm::Language::Hebrew : qm::Language::English,
+                            englishOut ? qm::Language::English : qm::Language::Keep);
 }
 
 bool TWizardForm::event(QEvent* e) {
@@ -61,21 +61,4 @@ void TWizardForm::hideEvent(QHideEvent* e) {
   if (loop_ && !e->spontaneous()) loop_->quit();
 }
 
-bool TWizardForm::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
-    // Focus that comes and goes with the whole window is no entering or
-    // leaving of the field (the keyboard layout is shared with other programs).
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      for (const Language& l : languages_) {
-        if (l.field != watched) continue;
-        if (e->type() == QEvent::FocusIn)
-          l.hebrewIn ? qm::SetHebrew() : qm::SetEnglish();
-        else if (l.englishOut)
-          qm::SetEnglish();
-      }
-    }
-  }
-  return QWidget::eventFilter(watched, e);
-}
 

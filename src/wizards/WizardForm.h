@@ -38,16 +38,10 @@ class TWizardForm : public QWidget {
 
   bool event(QEvent* e) override;
   void hideEvent(QHideEvent* e) override;
-  bool eventFilter(QObject* watched, QEvent* e) override;
 
   qm::InsertTarget& host_;
 
  private:
   QEventLoop* loop_ = nullptr;
-  struct Language {
-    QWidget* field;
-    bool hebrewIn, englishOut;
-  };
-  std::vector<Language> languages_;
 };
 

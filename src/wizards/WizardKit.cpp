@@ -19,31 +19,6 @@
 
 namespace qm::wizard {
 
-namespace {
-
-// Switches the keyboard language as the focus enters and leaves a Hebrew
-// field. Focus that comes and goes with the whole window or a popup menu is
-// no entering or leaving: the layout is shared with other programs.
-class KeyboardLanguage : public QObject {
- public:
-  explicit KeyboardLanguage(QObject* parent) : QObject(parent) {}
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
-    if (event->type() == QEvent::FocusIn)
-      qm::SetHebrew();
-    else
-      qm::SetEnglish();
-    return false;
-  }
-};
-
-
-}  // namespace
-
 void setUpToolWindow(QWidget* w, const char* name, const QString& caption) {
   w->setObjectName(QString::fromLatin1(name));
   w->setWindowTitle(caption);
@@ -80,7 +55,7 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text) {
 
 QLineEdit* hebrewEdit(QWidget* parent, const char* name, const QString& text) {
   auto* e = named(new THebEdit(text, parent), name);
-  e->installEventFilter(new KeyboardLanguage(e));
+  switchLanguageOnFocus(e, Language::Hebrew, Language::English);
   return e;
 }
 

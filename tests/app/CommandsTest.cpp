@@ -64,7 +64,6 @@ TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {
   docWith("x");
   press("FTP3");  // makes the FTP window, whose client says the layer works
   EXPECT_TRUE(prompts.texts("message").empty());
-  EXPECT_TRUE(form->IsFtpAvailable());
   form->SetFtpAvailable(false);
   press("FTP1");
   EXPECT_EQ(prompts.texts("message"), std::vector<QString>{QStringLiteral("אפשרות לא זמינה עקב בעית SOC")});

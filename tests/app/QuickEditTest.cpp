@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString kUs = QStringLiteral("00000409"), kHebrew = QStringLiteral("0000040d"), kFrench = QStringLiteral("0000040c");
+const QString kUs = QStringLiteral("00000409"), kHebrew = QStringLiteral("0000040d");
 
 // "שלום" in code page 1255, and the same word stored backwards.
 const std::string kShalom = "\xF9\xEC\xE5\xED", kShalomVisual = "\xED\xE5\xEC\xF9";
@@ -103,29 +103,6 @@ TEST_F(QuickEdit, EnteringTheFieldWithoutADocumentClearsAndDisablesIt) {
   EXPECT_TRUE(form->IsQuickEditActive());
   EXPECT_TRUE(field().isEmpty());
   EXPECT_FALSE(form->Edit1->isEnabled());
-}
-
-TEST_F(QuickEdit, LanguageSwitchesOnlyFromTheOtherLanguage) {
-  // hebrew: SetHebrew, else SetEnglish
-  struct Case { std::vector<QString> installed; std::size_t active; bool hebrew; QString after; int switches; };
-  const Case cases[] = {
-      {{kUs, kHebrew}, 0, true, kHebrew, 1},
-      {{kUs, kHebrew}, 1, true, kHebrew, 0},
-      {{kUs, kHebrew}, 1, false, kUs, 1},
-      {{kUs, kFrench, kHebrew}, 0, true, kFrench, 1},  // "next", whichever it is
-      {{kFrench, kUs, kHebrew}, 0, false, kFrench, 0},
-  };
-  for (const Case& c : cases) {
-    layouts->installed = c.installed;
-    layouts->active = c.active;
-    layouts->switches = 0;
-    if (c.hebrew)
-      qm::SetHebrew();
-    else
-      qm::SetEnglish();
-    EXPECT_EQ(layouts->activeLayoutName(), c.after) << c.active << " hebrew=" << c.hebrew;
-    EXPECT_EQ(layouts->switches, c.switches);
-  }
 }
 
 TEST_F(QuickEdit, FieldAndEditorSwitchTheKeyboard) {

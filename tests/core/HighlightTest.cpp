@@ -5,7 +5,7 @@
 
 #include "core/markup/Highlight.h"
 #include "core/markup/RtfColorTable.h"
-#include "core/markup/RtfReader.h"
+#include "support/RtfReader.h"
 #include "core/text/Cp1255.h"
 
 using namespace qm;

@@ -162,7 +162,9 @@ TEST_F(WorkForm, ActivationSetsTheDialogFolderNotTheCurrentOne) {
   const QString cwd = QDir::currentPath();
   w->SetCaption(path("page.htm"));
   w->FormActivate();
-  EXPECT_EQ(form->OpenDialogFolder(), dir.path());
+  prompts.files = {std::nullopt};  // the open dialog, cancelled
+  form->OpenHtml(QString());
+  EXPECT_EQ(prompts.fileRequests.back().directory, dir.path());
   EXPECT_EQ(QDir::currentPath(), cwd);
 }
 

@@ -4,15 +4,6 @@
 
 namespace qm {
 
-bool InnerSpace(std::string_view t, std::size_t i) {
-  if (i >= t.size() || t[i] != ' ') return false;
-  std::size_t r = i;
-  while (r + 1 < t.size() && t[r] == ' ') ++r;
-  std::size_t l = i;
-  while (l > 0 && t[l] == ' ') --l;
-  return !isHebrewLetter(t[r]) && !isHebrewLetter(t[l]);
-}
-
 namespace {
 
 char mirrored(char c) {
@@ -27,7 +18,9 @@ char mirrored(char c) {
   }
 }
 
-// InnerSpace for every position at once: two passes instead of a walk over the
+// Whether each space is an inner space (its nearest non-space characters on
+// both sides, or the line's edge, are no Hebrew letters), for every position
+// at once: two passes instead of a walk over the
 // surrounding spaces per space, which would be quadratic in a run of spaces.
 std::vector<char> innerSpaces(std::string_view t) {
   const std::size_t n = t.size();

@@ -15,11 +15,6 @@ enum class HebrewStandard { IsoVisual, WinLogical };
 constexpr bool isHebrewLetter(unsigned char c) { return c >= 0xE0 && c <= 0xFA; }
 constexpr bool isHebrewLetter(char c) { return isHebrewLetter(static_cast<unsigned char>(c)); }
 
-// True when t[i] (0-based) is a space whose nearest non-space characters on both
-// sides are not Hebrew letters. A side with only spaces up to the line's edge
-// counts as non-Hebrew. False for any other character and for i out of range.
-bool InnerSpace(std::string_view t, std::size_t i);
-
 // Converts one line from logical to visual order under the visual standard;
 // under the logical standard the line comes back unchanged. The line is
 // reversed; with `mirror`, (), {} and [] are swapped in the reversed line; with

@@ -14,7 +14,7 @@ constexpr char kCrLf[] = "\r\n";
 
 unsigned char lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c; }
 
-// The line, in capitals, equals the key (keys are upper case).
+// The line equals the key, letter case aside (both sides are lower-cased).
 bool isKey(std::string_view line, std::string_view key) {
   if (line.size() != key.size()) return false;
   for (std::size_t i = 0; i < line.size(); ++i) {

@@ -69,10 +69,4 @@ void UndoRing::clear() {
   std::string().swap(newest_);
 }
 
-std::size_t UndoRing::storedBytes() const {
-  std::size_t n = newest_.capacity();
-  for (const auto& e : entries_) n += e.middle.capacity();
-  return n;
-}
-
 }  // namespace qm::undo

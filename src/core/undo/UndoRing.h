@@ -41,9 +41,6 @@ class UndoRing {
 
   void clear();
 
-  // Bytes held for texts (the newest text plus the stored differences).
-  std::size_t storedBytes() const;
-
  private:
   struct Entry {
     std::int32_t selStart = 0;

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,21 +23,12 @@ struct Document {
   std::map<int, std::string> fonts;   // font number -> name
   std::vector<std::uint32_t> colors;  // colour table entries, 0x00BBGGRR
   std::vector<Run> runs;              // adjacent runs always differ in some property
-
-  // All runs' text joined.
-  std::string text() const;
 };
 
-struct Error : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// Reads the RTF subset the colouring writes (and the little more a hand-written
-// document of the same kind uses): groups, the font and colour tables, ignorable
-// "\*" destinations, \plain \f \fs \cf \rtlch \ltrch \par, the escapes \\ \{ \}
-// and \'hh. Other control words are skipped; raw CR and LF are ignored, as RTF
-// says. Throws Error when the text does not start with "{\rtf" or its braces do
-// not balance.
+// The colouring tests' oracle: reads the RTF subset the colouring writes
+// (groups, the font and colour tables, ignorable "\*" destinations, \deff
+// \plain \f \fs \cf \rtlch \ltrch \par, the escapes \\ \{ \} and \'hh; other
+// control words are skipped, raw CR and LF ignored) into styled runs.
 Document read(std::string_view rtf);
 
 }  // namespace qm::rtf
