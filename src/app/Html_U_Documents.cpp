@@ -168,7 +168,7 @@ TWorkForm* TForm1::OpenDocument(const QString& given, bool fromDialog, int filte
     return nullptr;
   }
   if (bytes.find('\0') != std::string::npos) {
-    qm::prompts().error(this, QStringLiteral("Cannot open %1: the file contains a NUL byte and is not a text file.")
+    qm::prompts().error(this, QStringLiteral("לא ניתן לפתוח את הקובץ %1: יש בו בית NUL והוא אינו קובץ טקסט")
                                   .arg(name));
     return nullptr;
   }

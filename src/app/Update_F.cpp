@@ -14,6 +14,7 @@
 #include "app/Html_U.h"
 #include "core/net/PublishText.h"
 #include "net/UpdateFetch.h"
+#include "platform/Application.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
@@ -61,7 +62,7 @@ TForm19::TForm19() {
   grid->addWidget(Label4, 2, 1);
   grid->addWidget(Button1, 3, 0, 1, 2);
   grid->setSizeConstraint(QLayout::SetFixedSize);
-  connect(Button1, &QPushButton::clicked, this, &TForm19::Button1Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm19::Button1Click));
 
   adjustSize();
   const QScreen* screen = QGuiApplication::primaryScreen();

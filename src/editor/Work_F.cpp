@@ -134,10 +134,10 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   connect(N2, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
   connect(N3, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
   connect(N5, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
-  connect(N4, &QAction::triggered, this, &TWorkForm::RestoreUndoBuf);
-  connect(N7, &QAction::triggered, this, &TWorkForm::FindRequested);
-  connect(N8, &QAction::triggered, this, &TWorkForm::ReplaceRequested);
-  connect(N10, &QAction::triggered, this, &TWorkForm::GoToLineRequested);
+  connect(N4, &QAction::triggered, this, qm::guarded(this, &TWorkForm::RestoreUndoBuf));
+  connect(N7, &QAction::triggered, this, qm::guarded(this, &TWorkForm::FindRequested));
+  connect(N8, &QAction::triggered, this, qm::guarded(this, &TWorkForm::ReplaceRequested));
+  connect(N10, &QAction::triggered, this, qm::guarded(this, &TWorkForm::GoToLineRequested));
 
   connect(Memo1, &qm::RichEdit::changed, this, &TWorkForm::Memo1Change);
   connect(Memo1, &qm::RichEdit::selectionMoved, this, &TWorkForm::Memo1SelectionChange);
@@ -152,12 +152,12 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   // Drops reach the viewport or, when it declines them, the control itself.
   Memo1->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
-  connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
-  connect(Button3, &QPushButton::clicked, this, &TWorkForm::PreviewMode);
-  connect(Button2, &QPushButton::clicked, this, &TWorkForm::EditMode);
-  connect(BitBtn1, &QPushButton::clicked, this, &TWorkForm::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TWorkForm::BitBtn2Click);
-  connect(Button1, &QPushButton::clicked, this, &TWorkForm::HebrewWindowRequested);
+  connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::HebEditMode));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::PreviewMode));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::EditMode));
+  connect(BitBtn1, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::BitBtn1Click));
+  connect(BitBtn2, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::BitBtn2Click));
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::HebrewWindowRequested));
 
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.

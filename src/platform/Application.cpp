@@ -26,9 +26,23 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     showException(e);
   } catch (...) {
-    prompts().error(activeWindow(), QStringLiteral("Unknown error"));
+    prompts().error(activeWindow(), QStringLiteral("שגיאה לא ידועה"));
   }
   return false;
+}
+
+void runGuarded(const std::function<void()>& handler) noexcept {
+  try {
+    try {
+      handler();
+    } catch (const std::exception& e) {
+      showException(e);
+    } catch (...) {
+      prompts().error(QApplication::activeWindow(), QStringLiteral("שגיאה לא ידועה"));
+    }
+  } catch (...) {
+    // Showing the message failed as well: nothing more can be told.
+  }
 }
 
 QString exceptionText(const char* what) {
