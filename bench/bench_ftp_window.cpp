@@ -109,7 +109,8 @@ class ListingServer : public QObject {
                QByteArray::number(data_.serverPort() % 256) + ")\r\n");
     else if (word == "LIST") {
       s->write("150 list\r\n");
-      data_.waitForNewConnection(5000);
+      // (The connection may have been taken already while the client waited for it.)
+      if (!data_.hasPendingConnections()) data_.waitForNewConnection(5000);
       QTcpSocket* d = data_.nextPendingConnection();
       d->write(listing_);
       connect(d, &QTcpSocket::disconnected, s, [s, d] {
