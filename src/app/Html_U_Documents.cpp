@@ -191,6 +191,7 @@ TWorkForm* TForm1::OpenDocument(const QString& given, bool fromDialog, int filte
   } else {
     w->SetCaption(name);
   }
+  if (!asTemplate) w->NoteFile(name, bytes);
   w->FinishLoading();
   // The page's folder is the open dialog's now that the caption names it.
   w->FormActivate();

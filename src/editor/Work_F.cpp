@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -159,6 +160,10 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   Memo1->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
   connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::HebEditMode));
+  // The program coming back to the front activates the page the user sees.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive && IsActiveDocument()) CheckOutsideChange();
+  });
   connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::PreviewMode));
   connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::EditMode));
   connect(BitBtn1, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::BitBtn1Click));
@@ -229,6 +234,7 @@ void TWorkForm::SetFileName(const QString& path) {
 void TWorkForm::SetUntitled(const QString& caption) {
   SetCaption(caption);
   hasFileName_ = false;
+  disk_.clear();
 }
 
 // ------------------------------------------------------------------ activation and focus
@@ -236,6 +242,12 @@ void TWorkForm::SetUntitled(const QString& caption) {
 void TWorkForm::FormActivate() {
   Memo1->viewport()->update();
   emit Activated();
+  CheckOutsideChange();
+}
+
+bool TWorkForm::IsActiveDocument() const {
+  const QMdiSubWindow* sub = SubWindow();
+  return sub && sub->mdiArea() && sub->mdiArea()->activeSubWindow() == sub;
 }
 
 void TWorkForm::Memo1Enter() {
@@ -596,8 +608,11 @@ std::string TWorkForm::DocumentBytes() {
 }
 
 bool TWorkForm::SaveToFile(const QString& path) {
+  if (!MayOverwrite(path)) return false;
   try {
-    qm::writeFileAtomically(path, DocumentBytes());
+    const std::string bytes = DocumentBytes();
+    qm::writeFileAtomically(path, bytes);
+    NoteFile(path, bytes);
   } catch (const std::exception& e) {
     qm::prompts().error(this, qm::exceptionText(e.what()));
     return false;

@@ -14,6 +14,7 @@
 #include "core/undo/UndoRing.h"
 #include "host/DocumentHost.h"
 #include "host/PageView.h"
+#include "platform/FileIO.h"
 #include "platform/RichEdit.h"
 
 class QAction;
@@ -150,8 +151,16 @@ class TWorkForm : public QWidget, public qm::PageView {
   void CommitHebrewEdits();
   // The page as its file holds it: Memo1's text with the file's line ends.
   std::string DocumentBytes();
-  // Writes the page to a file; false (after showing the error) on failure.
+  // Writes the page to a file; false (after showing the error) on failure,
+  // and when the file is the page's own, another program changed it since it
+  // was read or written here, and the user keeps that version.
   bool SaveToFile(const QString& path);
+  // --- the page's file on disk (Work_F_Disk.cpp) ---
+  // Notes what the page's file holds, as read or written here.
+  void NoteFile(const QString& path, std::string_view bytes);
+  // When another program changed the page's file: asks (once for each version
+  // it wrote) whether to reload it. Runs when the window becomes active.
+  void CheckOutsideChange();
   // Asks whether to save a modified page before closing. False: stay open.
   bool CheckFileSave();
   // Auto-indent after Enter.
@@ -245,6 +254,11 @@ class TWorkForm : public QWidget, public qm::PageView {
   void SetHebrewMode(bool on, bool takeFocus);
 
   void RemovePreviewFile();
+  void ReloadFile();
+  // False when `path` is the page's file, another program changed it and the
+  // user keeps that version.
+  bool MayOverwrite(const QString& path);
+  bool IsActiveDocument() const;
 
   qm::DocumentHost* host_;
   bool hebMode_ = false;  // Hebrew edit mode is on
@@ -253,6 +267,9 @@ class TWorkForm : public QWidget, public qm::PageView {
   QWidget* browser_ = nullptr;  // the browser view, made at the first preview
   std::unique_ptr<QTemporaryDir> previewDir_;  // holds the preview file
   std::unique_ptr<qm::PreviewSite> previewSite_;
+  qm::FileStamp disk_;        // the page's file as last read or written here
+  qm::FileStamp askedAbout_;  // the outside version the user was last asked about
+  bool checkingDisk_ = false;
   bool browserLost_ = false;    // its renderer went away: make a new one
   bool previewing_ = false;
   bool hasFileName_ = false;

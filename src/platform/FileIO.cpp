@@ -1,6 +1,8 @@
 #include "platform/FileIO.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <stdexcept>
@@ -59,6 +61,45 @@ void writeFileInPlace(const QString& path, std::string_view bytes) {
   if (f.write(bytes.data(), size) != size || !f.flush() || !f.resize(size)) fail(cannot, path, reason(f, errno));
   f.close();
   if (f.error() != QFileDevice::NoError) fail(cannot, path, reason(f, errno));
+}
+
+namespace {
+QByteArray digestOf(QIODevice& file) {
+  QCryptographicHash hash(QCryptographicHash::Sha1);
+  return hash.addData(&file) ? hash.result() : QByteArray();
+}
+}  // namespace
+
+void FileStamp::note(const QString& path, std::string_view bytes) {
+  const QFileInfo info(path);
+  path_ = path;
+  size_ = info.size();
+  modified_ = info.lastModified();
+  digest_ = QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                     QCryptographicHash::Sha1);
+}
+
+void FileStamp::noteCurrent(const QString& path) {
+  clear();
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return;
+  const QFileInfo info(path);
+  const QByteArray digest = digestOf(f);
+  if (digest.isEmpty()) return;
+  path_ = path;
+  size_ = info.size();
+  modified_ = info.lastModified();
+  digest_ = digest;
+}
+
+bool FileStamp::changed() const {
+  if (path_.isEmpty()) return false;
+  const QFileInfo info(path_);
+  if (!info.isFile() || (info.size() == size_ && info.lastModified() == modified_)) return false;
+  QFile f(path_);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray digest = digestOf(f);
+  return !digest.isEmpty() && digest != digest_;
 }
 
 }  // namespace qm

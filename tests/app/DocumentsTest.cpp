@@ -242,4 +242,51 @@ TEST_F(Documents, DroppedFilesOpenByTheirExtension) {
   EXPECT_EQ(captions, (std::vector<QString>{"untitled1.htm", path("Page.Html"), path("notes.txt")}));
 }
 
+// Another program changes an open page's file: the window asks once per
+// outside version when it becomes active (through the window menu or the
+// program coming back to the front) whether to reload, and asks before saving
+// over it; no keeps the outside version.
+TEST_F(Documents, AFileChangedByAnotherProgramIsReloadedOrKeptAsTheUserAnswers) {
+  writeFile("a.htm", "mine\r\n");
+  writeFile("b.htm", "other\r\n");
+  form->SetCommandLineFile(path("a.htm"));
+  form->OpenHtml(path("a.htm"));
+  TWorkForm* a = form->AWForm();
+  form->OpenHtml(path("b.htm"));
+  // Back to the page after another program wrote it: reloaded.
+  writeFile("a.htm", "outside\r\n");
+  prompts.answers.push_back(qm::Answer::Yes);
+  form->runCommand(QStringLiteral("N16"));
+  ASSERT_EQ(form->AWForm(), a);
+  EXPECT_EQ(a->DocText(), "outside\r\n");
+  EXPECT_FALSE(a->Memo1->modified());
+  // Changed again while the user edits: kept, and not asked again for the same version.
+  a->Memo1->setSelStart(0);
+  type(a->Memo1, "X");
+  writeFile("a.htm", "outside 2\r\n");
+  prompts.answers.push_back(qm::Answer::No);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  form->runCommand(QStringLiteral("N16"));
+  form->runCommand(QStringLiteral("N16"));
+  EXPECT_EQ(a->DocText(), "Xoutside\r\n");
+  const auto asked = prompts.texts("yesNo");
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_TRUE(asked[1].contains(path("a.htm")));
+  // Saving asks first: no keeps the file as the other program left it.
+  prompts.answers.push_back(qm::Answer::No);
+  form->SaveHtml();
+  EXPECT_EQ(readFile("a.htm"), "outside 2\r\n");
+  EXPECT_TRUE(a->Memo1->modified());
+  prompts.answers.push_back(qm::Answer::Yes);
+  form->SaveHtml();
+  EXPECT_EQ(readFile("a.htm"), "Xoutside\r\n");
+  // The program's own save is no outside change.
+  type(a->Memo1, "Y");
+  form->SaveHtml();
+  form->runCommand(QStringLiteral("N16"));
+  form->runCommand(QStringLiteral("N16"));
+  EXPECT_EQ(prompts.texts("yesNo").size(), 4u);
+  EXPECT_EQ(readFile("a.htm"), "XYoutside\r\n");
+}
+
 }  // namespace
