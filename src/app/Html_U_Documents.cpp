@@ -97,6 +97,9 @@ TWorkForm* TForm1::CreateDocumentWindow(bool maximized) {
   SwitchMItems(true);
   QMdiSubWindow* sub = mdiArea()->addSubWindow(w);
   sub->setAttribute(Qt::WA_DeleteOnClose);
+  // The window menu's own close keys (Ctrl+W, Ctrl+F4) would clash with the
+  // main window's "close page" (N56), which does the same.
+  for (QAction* a : sub->systemMenu()->actions()) a->setShortcuts({});
   if (maximized) sub->showMaximized(); else sub->show();
   mdiArea()->setActiveSubWindow(sub);
   w->WebBrowser1->hide();
@@ -137,9 +140,13 @@ void TForm1::ConnectDocument(TWorkForm* w) {
 
 // ------------------------------------------------------------------ new
 
+bool TForm1::DocumentsMaximized() const {
+  if (TWorkForm* active = AWForm()) return active->IsMaximized();
+  return settings_.read(qm::setting::WinMax);
+}
+
 void TForm1::NewForm() {
-  if (TWorkForm* active = AWForm()) WinMax = active->IsMaximized();
-  else WinMax = settings_.read(qm::setting::WinMax);
+  WinMax = DocumentsMaximized();
   TWorkForm* w = CreateDocumentWindow(WinMax);
   qm::RichEdit* memo = w->Memo1;
   memo->setText(qm::lines::joinTerminated(newPageLines(isoVisual())));
@@ -169,11 +176,12 @@ TWorkForm* TForm1::OpenDocument(const QString& given, bool fromDialog, int filte
     return nullptr;
   }
   if (bytes.find('\0') != std::string::npos) {
-    qm::prompts().error(this, QStringLiteral("Cannot open %1: the file contains a NUL byte and is not a text file.")
+    qm::prompts().error(this, QStringLiteral("לא ניתן לפתוח את %1: יש בו תו NUL, והוא אינו קובץ טקסט.")
                                   .arg(name));
     return nullptr;
   }
-  TWorkForm* w = CreateDocumentWindow(false);
+  // Like a new page: maximized when the pages are.
+  TWorkForm* w = CreateDocumentWindow(DocumentsMaximized());
   w->LoadFileBytes(bytes);
   const bool asTemplate = fromDialog ? filterIndex == kTemplateFilter
                                      : !CommandLineFile.isEmpty() && name.right(3).toUpper() == QStringLiteral("QXT");

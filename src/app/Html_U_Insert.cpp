@@ -187,6 +187,7 @@ void TForm1::connectInsertCommands() {
   for (const char* n : {"ToolButton6", "N8"}) on(n, withDoc([](TWorkForm* w) { visibleEditor(w)->cut(); }));
   for (const char* n : {"ToolButton7", "N9"}) on(n, withDoc([](TWorkForm* w) { visibleEditor(w)->paste(); }));
   for (const char* n : {"ToolButton9", "N12"}) on(n, withDoc([](TWorkForm* w) { w->RestoreUndoBuf(); }));
+  on("N57", withDoc([](TWorkForm* w) { w->RedoUndoBuf(); }));
   on("N20", withDoc([](TWorkForm* w) { visibleEditor(w)->selectAll(); }));
 
   // Palette page "בסיסי".

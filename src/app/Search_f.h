@@ -43,9 +43,10 @@ class TForm9 : public QDialog {
   void Button1Click();
   void Button2Click();
   void Edit1Change();
+  // Selects the next occurrence of Edit1's text after the last one found.
+  void FindNext();
 
  private:
-  void FindNext();
   void ReplaceAll();
   void Centre();
   void UpdateFindCaption();

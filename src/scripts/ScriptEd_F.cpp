@@ -173,6 +173,7 @@ void TForm23::buildWindow() {
   connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
   connect(Button9, &QPushButton::clicked, this, &TForm23::zeroall);
+  qm::cancelOnEscape(this);  // both cancel buttons only hide the window
   connect(Button3, &QPushButton::clicked, this, &TForm23::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TForm23::Button4Click);
   connect(Button5, &QPushButton::clicked, this, &TForm23::Button5Click);

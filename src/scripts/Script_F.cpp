@@ -144,6 +144,7 @@ void TForm22::buildWindow() {
       {Button7, &TForm22::Button7Click},   {Button9, &TForm22::Button9Click},   {Button10, &TForm22::Button10Click},
       {Button11, &TForm22::Button11Click}, {Button12, &TForm22::Button12Click}};
   for (const auto& [button, handler] : handlers) connect(button, &QPushButton::clicked, this, handler);
+  qm::cancelOnEscape(this, Button2);
 }
 
 // ------------------------------------------------------------------ the file

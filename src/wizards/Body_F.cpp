@@ -152,6 +152,7 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(Edit3, &QLineEdit::textEdited, this, [this] { CheckBox8->setChecked(true); });
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  qm::cancelOnEscape(this, Button2);
   HebEdit1->installEventFilter(this);
   qm::wizard::centre(this);
 }

@@ -1,4 +1,5 @@
 #include "wizards/Email_F.h"
+#include "platform/Controls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,6 +33,7 @@ TForm5::TForm5(qm::Host& host) : QWidget(nullptr), host_(host) {
   grid->addLayout(buttons, 3, 0, 1, 2);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
+  qm::cancelOnEscape(this, Button2);
   centre(this);
 }
 

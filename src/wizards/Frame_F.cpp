@@ -112,6 +112,7 @@ TForm8::TForm8(qm::Host& host) : QWidget(nullptr), host_(host) {
   });
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
+  qm::cancelOnEscape(this, Button2);
   connect(Button3, &QPushButton::clicked, this, [] { qm::showHelp(kHelpTopic); });
   qm::wizard::centre(this, 20);
 }

@@ -130,6 +130,7 @@ TForm3::TForm3(qm::Host& host) : TWizardForm(host, "Form3", QStringLiteral("הו
   connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+  qm::cancelOnEscape(this, Button3);
   connect(Button8, &QPushButton::clicked, this, &TForm3::Button8Click);
   connect(Button4, &QPushButton::clicked, this, [this] { ColourButtonClick(CheckBox6, OverBackColor, Panel2); });
   connect(Button6, &QPushButton::clicked, this, [this] { ColourButtonClick(CheckBox6, OutBackColor, Panel3); });

@@ -75,6 +75,7 @@ TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
   connect(ComboBox1, &QComboBox::editTextChanged, this, [this](const QString& s) { CheckBox5->setChecked(!s.isEmpty()); });
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
+  qm::cancelOnEscape(this, Button2);
   clearFields();
   qm::wizard::centre(this);
 }

@@ -55,6 +55,7 @@ TForm4::TForm4(qm::Host& host) : TWizardForm(host, "Form4", QStringLiteral("הו
   connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
+  qm::cancelOnEscape(this, Button3);
   FitAndCentre();
 }
 

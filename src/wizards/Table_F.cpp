@@ -78,6 +78,7 @@ TForm10::TForm10(qm::Host& host) : QWidget(nullptr), host_(host), grid_(std::mak
                               qm::toCp1255(Edit1->text()), qm::toCp1255(Edit2->text())};
   };
   connect(Button1, &QPushButton::clicked, this, [this] { hide(); });
+  qm::cancelOnEscape(this, Button1);
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   qm::wizard::centre(this);
 }
