@@ -87,6 +87,31 @@ void BM_ReplaceAll10kIn1MB(benchmark::State& state) {
 }
 BENCHMARK(BM_ReplaceAll10kIn1MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
+// "החלף" of "font" (typed in lower case, case-blind) with 50,000 lower-case
+// occurrences in a 4 MB page, replaced by "span": the whole command.
+void BM_ReplaceAll50kLowerCaseIn4MB(benchmark::State& state) {
+  Env& e = env();
+  const std::string text = pageWithMarkers(4 << 20, "font", 50000);
+  TWorkForm* w = e.page(text);
+  e.form->runCommand(QStringLiteral("N35"));
+  auto* win = e.form->findChild<TForm9*>(QStringLiteral("Form9"));
+  win->Edit1->setText(QStringLiteral("font"));
+  win->Edit2->setText(QStringLiteral("span"));
+  for (auto _ : state) {
+    state.PauseTiming();
+    w->Memo1->setText(text);
+    w->SaveToUndoBuf();
+    e.form->runCommand(QStringLiteral("N35"));
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    win->Button1->click();
+    QCoreApplication::processEvents();
+  }
+  state.counters["replaced"] = silent->last.section(QLatin1Char(' '), 0, 0).toDouble();
+  e.closeAll();
+}
+BENCHMARK(BM_ReplaceAll50kLowerCaseIn4MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
 // The pure pass alone (core/text/FindReplace), for comparison.
 void BM_ReplaceAllPass10kIn1MB(benchmark::State& state) {
   const std::string text = pageWithMarkers(1 << 20, kMarker, 10000);

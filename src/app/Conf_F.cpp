@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "editor/Host.h"
+#include "host/DocumentHost.h"
 #include "platform/EditorSettings.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
@@ -87,7 +87,7 @@ void paintLabel(QLabel* l, const QString& family, int points, std::uint32_t colo
 
 }  // namespace
 
-TForm20::TForm20(qm::Host& host) : QDialog(host.HostWindow()), host_(host) {
+TForm20::TForm20(qm::EditorSettingsHost& host) : QDialog(host.HostWindow()), host_(host) {
   setObjectName(QStringLiteral("Form20"));
   setWindowTitle(QStringLiteral("הגדרות"));
   setLayoutDirection(Qt::RightToLeft);

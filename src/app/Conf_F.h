@@ -9,7 +9,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 namespace qm {
-class Host;
+class EditorSettingsHost;
 }
 
 // The settings dialog of the document editor's look: the fonts of Latin and
@@ -20,7 +20,7 @@ class Host;
 class TForm20 : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm20(qm::Host& host);
+  explicit TForm20(qm::EditorSettingsHost& host);
 
   // --- components ---
   QLabel* Label1 = nullptr;  // title
@@ -69,5 +69,5 @@ class TForm20 : public QDialog {
  private:
   void FormCreate();
   void PickColour(std::uint32_t& colour);
-  qm::Host& host_;
+  qm::EditorSettingsHost& host_;
 };

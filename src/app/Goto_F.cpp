@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "core/text/FindReplace.h"
-#include "editor/Host.h"
+#include "host/PageHost.h"
 #include "platform/Prompts.h"
 
-TForm17::TForm17(qm::Host& host) : QDialog(host.HostWindow()), host_(host) {
+TForm17::TForm17(qm::PageHost& host) : QDialog(host.HostWindow()), host_(host) {
   setObjectName(QStringLiteral("Form17"));
   setWindowTitle(QStringLiteral("לך לשורה"));
   setLayoutDirection(Qt::RightToLeft);

@@ -7,7 +7,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 namespace qm {
-class Host;
+class PageHost;
 }
 
 // The go-to-line window: opens on the caret's line number and puts the caret
@@ -15,7 +15,7 @@ class Host;
 class TForm17 : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm17(qm::Host& host);
+  explicit TForm17(qm::PageHost& host);
 
   // --- components ---
   QLabel* Label1 = nullptr;
@@ -33,5 +33,5 @@ class TForm17 : public QDialog {
   void showEvent(QShowEvent* e) override;
 
  private:
-  qm::Host& host_;
+  qm::PageHost& host_;
 };

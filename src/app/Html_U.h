@@ -11,9 +11,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 #include "core/markup/MarkupText.h"
-#include "editor/Host.h"
+#include "host/DocumentHost.h"
+#include "host/InsertTarget.h"
+#include "host/PublishingHost.h"
 #include "platform/EditorSettings.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowHolder.h"
@@ -38,7 +41,11 @@ class THttpClient;
 // The main window: MDI parent of the document windows, owner of the settings
 // that the editor, the colouring, the dialogs and the wizards read. Every
 // other window reaches the work through its host interface.
-class TForm1 : public QMainWindow, public qm::Host {
+class TForm1 : public QMainWindow,
+               public qm::ScriptHost,
+               public qm::PublishingHost,
+               public qm::EditorSettingsHost,
+               public qm::DocumentHost {
   Q_OBJECT
  public:
   // The settings store lives as long as the program; the window reads every
@@ -50,7 +57,7 @@ class TForm1 : public QMainWindow, public qm::Host {
   TWorkForm* AWForm() const;
   QMdiArea* mdiArea() const { return MdiArea; }
 
-  // ---- The host interface (editor/Host.h) ----
+  // ---- The host interfaces (host/*.h) ----
   qm::PageView* ActivePage() override;
   qm::SettingsStore& Settings() override { return settings_; }
   const qm::EditorSettings& Editor() const override { return editor_; }
@@ -65,10 +72,14 @@ class TForm1 : public QMainWindow, public qm::Host {
   void SetFtpAvailable(bool on) override { FtpAvailable = on; }
   void SetFtpIndicator(const QString& text) override;
 
-  // A secondary window (W(qm::Host&)), created the first time it is needed.
+  // A secondary window, created the first time it is needed. Its constructor
+  // takes the host interface it uses (W(qm::InsertTarget&) ...), or nothing.
   template <class W>
   W* Window() {
-    return &windows_.Get<W>(static_cast<qm::Host&>(*this));
+    if constexpr (std::is_constructible_v<W, TForm1&>)
+      return &windows_.Get<W>(*this);
+    else
+      return &windows_.Get<W>();
   }
 
   // Enables or disables the commands that need a document.
@@ -108,10 +119,8 @@ class TForm1 : public QMainWindow, public qm::Host {
   std::string PickColor() override;
   std::string LastPickedColor;
   std::string LastColor() const override { return LastPickedColor; }
-  // The quick-edit line and the keyboard language.
+  // The quick-edit line.
   void RefreshQEdit();
-  void SetHebrew() override;
-  void SetEnglish() override;
   // The path as the wizards put it into markup: folders kept when N23
   // "include path names" is checked (core TruncPath with N23's state).
   std::string TruncPath(std::string_view path, qm::PathOrigin origin = qm::PathOrigin::Typed) const override;
@@ -223,7 +232,8 @@ class TForm1 : public QMainWindow, public qm::Host {
   int DocumentCount() const;
   // The save dialog for a document, the overwrite question and the write.
   // True when the document was written.
-  bool SaveDocumentAs(TWorkForm* w, bool checkMarker) override;
+  bool SaveDocumentAs(TWorkForm* w, bool checkMarker);
+  bool SavePageAs(qm::PageView& page) override;
   QString OpenDialogDir;  // initial folder of the open dialog
 
  protected:

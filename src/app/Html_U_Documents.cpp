@@ -234,6 +234,11 @@ bool TForm1::SaveDocumentAs(TWorkForm* w, bool checkMarker) {
   return true;
 }
 
+bool TForm1::SavePageAs(qm::PageView& page) {
+  // Every page a document window asks about is one of this window's documents.
+  return SaveDocumentAs(&static_cast<TWorkForm&>(page), false);
+}
+
 void TForm1::SaveHtml() {
   TWorkForm* w = AWForm();
   if (!w) return;

@@ -326,12 +326,12 @@ void TForm1::Edit1Enter() {
     Edit1->clear();
     Edit1->setEnabled(false);
   }
-  SetHebrew();
+  qm::SetHebrew();
 }
 
 void TForm1::Edit1Exit() {
   QuickEditActive = false;
-  SetEnglish();
+  qm::SetEnglish();
 }
 
 void TForm1::Edit1KeyDown() { QuickEditActive = true; }
@@ -340,7 +340,7 @@ void TForm1::Edit1Click() { QuickEditActive = true; }
 
 void TForm1::Edit1MouseDown() {
   QuickEditActive = true;
-  SetHebrew();
+  qm::SetHebrew();
 }
 
 void TForm1::Panel2Click() {
@@ -357,15 +357,3 @@ void TForm1::Panel2Enter() {
 }
 
 void TForm1::Panel2Resize() { Edit1->setFixedWidth(std::max(0, Panel2->width() - Label2->width() - 45)); }
-
-// ---- Keyboard language ------------------------------------------------------
-
-void TForm1::SetHebrew() {
-  qm::KeyboardLayouts& layouts = qm::keyboardLayouts();
-  if (layouts.activeLayoutName() == QLatin1String(qm::LayoutUsEnglish)) layouts.activateNextLayout();
-}
-
-void TForm1::SetEnglish() {
-  qm::KeyboardLayouts& layouts = qm::keyboardLayouts();
-  if (layouts.activeLayoutName() == QLatin1String(qm::LayoutHebrew)) layouts.activateNextLayout();
-}

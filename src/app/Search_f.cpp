@@ -13,7 +13,7 @@
 #include <string>
 
 #include "core/text/FindReplace.h"
-#include "editor/Host.h"
+#include "host/PageHost.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 
@@ -26,7 +26,7 @@ using qm::named;
 
 }  // namespace
 
-TForm9::TForm9(qm::Host& host) : QDialog(host.HostWindow()), host_(host) {
+TForm9::TForm9(qm::PageHost& host) : QDialog(host.HostWindow()), host_(host) {
   setObjectName(QStringLiteral("Form9"));
   setLayoutDirection(Qt::RightToLeft);
   setModal(false);

@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 namespace qm {
-class Host;
+class PageHost;
 }
 
 // The find window: in find mode "חפש" selects the next occurrence of the
@@ -19,7 +19,7 @@ class Host;
 class TForm9 : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm9(qm::Host& host);
+  explicit TForm9(qm::PageHost& host);
 
   // --- components ---
   QLabel* Label1 = nullptr;
@@ -51,5 +51,5 @@ class TForm9 : public QDialog {
   void Centre();
   void UpdateFindCaption();
 
-  qm::Host& host_;
+  qm::PageHost& host_;
 };

@@ -14,7 +14,6 @@
 
 #include "app/Html_U.h"
 #include "core/net/PublishText.h"
-#include "editor/Host.h"
 #include "net/UpdateFetch.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -40,7 +39,7 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-TForm19::TForm19(qm::Host& /*host*/) {
+TForm19::TForm19() {
   setObjectName(QStringLiteral("Form19"));
   setWindowTitle(QStringLiteral("הורד גירסה עדכנית"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -4,9 +4,6 @@
 
 class QLabel;
 class QPushButton;
-namespace qm {
-class Host;
-}
 
 // The download offer of the update check: the installed and the newer
 // version, and "הורד עכשיו", which opens the download page. A tool window,
@@ -14,7 +11,7 @@ class Host;
 class TForm19 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm19(qm::Host& host);
+  TForm19();
 
   QLabel* Label1 = nullptr;  // headline
   QLabel* Label2 = nullptr;  // the installed version

@@ -17,6 +17,7 @@
 #include "platform/Application.h"
 #include "platform/EditorSettings.h"
 #include "platform/FileIO.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -39,7 +40,7 @@ const qm::EditorSettings kDefaultSettings;
 
 }  // namespace
 
-TWorkForm::TWorkForm(qm::Host* host, QWidget* parent) : QWidget(parent), host_(host) {
+TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName(QStringLiteral("WorkForm"));
   setAttribute(Qt::WA_DeleteOnClose);
   setLayoutDirection(Qt::RightToLeft);
@@ -214,7 +215,7 @@ void TWorkForm::FormActivate() {
 
 void TWorkForm::Memo1Enter() {
   colorSuspended_ = false;
-  if (host_) host_->SetEnglish();
+  qm::SetEnglish();
   HLLines = DocLines();
   // A one-character change right after entering counts as a drift of about
   // a hundred characters, which starts a full colouring.
@@ -534,7 +535,7 @@ bool TWorkForm::CheckFileSave() {
         return true;
       }
       // A page that never had a file: ask where to put it.
-      return host_ && host_->SaveDocumentAs(this, false);
+      return host_ && host_->SavePageAs(*this);
     case qm::Answer::No:
       return true;
     default:

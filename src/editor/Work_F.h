@@ -10,7 +10,8 @@
 #include "core/text/Lines.h"
 #include "core/text/TextMirror.h"
 #include "core/undo/UndoRing.h"
-#include "editor/Host.h"
+#include "host/DocumentHost.h"
+#include "host/PageView.h"
 #include "platform/RichEdit.h"
 
 class QAction;
@@ -34,7 +35,7 @@ class TWorkForm : public QWidget, public qm::PageView {
   Q_OBJECT
  public:
   // Without a host the window uses the default settings and tells nobody.
-  explicit TWorkForm(qm::Host* host, QWidget* parent = nullptr);
+  explicit TWorkForm(qm::DocumentHost* host, QWidget* parent = nullptr);
   ~TWorkForm() override;
 
   // --- components ---
@@ -149,7 +150,7 @@ class TWorkForm : public QWidget, public qm::PageView {
   bool Previewing() const { return previewing_; }
   QString PreviewFile() const;
 
-  // --- the page view (editor/Host.h) ---
+  // --- the page view (host/PageView.h) ---
   const std::string& PageText() override;
   std::int32_t PageSelStart() override;
   std::int32_t PageSelLength() override;
@@ -215,7 +216,7 @@ class TWorkForm : public QWidget, public qm::PageView {
 
   void RemovePreviewFile();
 
-  qm::Host* host_;
+  qm::DocumentHost* host_;
   QWidget* browser_ = nullptr;  // the browser view, made at the first preview
   bool browserLost_ = false;    // its renderer went away: make a new one
   bool previewing_ = false;

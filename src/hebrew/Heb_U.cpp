@@ -20,11 +20,12 @@
 #include <exception>
 
 #include "core/text/Lines.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "hebrew/HebMainMenu.h"
 #include "hebrew/HebMemo.h"
 #include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/FileIO.h"
 #include "platform/SettingsStore.h"
 #include "platform/Prompts.h"
@@ -59,7 +60,7 @@ QAction* makeItem(QMenu* menu, const char* name, const QString& caption) {
 
 }  // namespace
 
-TForm2::TForm2(qm::Host& host) : QMainWindow(nullptr), host_(host) {
+TForm2::TForm2(qm::InsertTarget& host) : QMainWindow(nullptr), host_(host) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("הכנס טקסט בעברית"));
   setLayoutDirection(Qt::RightToLeft);
@@ -301,7 +302,7 @@ void TForm2::FormHide() {
   }
 }
 
-void TForm2::Memo1Enter() { host_.SetHebrew(); }
+void TForm2::Memo1Enter() { qm::SetHebrew(); }
 
 void TForm2::ToolButton1Click() { Memo1->clear(); }
 

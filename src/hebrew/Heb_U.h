@@ -14,7 +14,7 @@ class QToolBar;
 class THebMainMenu;
 class THebMemo;
 namespace qm {
-class Host;
+class InsertTarget;
 class PageView;
 }  // namespace qm
 
@@ -28,7 +28,7 @@ class TForm2 : public QMainWindow {
   Q_OBJECT
  public:
   // Reads the setting "SelectAllHebWiz" of the host's store.
-  explicit TForm2(qm::Host& host);
+  explicit TForm2(qm::InsertTarget& host);
   ~TForm2() override;
 
   // --- components ---
@@ -96,6 +96,6 @@ class TForm2 : public QMainWindow {
   void buildPanel();
   qm::HebrewStandard Standard() const;
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   bool restyling_ = false;  // the window is hidden only to take new window flags
 };

@@ -105,6 +105,16 @@ std::unique_ptr<KeyboardLayouts> setKeyboardLayouts(std::unique_ptr<KeyboardLayo
   return previous;
 }
 
+void SetHebrew() {
+  KeyboardLayouts& layouts = keyboardLayouts();
+  if (layouts.activeLayoutName() == QLatin1String(LayoutUsEnglish)) layouts.activateNextLayout();
+}
+
+void SetEnglish() {
+  KeyboardLayouts& layouts = keyboardLayouts();
+  if (layouts.activeLayoutName() == QLatin1String(LayoutHebrew)) layouts.activateNextLayout();
+}
+
 QString layoutNameForXkbGroup(std::string_view description) {
   const QString d = QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size())).trimmed();
   const QString lower = d.toLower();

@@ -30,6 +30,12 @@ KeyboardLayouts& keyboardLayouts();
 // Installs an implementation (tests install a fake); returns the previous one.
 std::unique_ptr<KeyboardLayouts> setKeyboardLayouts(std::unique_ptr<KeyboardLayouts> layouts);
 
+// The keyboard language for Hebrew and for Latin text: switches to the next
+// layout when the active one is the other language, else leaves it alone
+// (a third layout the user chose stays).
+void SetHebrew();
+void SetEnglish();
+
 // The program's name for a layout described by an XKB group name ("English
 // (US)", "Hebrew") or a symbols name ("us", "il"): "00000409", "0000040d", or
 // the description itself for anything else.

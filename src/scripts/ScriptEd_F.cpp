@@ -20,8 +20,8 @@
 #include <algorithm>
 #include <tuple>
 
-#include "editor/Host.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
 #include "scripts/ScriptWidgets.h"
 
@@ -37,7 +37,7 @@ const char* const kTypeCodes[] = {"I", "S", "SH", "FH", "FP", "C"};
 
 }  // namespace
 
-TForm23::TForm23(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm23::TForm23() : QWidget(nullptr) {
   setObjectName(QStringLiteral("Form23"));
   setWindowTitle(QStringLiteral("הוספת\\עריכת סקריפט"));
   setLayoutDirection(Qt::RightToLeft);
@@ -201,8 +201,8 @@ void TForm23::buildWindow() {
 // Clicking the name or a variable's description switches to Hebrew input, the code fields to English.
 bool TForm23::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::MouseButtonPress) {
-    if (watched == Edit1 || watched == Edit5) host_.SetHebrew();
-    if (watched == Edit2 || watched == Edit3 || watched == Edit4) host_.SetEnglish();
+    if (watched == Edit1 || watched == Edit5) qm::SetHebrew();
+    if (watched == Edit2 || watched == Edit3 || watched == Edit4) qm::SetEnglish();
   }
   return QWidget::eventFilter(watched, e);
 }

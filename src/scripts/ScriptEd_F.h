@@ -14,9 +14,6 @@ class QRadioButton;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
-namespace qm {
-class Host;
-}  // namespace qm
 
 // The script editor: a new script for the library, or changes to one, with
 // its name, description, load and unload code, the three texts it inserts and
@@ -25,7 +22,7 @@ class Host;
 class TForm23 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm23(qm::Host& host);
+  TForm23();
   ~TForm23() override;
 
   enum class Mode { New, Edit };
@@ -91,7 +88,6 @@ class TForm23 : public QWidget {
   void refillCombos();
   void setVarField(int column, const QString& text);
 
-  qm::Host& host_;
   Mode mode_ = Mode::New;
   qm::scripts::ScriptList* library_ = nullptr;
   qm::scripts::ScriptRec* edited_ = nullptr;

@@ -18,8 +18,9 @@
 #include <utility>
 
 #include "core/scripts/ScriptFill.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/FileIO.h"
 #include "platform/Prompts.h"
 #include "scripts/ScriptEd_F.h"
@@ -35,7 +36,7 @@ QString upper(const QString& s) { return s.toUpper(); }
 
 }  // namespace
 
-TForm22::TForm22(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm22::TForm22(qm::ScriptHost& host) : QWidget(nullptr), host_(host) {
   setObjectName(QStringLiteral("Form22"));
   setWindowTitle(QStringLiteral("סקריפט"));
   setLayoutDirection(Qt::RightToLeft);
@@ -269,10 +270,10 @@ void TForm22::ListView1SelectItem(QTreeWidgetItem* item) {
   if (type == QStringLiteral("FH")) Button6->show();
   if (type == QStringLiteral("SH")) {
     Edit1->setLayoutDirection(Qt::RightToLeft);
-    host_.SetHebrew();
+    qm::SetHebrew();
   } else {
     Edit1->setLayoutDirection(Qt::LeftToRight);
-    host_.SetEnglish();
+    qm::SetEnglish();
   }
   Edit1->setText(item->text(2));
   curVar_ = item;
@@ -341,7 +342,7 @@ void TForm22::Button10Click() {
 
 TForm23* TForm22::Form23() {
   if (!editor_) {
-    editor_ = std::make_unique<TForm23>(host_);
+    editor_ = std::make_unique<TForm23>();
     connect(editor_.get(), &TForm23::Saved, this, &TForm22::editorSaved);
   }
   return editor_.get();

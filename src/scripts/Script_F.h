@@ -17,7 +17,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TForm23;
 namespace qm {
-class Host;
+class ScriptHost;
 }  // namespace qm
 
 // The script library window: the user picks a script from the library kept
@@ -29,7 +29,7 @@ class TForm22 : public QWidget {
   Q_OBJECT
  public:
   // Loads the library from the host's start-up folder.
-  explicit TForm22(qm::Host& host);
+  explicit TForm22(qm::ScriptHost& host);
   ~TForm22() override;
 
   // --- components ---
@@ -101,7 +101,7 @@ class TForm22 : public QWidget {
   void showNoScript();
   void editorSaved();
 
-  qm::Host& host_;
+  qm::ScriptHost& host_;
   std::unique_ptr<TForm23> editor_;
   QTreeWidgetItem* curVar_ = nullptr;  // the variable item last selected
   bool keepOriginal_ = false;          // the file on disk was not read whole

@@ -9,12 +9,12 @@
 #include <QPushButton>
 
 #include "core/wizards/ElementMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
 
-TForm16::TForm16(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm16::TForm16(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setUpToolWindow(this, "Form16", QStringLiteral("הוסף טופס"));
   auto* grid = new QGridLayout(this);
   ComboBox1 = list(this, "ComboBox1", {QStringLiteral("POST"), QStringLiteral("GET")});

@@ -6,13 +6,13 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 namespace qm {
-class Host;
+class InsertTarget;
 }
 
 // The add-form dialog: the FORM element around the active page's selection.
 class TForm16 : public QWidget {
  public:
-  explicit TForm16(qm::Host& host);
+  explicit TForm16(qm::InsertTarget& host);
 
   QComboBox* ComboBox1 = nullptr;  // METHOD: "POST", "GET"
   QLineEdit* Edit1 = nullptr;      // ACTION
@@ -23,5 +23,5 @@ class TForm16 : public QWidget {
   void Button2Click();
 
  private:
-  qm::Host& host_;
+  qm::InsertTarget& host_;
 };

@@ -10,14 +10,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "core/markup/MarkupText.h"
 #include "core/wizards/PageBody.h"
 #include "core/wizards/TagAttr.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/Controls.h"
@@ -43,7 +45,7 @@ void paintText(QLabel* label, std::uint32_t rgb) {
 
 }  // namespace
 
-TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form7", QStringLiteral("אשף עיצוב גוף העמוד"));
   auto* outer = new QVBoxLayout(this);
 
@@ -159,8 +161,8 @@ TForm7::TForm7(qm::Host& host) : QWidget(nullptr), host_(host) {
 
 bool TForm7::eventFilter(QObject* watched, QEvent* e) {
   if (watched == HebEdit1) {
-    if (e->type() == QEvent::FocusIn) host_.SetHebrew();
-    if (e->type() == QEvent::FocusOut) host_.SetEnglish();
+    if (e->type() == QEvent::FocusIn) qm::SetHebrew();
+    if (e->type() == QEvent::FocusOut) qm::SetEnglish();
   }
   return QWidget::eventFilter(watched, e);
 }
@@ -211,44 +213,31 @@ void TForm7::LoadFromDocument(qm::PageView* page) {
   if (const auto tag = qm::wizards::findBodyTag(text)) {
     for (QLabel* l : {Label1, Label4, Label5, Label8, Label2}) paintText(l, 0);
     panelColour_ = palette().color(QPalette::Button);
-    Edit1->clear();
-    Edit2->clear();
-    Edit3->clear();
-    CheckBox2->setChecked(false);
     const qm::wizards::BodyAttributes a = qm::wizards::readBodyTag(text, *tag);
-    CheckBox7->setChecked(!a.onLoad.empty());
-    if (!a.onLoad.empty()) Edit2->setText(bytes(a.onLoad));
-    CheckBox8->setChecked(!a.onUnLoad.empty());
-    if (!a.onUnLoad.empty()) Edit3->setText(bytes(a.onUnLoad));
-    if (!a.background.empty()) {
-      Edit1->setText(bytes(a.background));
-      RadioButton2->setChecked(true);
-      CheckBox2->setChecked(true);
-    }
-    CheckBox6->setChecked(QString::fromLatin1(a.bgProperties.c_str()).toUpper() == QStringLiteral("FIXED"));
-    const struct {
-      const std::string& value;
-      std::string& colour;
-      QCheckBox* tick;
-      QLabel* label;
-    } colours[] = {{a.text, BodyTextColor, CheckBox1, Label1},
-                   {a.link, BodyLinkColor, CheckBox4, Label4},
-                   {a.vlink, BodyVLinkColor, CheckBox5, Label5},
-                   {a.alink, BodyALinkColor, CheckBox3, Label8}};
-    for (const auto& c : colours) {
-      c.tick->setChecked(!c.value.empty());
-      if (c.value.empty()) continue;
-      c.colour = c.value;
-      paintText(c.label, qm::wizards::HexToColor(c.value));
-    }
-    if (!a.bgColor.empty()) {
-      BodyBgColor = a.bgColor;
-      RadioButton1->setChecked(true);
-      CheckBox2->setChecked(true);
-      const std::uint32_t rgb = qm::wizards::HexToColor(a.bgColor);
-      paintText(Label2, rgb);
-      panelColour_ = QColor::fromRgb(static_cast<QRgb>(rgb));
-    }
+    qm::wizards::BodyChoices c = choices();
+    qm::wizards::applyBodyTag(c, a);
+    CheckBox7->setChecked(c.onLoad);
+    Edit2->setText(bytes(c.onLoadText));
+    CheckBox8->setChecked(c.onUnLoad);
+    Edit3->setText(bytes(c.onUnLoadText));
+    Edit1->setText(bytes(c.bgImage));
+    CheckBox6->setChecked(c.fixedBackground);
+    CheckBox2->setChecked(c.background);
+    (c.backgroundIsColor ? RadioButton1 : RadioButton2)->setChecked(true);
+    BodyTextColor = c.textColor;
+    BodyLinkColor = c.linkColor;
+    BodyVLinkColor = c.vlinkColor;
+    BodyALinkColor = c.alinkColor;
+    BodyBgColor = c.bgColor;
+    // Labels are painted in the colours the tag holds; the others stay black.
+    const std::pair<const std::string&, QLabel*> painted[] = {
+        {a.text, Label1}, {a.link, Label4}, {a.vlink, Label5}, {a.alink, Label8}, {a.bgColor, Label2}};
+    for (const auto& [value, label] : painted)
+      if (!value.empty()) paintText(label, qm::wizards::HexToColor(value));
+    for (const auto& [tick, on] : {std::pair{CheckBox1, c.text}, std::pair{CheckBox4, c.link},
+                                   std::pair{CheckBox5, c.vlink}, std::pair{CheckBox3, c.alink}})
+      tick->setChecked(on);
+    if (!a.bgColor.empty()) panelColour_ = QColor::fromRgb(static_cast<QRgb>(qm::wizards::HexToColor(a.bgColor)));
     repaintPanel();
   }
   qm::present(this);
@@ -263,6 +252,26 @@ void TForm7::Button1Click() {
                                           chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
   Edit1->setText(bytes(image));
 
+  qm::wizards::BodyChoices c = choices();
+  c.bgImage = image;
+  const std::optional<std::string> title =
+      HebEdit1->isVisibleTo(this) ? std::optional<std::string>(qm::toCp1255(HebEdit1->text())) : std::nullopt;
+
+  page->PageOneStep([&] {
+    const qm::wizards::BodyEditPlan plan =
+        qm::wizards::planBodyEdit(page->PageText(), page->PageSelStart(), page->PageSelLength(), c, title);
+    for (const qm::wizards::PageChange& change : plan.changes) {
+      page->PageSelect(static_cast<std::int32_t>(change.start), static_cast<std::int32_t>(change.length));
+      page->PageReplaceSelection(change.text);
+    }
+    page->PageSelect(static_cast<std::int32_t>(plan.selStart), static_cast<std::int32_t>(plan.selLength));
+  });
+  hide();
+}
+
+void TForm7::Button2Click() { hide(); }
+
+qm::wizards::BodyChoices TForm7::choices() const {
   qm::wizards::BodyChoices c;
   c.text = CheckBox1->isChecked();
   c.link = CheckBox4->isChecked();
@@ -275,43 +284,11 @@ void TForm7::Button1Click() {
   c.background = CheckBox2->isChecked();
   c.backgroundIsColor = RadioButton1->isChecked();
   c.bgColor = BodyBgColor;
-  c.bgImage = image;
+  c.bgImage = qm::toCp1255(Edit1->text());
   c.fixedBackground = CheckBox6->isChecked();
   c.onLoad = CheckBox7->isChecked();
   c.onLoadText = qm::toCp1255(Edit2->text());
   c.onUnLoad = CheckBox8->isChecked();
   c.onUnLoadText = qm::toCp1255(Edit3->text());
-  const std::string tag = qm::wizards::bodyTag(c);
-  const auto tagLength = static_cast<std::int64_t>(tag.size());
-
-  page->PageOneStep([&] {
-    std::int64_t caret = page->PageSelStart();
-    const std::int32_t selection = page->PageSelLength();
-    if (const auto old = qm::wizards::findBodyTag(page->PageText())) {
-      page->PageSelect(static_cast<std::int32_t>(old->start), static_cast<std::int32_t>(old->length));
-      page->PageReplaceSelection(tag);
-      caret = qm::wizards::caretAfterReplace(caret, old->start, old->length, tagLength);
-    } else {
-      // No BODY tag: the new one goes in at the caret; the selected text stays.
-      page->PageSelect(static_cast<std::int32_t>(caret), 0);
-      page->PageReplaceSelection(tag);
-      caret += tagLength + 2;
-    }
-    if (HebEdit1->isVisibleTo(this)) {
-      if (const auto title = qm::wizards::findTitle(page->PageText())) {
-        const std::string typed = qm::toCp1255(HebEdit1->text());
-        page->PageSelect(static_cast<std::int32_t>(title->start), static_cast<std::int32_t>(title->length));
-        page->PageReplaceSelection(typed);
-        caret = qm::wizards::caretAfterReplace(caret, title->start, title->length,
-                                               static_cast<std::int64_t>(typed.size()));
-      }
-    }
-    const auto size = static_cast<std::int64_t>(page->PageText().size());
-    caret = std::clamp<std::int64_t>(caret, 0, size);
-    page->PageSelect(static_cast<std::int32_t>(caret),
-                     static_cast<std::int32_t>(std::min<std::int64_t>(selection, size - caret)));
-  });
-  hide();
+  return c;
 }
-
-void TForm7::Button2Click() { hide(); }

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <string>
 
+#include "core/wizards/PageBody.h"
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -11,7 +13,7 @@ class QPushButton;
 class QRadioButton;
 class THebEdit;
 namespace qm {
-class Host;
+class InsertTarget;
 class PageView;
 }  // namespace qm
 
@@ -22,7 +24,7 @@ class PageView;
 class TForm7 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm7(qm::Host& host);
+  explicit TForm7(qm::InsertTarget& host);
 
   // --- components ---
   QLabel* Label7 = nullptr;
@@ -62,6 +64,8 @@ class TForm7 : public QWidget {
   void Button2Click();
 
  private:
+  // The fields as the controls hold them.
+  qm::wizards::BodyChoices choices() const;
   void pickRowColour(QCheckBox* tick, std::string& colour, QLabel* label);
   void Button4Click();
   void Button5Click();
@@ -72,7 +76,7 @@ class TForm7 : public QWidget {
 
  private:
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   QColor panelColour_;        // the last background colour chosen or read
   QString chosenImage_;       // Edit1 as the file dialog left it
 };

@@ -8,17 +8,17 @@
 #include <QPushButton>
 
 #include "core/wizards/ElementMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
 
-TForm5::TForm5(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm5::TForm5(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setUpToolWindow(this, "Form5", QStringLiteral("הוספת כתובת דואר אלקטרוני"));
   auto* grid = new QGridLayout(this);
   Edit1 = edit(this, "Edit1", QStringLiteral("Email Address"));
-  Edit2 = hebrewEdit(this, "Edit2", host, QStringLiteral("טקסט"));
-  Edit3 = hebrewEdit(this, "Edit3", host, QStringLiteral("נושא"));
+  Edit2 = hebrewEdit(this, "Edit2", QStringLiteral("טקסט"));
+  Edit3 = hebrewEdit(this, "Edit3", QStringLiteral("נושא"));
   grid->addWidget(label(this, QStringLiteral("כתובת")), 0, 0);
   grid->addWidget(Edit1, 0, 1);
   grid->addWidget(label(this, QStringLiteral("טקסט")), 1, 0);

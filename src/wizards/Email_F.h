@@ -5,14 +5,14 @@
 class QLineEdit;
 class QPushButton;
 namespace qm {
-class Host;
+class InsertTarget;
 }
 
 // The e-mail link wizard: an anchor to a mail address with an optional
 // subject, around the user's link text, inserted as one line.
 class TForm5 : public QWidget {
  public:
-  explicit TForm5(qm::Host& host);
+  explicit TForm5(qm::InsertTarget& host);
 
   QLineEdit* Edit1 = nullptr;  // address
   QLineEdit* Edit2 = nullptr;  // link text (Hebrew)
@@ -23,5 +23,5 @@ class TForm5 : public QWidget {
   void Button1Click();
 
  private:
-  qm::Host& host_;
+  qm::InsertTarget& host_;
 };

@@ -13,7 +13,7 @@
 
 #include "core/markup/MarkupText.h"
 #include "core/wizards/ElementMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
@@ -21,7 +21,7 @@
 
 using namespace qm::wizard;
 
-TForm14::TForm14(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm14::TForm14(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setUpToolWindow(this, "Form14", QStringLiteral("הוספת רכיב מולטימדיה"));
   auto* grid = new QGridLayout(this);
   Edit1 = edit(this, "Edit1");

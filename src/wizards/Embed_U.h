@@ -9,14 +9,14 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 namespace qm {
-class Host;
+class InsertTarget;
 }
 
 // The multimedia wizard: one EMBED element for a media file, with an
 // optional size and alignment, inserted as one line.
 class TForm14 : public QWidget {
  public:
-  explicit TForm14(qm::Host& host);
+  explicit TForm14(qm::InsertTarget& host);
 
   QLineEdit* Edit1 = nullptr;      // media file
   QPushButton* Button1 = nullptr;  // "..." file dialog
@@ -35,6 +35,6 @@ class TForm14 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   QString chosen_;  // the last path the file dialog gave Edit1
 };

@@ -11,12 +11,12 @@
 #include <QPushButton>
 
 #include "core/wizards/ElementMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
 
-TForm6::TForm6(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm6::TForm6(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setUpToolWindow(this, "Form6", QStringLiteral("עריכת הגופן"));
   auto* grid = new QGridLayout(this);
   QStringList sizes;

@@ -9,7 +9,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 namespace qm {
-class Host;
+class InsertTarget;
 }
 
 // The font wizard: a FONT element with size, colour and faces around the
@@ -18,7 +18,7 @@ class Host;
 // later in another window is the one written while the colour box is ticked.
 class TForm6 : public QWidget {
  public:
-  explicit TForm6(qm::Host& host);
+  explicit TForm6(qm::InsertTarget& host);
 
   QCheckBox* CheckBox1 = nullptr;  // SIZE
   QComboBox* ComboBox1 = nullptr;
@@ -42,6 +42,6 @@ class TForm6 : public QWidget {
   std::string Colour() const;
 
  private:
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   QLabel* colourLabel_ = nullptr;  // "צבע", painted in the colour
 };

@@ -18,7 +18,7 @@
 
 #include "core/text/Lines.h"
 #include "core/wizards/ElementMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
@@ -63,7 +63,7 @@ QGroupBox* group(QWidget* parent, const char* name, const QString& caption, QRad
 
 }  // namespace
 
-TForm15::TForm15(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm15::TForm15(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setUpToolWindow(this, "Form15", QStringLiteral("אשף טפסים"));
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));

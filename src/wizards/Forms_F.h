@@ -16,7 +16,7 @@ class QRadioButton;
 class QSlider;
 class QTabWidget;
 namespace qm {
-class Host;
+class InsertTarget;
 }
 
 // The forms wizard: one form control at a time (text line, text area,
@@ -24,7 +24,7 @@ class Host;
 // its own "אישור" and "ביטול". Several-line controls go in as one undo step.
 class TForm15 : public QWidget {
  public:
-  explicit TForm15(qm::Host& host);
+  explicit TForm15(qm::InsertTarget& host);
 
   QTabWidget* PageControl1 = nullptr;
   QWidget* TabSheet1 = nullptr;  // text line
@@ -89,5 +89,5 @@ class TForm15 : public QWidget {
   // Several lines as one undo step at the caret.
   void insertLines(const std::vector<std::string>& lines);
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
 };

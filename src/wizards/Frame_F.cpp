@@ -13,7 +13,7 @@
 
 #include "core/wizards/FrameSet.h"
 #include "core/wizards/TagAttr.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -53,7 +53,7 @@ const RowNames kRows[5] = {
 
 }  // namespace
 
-TForm8::TForm8(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm8::TForm8(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form8", QStringLiteral("אשף המסגרות"));
   auto* outer = new QVBoxLayout(this);
 

@@ -12,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 namespace qm {
-class Host;
+class InsertTarget;
 }  // namespace qm
 
 // The frames wizard: a frame set of a main frame with up to four side frames
@@ -24,7 +24,7 @@ class Host;
 class TForm8 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm8(qm::Host& host);
+  explicit TForm8(qm::InsertTarget& host);
 
   // One frame's row; index 0 main, 1 top, 2 bottom, 3 left, 4 right.
   struct FrameRow {
@@ -66,5 +66,5 @@ class TForm8 : public QWidget {
   bool columnsPrimary() const;
   void showSecondary(bool show);
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
 };

@@ -14,7 +14,7 @@
 
 #include "core/markup/MarkupText.h"
 #include "core/wizards/ScriptMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "wizards/WizardKit.h"
@@ -45,7 +45,7 @@ QWidget* trackBarWithEnds(QWidget* parent, QSlider* bar, const QString& low, con
 
 }  // namespace
 
-TForm12::TForm12(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm12::TForm12(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setUpToolWindow(this, "Form12", QStringLiteral("JavaScript אשף"));
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -62,7 +62,7 @@ TForm12::TForm12(qm::Host& host) : QWidget(nullptr), host_(host) {
   Button1 = button(box, "Button1", QStringLiteral("..."));
   Edit2 = edit(box, "Edit2");
   Button2 = button(box, "Button2", QStringLiteral("..."));
-  HebEdit1 = hebrewEdit(box, "HebEdit1", host);
+  HebEdit1 = hebrewEdit(box, "HebEdit1");
   Edit3 = edit(box, "Edit3");
   g->addWidget(label(box, QStringLiteral(" יוצר תמונה שמשתנה כאשר הסמן מוצב עליה.")), 0, 0, 1, 3);
   g->addWidget(label(box, QStringLiteral("עכבר על התמונה")), 1, 0);
@@ -83,7 +83,7 @@ TForm12::TForm12(qm::Host& host) : QWidget(nullptr), host_(host) {
 
   // Status-bar scroller.
   TabSheet2 = sheet(PageControl1, "TabSheet2", QStringLiteral("כיתובית נעה"));
-  HebEdit2 = hebrewEdit(TabSheet2, "HebEdit2", host);
+  HebEdit2 = hebrewEdit(TabSheet2, "HebEdit2");
   TrackBar1 = trackBar(TabSheet2, "TrackBar1", 10, 500, 10, 30);
   Button4 = button(TabSheet2, "Button4", QStringLiteral("הוספה"));
   v = new QVBoxLayout(TabSheet2);

@@ -10,7 +10,7 @@ class QPushButton;
 class QSlider;
 class QTabWidget;
 namespace qm {
-class Host;
+class InsertTarget;
 class PageView;
 }
 
@@ -20,7 +20,7 @@ class PageView;
 // one undo step, coloured once.
 class TForm12 : public QWidget {
  public:
-  explicit TForm12(qm::Host& host);
+  explicit TForm12(qm::InsertTarget& host);
 
   QTabWidget* PageControl1 = nullptr;
   QWidget* TabSheet1 = nullptr;  // dynamic link
@@ -70,6 +70,6 @@ class TForm12 : public QWidget {
   void emitScript(const std::function<void(qm::PageView&)>& edits);
   void HebEdit2Change();
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   QString chosen1_, chosen2_;  // what the file dialog put into Edit1 / Edit2
 };

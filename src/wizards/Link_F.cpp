@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
 #include "hebrew/HebLabel.h"
 #include "hebrew/HebRadioButton.h"
@@ -33,7 +33,7 @@ std::string bytes(const QLineEdit* e) { return qm::toCp1255(e->text()); }
 
 }  // namespace
 
-TForm3::TForm3(qm::Host& host) : TWizardForm(host, "Form3", QStringLiteral("הוספת היפר קישור")) {
+TForm3::TForm3(qm::InsertTarget& host) : TWizardForm(host, "Form3", QStringLiteral("הוספת היפר קישור")) {
   auto* top = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   top->addLayout(grid);

@@ -22,7 +22,7 @@ class THebRadioButton;
 class TForm3 : public TWizardForm {
   Q_OBJECT
  public:
-  explicit TForm3(qm::Host& host);
+  explicit TForm3(qm::InsertTarget& host);
 
   // --- components ---
   QLabel* Label1 = nullptr;

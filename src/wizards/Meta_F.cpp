@@ -7,11 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 #include "core/wizards/MetaTags.h"
-#include "core/wizards/TagAttr.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
@@ -25,7 +23,7 @@ std::size_t at(MetaKind k) { return static_cast<std::size_t>(k); }
 
 }  // namespace
 
-TForm18::TForm18(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm18::TForm18(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form18", QStringLiteral(" META אשף"));
   auto* grid = new QGridLayout(this);
   auto row = [&](int r, QCheckBox*& tick, const char* tickName, const char* hebrew, const char* field,
@@ -94,26 +92,18 @@ void TForm18::LoadFromDocument(qm::PageView* page) {
   hide();
   clearFields();
   if (page) {
-    const std::string& text = page->PageText();
-    for (const qm::wizards::MetaTag& tag : qm::wizards::scanMeta(text)) {
-      const int kind = qm::wizards::metaKindIndex(tag.kind);
-      if (kind < 0) continue;
-      const QString value = qm::fromCp1255(qm::wizards::ReadTagAttr(text, tag.start, tag.end, "content"));
-      switch (static_cast<MetaKind>(kind)) {
-        case MetaKind::Author: Edit1->setText(value); break;
-        case MetaKind::Description: Edit2->setText(value); break;
-        case MetaKind::Keywords: Edit3->setText(value); break;
-        case MetaKind::ContentType: ComboBox1->setEditText(value); break;
-        case MetaKind::Copyright: Edit6->setText(value); break;
-        case MetaKind::Refresh: {
-          const auto parts = qm::wizards::splitRefresh(qm::toCp1255(value));
-          Edit5->setText(qm::fromCp1255(parts.seconds));
-          Edit4->setText(qm::fromCp1255(parts.address));
-          break;
-        }
-      }
-      ticks()[static_cast<std::size_t>(kind)]->setChecked(true);
-    }
+    const qm::wizards::MetaChoices c = qm::wizards::readMetaChoices(page->PageText());
+    auto value = [&c](MetaKind k) { return qm::fromCp1255(c.values[at(k)]); };
+    Edit1->setText(value(MetaKind::Author));
+    Edit2->setText(value(MetaKind::Description));
+    Edit3->setText(value(MetaKind::Keywords));
+    Edit4->setText(value(MetaKind::Refresh));
+    Edit5->setText(qm::fromCp1255(c.seconds));
+    ComboBox1->setEditText(value(MetaKind::ContentType));
+    Edit6->setText(value(MetaKind::Copyright));
+    // After the fields, which tick a kind only while they hold text.
+    const auto t = ticks();
+    for (std::size_t i = 0; i < t.size(); ++i) t[i]->setChecked(c.ticked[i]);
   }
   qm::present(this);
 }
@@ -133,15 +123,12 @@ void TForm18::Button1Click() {
   c.seconds = qm::toCp1255(Edit5->text());
 
   page->PageOneStep([&] {
-    // Removed from the end backwards, so the offsets of the others hold.
-    auto doomed = qm::wizards::metaTagsToRemove(page->PageText(), c.ticked);
-    std::reverse(doomed.begin(), doomed.end());
-    for (const auto& tag : doomed) {
+    const qm::wizards::MetaEditPlan plan = qm::wizards::planMetaEdit(page->PageText(), c.ticked);
+    for (const auto& tag : plan.removals) {
       page->PageSelect(static_cast<std::int32_t>(tag.start), static_cast<std::int32_t>(tag.end - tag.start + 1));
       page->PageReplaceSelection(std::string());
     }
-    const std::int64_t head = qm::wizards::findNoCase(page->PageText(), "<HEAD>", 0);
-    page->PageSelect(head < 0 ? 0 : static_cast<std::int32_t>(head + 6), 0);
+    page->PageSelect(static_cast<std::int32_t>(plan.insertAt), 0);
     host_.TInsert(qm::wizards::metaLines(c));
   });
   hide();

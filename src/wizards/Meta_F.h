@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 namespace qm {
-class Host;
+class InsertTarget;
 class PageView;
 }  // namespace qm
 
@@ -20,7 +20,7 @@ class PageView;
 class TForm18 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm18(qm::Host& host);
+  explicit TForm18(qm::InsertTarget& host);
 
   // --- components ---
   QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
@@ -43,5 +43,5 @@ class TForm18 : public QWidget {
   // The tick of each kind, in the order of qm::wizards::MetaKind.
   std::array<QCheckBox*, 6> ticks() const;
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
 };

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
@@ -19,7 +19,7 @@ using qm::named;
 
 }  // namespace
 
-TForm4::TForm4(qm::Host& host) : TWizardForm(host, "Form4", QStringLiteral("הוספת תמונה")) {
+TForm4::TForm4(qm::InsertTarget& host) : TWizardForm(host, "Form4", QStringLiteral("הוספת תמונה")) {
   auto* grid = new QGridLayout(this);
   Button1 = named(new QPushButton(QStringLiteral("סייר"), this), "Button1");
   Edit1 = named(new QLineEdit(QStringLiteral("Picture.pic"), this), "Edit1");

@@ -18,7 +18,7 @@ class THebEdit;
 class TForm4 : public TWizardForm {
   Q_OBJECT
  public:
-  explicit TForm4(qm::Host& host);
+  explicit TForm4(qm::InsertTarget& host);
 
   // --- components ---
   QPushButton* Button1 = nullptr;  // "סייר"

@@ -5,10 +5,10 @@
 #include <QPushButton>
 
 #include "core/wizards/ElementMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
 
-TForm13::TForm13(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm13::TForm13(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form13", QStringLiteral("סימנים מיוחדים"));
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   // Left to right, as the references read.

@@ -5,7 +5,7 @@
 
 class QPushButton;
 namespace qm {
-class Host;
+class InsertTarget;
 }
 
 // The special characters palette: a row of twelve buttons, each putting one
@@ -13,10 +13,10 @@ class Host;
 // and on top, so several characters go in one after another.
 class TForm13 : public QWidget {
  public:
-  explicit TForm13(qm::Host& host);
+  explicit TForm13(qm::InsertTarget& host);
 
   std::array<QPushButton*, 12> Buttons{};  // Button1 ... Button12, left to right
 
  private:
-  qm::Host& host_;
+  qm::InsertTarget& host_;
 };

@@ -14,9 +14,10 @@
 #include <cmath>
 
 #include "core/wizards/TableMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
 
@@ -31,7 +32,7 @@ constexpr int kCellHeight = 21;
 
 }  // namespace
 
-TForm11::TForm11(qm::Host& host) : QWidget(nullptr), host_(host) {
+TForm11::TForm11(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setObjectName(QStringLiteral("Form11"));
   setWindowTitle(QStringLiteral("אשף הטבלאות"));
   setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
@@ -79,8 +80,8 @@ TForm11::TForm11(qm::Host& host) : QWidget(nullptr), host_(host) {
 bool TForm11::eventFilter(QObject* watched, QEvent* e) {
   // The cells are typed in Hebrew, the prefix in English.
   if (watched == CustomEdit) {
-    if (e->type() == QEvent::FocusIn) host_.SetEnglish();
-    if (e->type() == QEvent::FocusOut) host_.SetHebrew();
+    if (e->type() == QEvent::FocusIn) qm::SetEnglish();
+    if (e->type() == QEvent::FocusOut) qm::SetHebrew();
   }
   return QWidget::eventFilter(watched, e);
 }
@@ -181,7 +182,7 @@ void TForm11::Button1Click() {
   }
   const std::vector<std::string> lines = qm::wizards::tableLines(t, host_.Standard());
   page->PageOneStep([&] {
-    host_.SetEnglish();
+    qm::SetEnglish();
     host_.TInsert(lines);
   });
   hide();

@@ -14,7 +14,7 @@ class QPushButton;
 class QScrollArea;
 class THebEdit;
 namespace qm {
-class Host;
+class InsertTarget;
 }  // namespace qm
 
 // The table wizard's grid page: one right-to-left edit field per cell, laid
@@ -31,7 +31,7 @@ class TForm11 : public QWidget {
     std::string border, width, caption, header;
   };
 
-  explicit TForm11(qm::Host& host);
+  explicit TForm11(qm::InsertTarget& host);
 
   // --- components ---
   QWidget* Panel1 = nullptr;
@@ -66,7 +66,7 @@ class TForm11 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   QScrollArea* scroll_ = nullptr;
   QWidget* grid_ = nullptr;  // owns the cell fields
   int minCellWidth_ = 1;

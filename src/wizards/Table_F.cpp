@@ -10,8 +10,9 @@
 #include <optional>
 
 #include "core/wizards/TableMarkup.h"
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
@@ -46,7 +47,7 @@ std::optional<int> count(QWidget* parent, const QLineEdit* field) {
 
 }  // namespace
 
-TForm10::TForm10(qm::Host& host) : QWidget(nullptr), host_(host), grid_(std::make_unique<TForm11>(host)) {
+TForm10::TForm10(qm::InsertTarget& host) : QWidget(nullptr), host_(host), grid_(std::make_unique<TForm11>(host)) {
   qm::wizard::setUpToolWindow(this, "Form10", QStringLiteral("אשף הטבלאות"));
   auto* outer = new QVBoxLayout(this);
   auto* form = new QFormLayout;
@@ -99,7 +100,7 @@ void TForm10::Button2Click() {
   grid_->FreeCells();
   Create_Table();
   hide();
-  host_.SetHebrew();
+  qm::SetHebrew();
   grid_->showMaximized();
   grid_->raise();
 }

@@ -9,7 +9,7 @@ class QProgressBar;
 class QPushButton;
 class TForm11;
 namespace qm {
-class Host;
+class InsertTarget;
 }  // namespace qm
 
 // The table wizard's first page: rows, columns, border, cell width, caption
@@ -18,7 +18,7 @@ class Host;
 class TForm10 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm10(qm::Host& host);
+  explicit TForm10(qm::InsertTarget& host);
   ~TForm10() override;
 
   // --- components ---
@@ -43,6 +43,6 @@ class TForm10 : public QWidget {
   void Create_Table();
 
  private:
-  qm::Host& host_;
+  qm::InsertTarget& host_;
   std::unique_ptr<TForm11> grid_;
 };

@@ -8,9 +8,10 @@
 #include <QLayout>
 #include <QScreen>
 
-#include "editor/Host.h"
+#include "host/InsertTarget.h"
+#include "platform/KeyboardLayout.h"
 
-TWizardForm::TWizardForm(qm::Host& host, const char* objectName, const QString& caption)
+TWizardForm::TWizardForm(qm::InsertTarget& host, const char* objectName, const QString& caption)
     : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       host_(host) {
   setObjectName(QString::fromLatin1(objectName));
@@ -69,9 +70,9 @@ bool TWizardForm::eventFilter(QObject* watched, QEvent* e) {
       for (const Language& l : languages_) {
         if (l.field != watched) continue;
         if (e->type() == QEvent::FocusIn)
-          l.hebrewIn ? host_.SetHebrew() : host_.SetEnglish();
+          l.hebrewIn ? qm::SetHebrew() : qm::SetEnglish();
         else if (l.englishOut)
-          host_.SetEnglish();
+          qm::SetEnglish();
       }
     }
   }

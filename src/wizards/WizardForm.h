@@ -6,7 +6,7 @@
 
 class QEventLoop;
 namespace qm {
-class Host;
+class InsertTarget;
 }  // namespace qm
 
 // What the hyperlink and image wizards share: a modeless tool window with a
@@ -22,7 +22,7 @@ class TWizardForm : public QWidget {
   bool Waiting() const { return loop_ != nullptr; }
 
  protected:
-  TWizardForm(qm::Host& host, const char* objectName, const QString& caption);
+  TWizardForm(qm::InsertTarget& host, const char* objectName, const QString& caption);
   // Sizes the window to its contents and centres it on the screen.
   void FitAndCentre();
   // A text request: sets the host's text-request flag, waits (the interface
@@ -40,7 +40,7 @@ class TWizardForm : public QWidget {
   void hideEvent(QHideEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
-  qm::Host& host_;
+  qm::InsertTarget& host_;
 
  private:
   QEventLoop* loop_ = nullptr;

@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QSlider>
 
-#include "editor/Host.h"
+#include "platform/KeyboardLayout.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
 
@@ -26,7 +26,7 @@ namespace {
 // no entering or leaving: the layout is shared with other programs.
 class KeyboardLanguage : public QObject {
  public:
-  KeyboardLanguage(QObject* parent, Host& host) : QObject(parent), host_(host) {}
+  explicit KeyboardLanguage(QObject* parent) : QObject(parent) {}
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
@@ -34,14 +34,11 @@ class KeyboardLanguage : public QObject {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
     if (event->type() == QEvent::FocusIn)
-      host_.SetHebrew();
+      qm::SetHebrew();
     else
-      host_.SetEnglish();
+      qm::SetEnglish();
     return false;
   }
-
- private:
-  Host& host_;
 };
 
 
@@ -81,9 +78,9 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text) {
   return e;
 }
 
-QLineEdit* hebrewEdit(QWidget* parent, const char* name, Host& host, const QString& text) {
+QLineEdit* hebrewEdit(QWidget* parent, const char* name, const QString& text) {
   auto* e = named(new THebEdit(text, parent), name);
-  e->installEventFilter(new KeyboardLanguage(e, host));
+  e->installEventFilter(new KeyboardLanguage(e));
   return e;
 }
 

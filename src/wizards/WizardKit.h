@@ -14,10 +14,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-namespace qm {
-class Host;
-}
-
 namespace qm::wizard {
 
 // A modeless tool window with a close box only, right to left, named `name`
@@ -33,7 +29,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption);
 QLineEdit* edit(QWidget* parent, const char* name, const QString& text = QString());
 // A right-to-left edit that switches the keyboard to Hebrew while it has the
 // focus (SetHebrew on entering, SetEnglish on leaving).
-QLineEdit* hebrewEdit(QWidget* parent, const char* name, Host& host, const QString& text = QString());
+QLineEdit* hebrewEdit(QWidget* parent, const char* name, const QString& text = QString());
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption);
 QRadioButton* radio(QWidget* parent, const char* name, const QString& caption);
 QComboBox* list(QWidget* parent, const char* name, const QStringList& items);

@@ -120,9 +120,9 @@ TEST_F(QuickEdit, LanguageSwitchesOnlyFromTheOtherLanguage) {
     layouts->active = c.active;
     layouts->switches = 0;
     if (c.hebrew)
-      form->SetHebrew();
+      qm::SetHebrew();
     else
-      form->SetEnglish();
+      qm::SetEnglish();
     EXPECT_EQ(layouts->activeLayoutName(), c.after) << c.active << " hebrew=" << c.hebrew;
     EXPECT_EQ(layouts->switches, c.switches);
   }

@@ -2,6 +2,9 @@
 // readers that take attribute values back from the page.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "core/wizards/FrameSet.h"
 #include "core/wizards/MetaTags.h"
 #include "core/wizards/PageBody.h"
@@ -21,10 +24,12 @@ TEST(ReadTagAttr, ValuesInAllQuotingsWithinTheTagOnly) {
       {"<BODY><FONT TEXT=red>", " TEXT", ""},             // a later tag on the line is not this one
       {"<BODY onLoad>", "OnLoad", ""},                     // no "="
       {"<BODY onLoad=\"go()>", "OnLoad", "go()"},          // an unclosed quote ends with the tag
+      {"<BODY style=\"background-color:red\">", "BACKGROUND", ""},  // whole names only
+      {"<BODY class=\"link\" alt='bgcolor=red'>", "bgcolor", ""},
+      {"<BODY onload=\"if (n > 0) go()\" text=red>", "text", "red"},  // a quoted ">" does not end the tag
   };
   for (const Case& c : cases) {
-    const auto end = static_cast<std::int64_t>(c.page.find('>'));
-    EXPECT_EQ(ReadTagAttr(c.page, 0, end, c.name), c.value) << c.page << " " << c.name;
+    EXPECT_EQ(ReadTagAttr(c.page, 0, tagEnd(c.page, 0), c.name), c.value) << c.page << " " << c.name;
   }
   const std::string page = "<BODY TEXT=\"#\" LINK=00ff00>";
   EXPECT_EQ(ReadColorAttr(page, 0, 26, " TEXT"), "#");  // a lone "#" stays
@@ -52,28 +57,63 @@ TEST(PageBody, TagFromTheChoices) {
 
 // Found title and tag are read and replaced by the body wizard's window tests.
 TEST(PageBody, TitleAndBodyTagMissing) {
-  for (const char* bad : {"</title><title>", "<body"}) {
+  for (const char* bad : {"</title><title>", "<body", "<bodyguard>"}) {
     EXPECT_FALSE(findTitle(bad)) << bad;
     EXPECT_FALSE(findBodyTag(bad)) << bad;
   }
 }
 
-TEST(PageBody, CaretFollowsAReplacement) {
-  struct Case { std::int64_t caret, expected; };
-  // Ten characters at 20 become four.
-  const Case cases[] = {{5, 5}, {20, 20}, {25, 24}, {30, 24}, {40, 34}};
-  for (const Case& c : cases) EXPECT_EQ(caretAfterReplace(c.caret, 20, 10, 4), c.expected) << c.caret;
+// The old tag "<body dir=rtl onload='a>b'>" is 27 characters at 18, the
+// title "Old" 3 at 7; the new tag keeps dir=rtl and is 15 long.
+TEST(PageBody, EditPlanCaretAndSelection) {
+  const std::string page = "<TITLE>Old</TITLE><body dir=rtl onload='a>b'>text";
+  struct Case { std::int64_t caret, length; bool title; std::int64_t selStart, selLength; };
+  const Case cases[] = {
+      {0, 2, false, 0, 2},       // before both changes
+      {20, 0, false, 18 + 15, 0},  // inside the old tag: after the new one
+      {46, 2, false, 46 - 12, 2},  // after it: moved by the difference
+      {46, 9, false, 46 - 12, 3},  // the selection cut at the end of the page
+      {46, 0, true, 46 - 12 + 2, 0},  // a five-letter title
+      {8, 0, true, 7 + 5, 0},       // inside the title: after the new one
+  };
+  for (const Case& k : cases) {
+    const auto title = k.title ? std::optional<std::string>("Title") : std::nullopt;
+    const BodyEditPlan plan = planBodyEdit(page, k.caret, k.length, BodyChoices{}, title);
+    ASSERT_EQ(plan.changes.size(), k.title ? 2u : 1u);
+    EXPECT_EQ(std::tie(plan.changes[0].start, plan.changes[0].length, plan.changes[0].text),
+              std::make_tuple(std::int64_t{18}, std::int64_t{27}, std::string("<BODY dir=rtl >")));
+    EXPECT_EQ(std::tie(plan.selStart, plan.selLength), std::tie(k.selStart, k.selLength)) << k.caret;
+  }
 }
 
 // Which tags the ticks remove: the META wizard's window test.
 TEST(MetaTags, ScanStopsAtAnUnclosedTag) {
   const std::string page =
-      "<HEAD><meta name=\"keywords\" content=\"a,b\">\r\n<META HTTP-EQUIV=refresh NAME=x CONTENT=\"5\">"
+      "<HEAD><meta name=\"keywords\" content=\"a > b\">\r\n<METADATA><META HTTP-EQUIV=refresh NAME=x CONTENT=\"5\">"
       "<meta name=robots content=all><META NAME=\"author\"";
   const auto tags = scanMeta(page);
   ASSERT_EQ(tags.size(), 3u);
+  EXPECT_EQ(readMetaChoices(page).values[static_cast<std::size_t>(MetaKind::Keywords)], "a > b");
   EXPECT_EQ(tags[1].kind, "REFRESH");  // http-equiv wins over name
   EXPECT_EQ(tags[2].kind, "ROBOTS");
+}
+
+TEST(MetaTags, EditPlanRemovesBackwardsAndInsertsAfterHead) {
+  const std::array<bool, kMetaKinds> keywords{false, false, true, false, false, false};
+  struct Case { std::string page; std::vector<std::int64_t> removed; std::int64_t insertAt; };
+  const Case cases[] = {
+      {"<HTML><HEAD><META NAME=keywords>", {12}, 12},
+      {"<META NAME=keywords><HEAD><meta name=Keywords content='<HEAD>'>x", {26, 0}, 6},
+      {"<META NAME=keywords content='a>b'><title>", {0}, 0},  // no HEAD: the start
+      {"<META NAME=author><HEAD>", {}, 24},
+  };
+  for (const Case& c : cases) {
+    const MetaEditPlan plan = planMetaEdit(c.page, keywords);
+    std::vector<std::int64_t> starts;
+    for (const MetaTag& t : plan.removals) starts.push_back(t.start);
+    EXPECT_EQ(starts, c.removed) << c.page;
+    EXPECT_EQ(plan.insertAt, c.insertAt) << c.page;
+  }
 }
 
 TEST(MetaTags, RefreshSecondsAndAddress) {

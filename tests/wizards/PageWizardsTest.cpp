@@ -83,6 +83,20 @@ TEST_F(PageWizards, BodyWizardReadsTheTagAndWritesItBack) {
   expectOneUndoStep(w, before);
 }
 
+// A ">" in a quoted value, "background" inside another attribute's value and
+// the attributes the wizard does not edit (the page's direction among them).
+TEST_F(PageWizards, BodyWizardKeepsWhatItDoesNotEdit) {
+  const std::string before = "<body dir=\"rtl\" onload=\"if (n > 0) go()\" style=\"background-color:red\" class=x>abc";
+  TWorkForm* w = page(before, 0);
+  TForm7* win = shown<TForm7>("SpeedButton6");
+  EXPECT_EQ(win->Edit2->text(), QStringLiteral("if (n > 0) go()"));
+  EXPECT_TRUE(win->Edit1->text().isEmpty());
+  EXPECT_FALSE(win->CheckBox2->isChecked());
+  win->Button1->click();
+  EXPECT_EQ(w->DocText(),
+            "<BODY dir=\"rtl\" style=\"background-color:red\" class=x onLoad=\"if (n > 0) go()\" >abc");
+}
+
 TEST_F(PageWizards, BodyWizardWithoutBodyOrTitleEndInsertsAtTheCaret) {
   const std::string before = "<TITLE>t\r\nabc";
   TWorkForm* w = page(before, 0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "core/text/Lines.h"
 
@@ -22,7 +23,7 @@ bool isKey(std::string_view line, std::string_view key) {
   return true;
 }
 
-bool isComment(const std::string& line) { return !line.empty() && line[0] == '#'; }
+bool isComment(std::string_view line) { return !line.empty() && line[0] == '#'; }
 
 // A count line: a decimal number, blanks around it allowed.
 bool parseCount(std::string_view s, std::size_t& n) {
@@ -33,68 +34,111 @@ bool parseCount(std::string_view s, std::size_t& n) {
   return ec == std::errc() && end == s.data() + s.size();
 }
 
+// The file's lines, met in order without copying them: a CR LF, a lone CR or
+// a lone LF ends a line; a final break starts no line. Reading a library
+// thus takes little memory besides its records, whatever its line count
+// (a list of every line took 16 times the file for a file of empty lines).
+class LineSource {
+ public:
+  explicit LineSource(std::string_view bytes) : bytes_(bytes) {}
+
+  // Line n (counted from 0), or nothing past the last line. Lines are asked
+  // for in increasing order; the last one can be asked for again.
+  std::optional<std::string_view> at(std::size_t n) {
+    while (!current_ || *current_ < n) {
+      if (pos_ >= bytes_.size()) return std::nullopt;
+      std::size_t end = pos_;
+      while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
+      line_ = bytes_.substr(pos_, end - pos_);
+      pos_ = end + (end + 1 < bytes_.size() && bytes_[end] == '\r' && bytes_[end + 1] == '\n' ? 2 : 1);
+      current_ = current_ ? *current_ + 1 : 0;
+    }
+    if (*current_ != n) return std::nullopt;
+    return line_;
+  }
+
+  // How many lines the file has.
+  std::size_t count() {
+    while (at(current_ ? *current_ + 1 : 0)) {
+    }
+    return current_ ? *current_ + 1 : 0;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;                  // where the line after the current one starts
+  std::optional<std::size_t> current_;   // the number of the line last read
+  std::string_view line_;
+};
+
 // Reads the file line by line; every step that needs a line that is not
 // there, or a count that is no number, ends the load with its reason.
 class Reader {
  public:
-  explicit Reader(std::string_view bytes) : lines_(lines::split(lines::toCrLf(bytes))) {}
+  explicit Reader(std::string_view bytes) : lines_(bytes) {}
 
   LoadResult run() {
     std::size_t i = 1;  // line 0, the title, is not examined
-    while (i < lines_.size() && isComment(lines_[i])) ++i;
-    if (i < lines_.size() && isKey(lines_[i], "!VERSION")) {
+    while (isComment(line(i))) ++i;
+    if (has(i) && isKey(line(i), "!VERSION")) {
       if (!need(i + 1, "the version number")) return done();
-      if (lines_[i + 1] != "100") return stop(LoadStop::BadVersion, i + 1, "unknown version '" + lines_[i + 1] + "'");
+      if (line(i + 1) != "100")
+        return stop(LoadStop::BadVersion, i + 1, "unknown version '" + std::string(line(i + 1)) + "'");
       i += 2;
     }
-    if (i >= lines_.size() || !isKey(lines_[i], "!NAMELIST"))
+    if (!has(i) || !isKey(line(i), "!NAMELIST"))
       return stop(LoadStop::NoNameList, i, "no !NAMELIST where the names list belongs");
     std::size_t count = 0;
     if (!readCount(i, count)) return done();
     if (count == 0) {
       std::size_t next = i + 1;
-      while (next < lines_.size() && (lines_[next].empty() || isComment(lines_[next]))) ++next;
-      if (next < lines_.size() && isKey(lines_[next], "!DBEND")) return stop(LoadStop::Complete, next, "");
+      while (has(next) && (line(next).empty() || isComment(line(next)))) ++next;
+      if (has(next) && isKey(line(next), "!DBEND")) return stop(LoadStop::Complete, next, "");
       return stop(LoadStop::EmptyNameList, i, "a names list of 0 followed by more than !DBEND");
     }
-    if (!need(i + count, "the names list")) return done();
-    result_.listed.assign(lines_.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                          lines_.begin() + static_cast<std::ptrdiff_t>(i + 1 + count));
+    for (std::size_t k = 1; k <= count; ++k) {
+      if (!need(i + k, "the names list")) return done();
+      result_.listed.emplace_back(line(i + k));
+    }
     // Past the names: a script named like a marker must not be read as one.
     i += count + 1;
 
-    while (i < lines_.size()) {
-      while (i < lines_.size() && isComment(lines_[i])) ++i;
-      if (i >= lines_.size()) break;
-      if (isKey(lines_[i], "!SCRIPT")) {
+    while (has(i)) {
+      while (isComment(line(i))) ++i;
+      if (!has(i)) break;
+      if (isKey(line(i), "!SCRIPT")) {
         if (!readScript(i)) return done();
-      } else if (isKey(lines_[i], "!DBEND")) {
+      } else if (isKey(line(i), "!DBEND")) {
         return stop(LoadStop::Complete, i, "");
       }
       ++i;
     }
-    return stop(LoadStop::Truncated, lines_.size(), "the file ends before !DBEND");
+    return stop(LoadStop::Truncated, lines_.count(), "the file ends before !DBEND");
   }
 
  private:
+  bool has(std::size_t i) { return lines_.at(i).has_value(); }
+  // Line i, or the empty text past the end.
+  std::string_view line(std::size_t i) { return lines_.at(i).value_or(std::string_view()); }
+
   // From "!SCRIPT" to "!SCRIPT-END" (i ends on it). Each line is taken once:
   // a value line is never tested as a key, so any name or text reads back.
   bool readScript(std::size_t& i) {
     ScriptRec rec;
     for (++i;; ++i) {
       if (!need(i, "!SCRIPT-END")) return false;
-      const std::string& line = lines_[i];
-      if (isKey(line, "!SCRIPT-END")) break;
-      if (line.empty()) continue;
+      const std::string_view text = line(i);
+      if (isKey(text, "!SCRIPT-END")) break;
+      if (text.empty()) continue;
       bool ok = true;
-      if (isKey(line, "$SNAME")) ok = readLine(i, rec.SName);
-      else if (isKey(line, "$SDESCRIPTION")) ok = readBlock(i, rec.SDescription);
-      else if (isKey(line, "$STEXTATCRSR")) ok = readBlock(i, rec.STextAtCrsr);
-      else if (isKey(line, "$STEXTATHEAD")) ok = readBlock(i, rec.STextAtHead);
-      else if (isKey(line, "$STEXTATBODY")) ok = readBlock(i, rec.STextAtBody);
-      else if (isKey(line, "$ADDONLOAD")) ok = readLine(i, rec.AddOnLoad);
-      else if (isKey(line, "$ADDUNLOAD")) ok = readLine(i, rec.AddUnLoad);
-      else if (isKey(line, "$LISTOFVARS")) ok = readBlock(i, rec.ListOfVars);
+      if (isKey(text, "$SNAME")) ok = readLine(i, rec.SName);
+      else if (isKey(text, "$SDESCRIPTION")) ok = readBlock(i, rec.SDescription);
+      else if (isKey(text, "$STEXTATCRSR")) ok = readBlock(i, rec.STextAtCrsr);
+      else if (isKey(text, "$STEXTATHEAD")) ok = readBlock(i, rec.STextAtHead);
+      else if (isKey(text, "$STEXTATBODY")) ok = readBlock(i, rec.STextAtBody);
+      else if (isKey(text, "$ADDONLOAD")) ok = readLine(i, rec.AddOnLoad);
+      else if (isKey(text, "$ADDUNLOAD")) ok = readLine(i, rec.AddUnLoad);
+      else if (isKey(text, "$LISTOFVARS")) ok = readBlock(i, rec.ListOfVars);
       if (!ok) return false;
     }
     result_.scripts.push_front(std::move(rec));
@@ -103,18 +147,19 @@ class Reader {
 
   bool readLine(std::size_t& i, std::string& field) {
     if (!need(i + 1, "a value")) return false;
-    field = lines_[++i];
+    field = line(++i);
     return true;
   }
 
   // The count on the next line, then that many lines joined with CR LF; i ends on the last.
   bool readBlock(std::size_t& i, std::string& field) {
     std::size_t count = 0;
-    if (!readCount(i, count) || !need(i + count, "a block")) return false;
+    if (!readCount(i, count)) return false;
     field.clear();
     for (std::size_t k = 1; k <= count; ++k) {
+      if (!need(i + k, "a block")) return false;
       if (k > 1) field += kCrLf;
-      field += lines_[i + k];
+      field += line(i + k);
     }
     i += count;
     return true;
@@ -124,14 +169,14 @@ class Reader {
   bool readCount(std::size_t& i, std::size_t& count) {
     if (!need(i + 1, "a count")) return false;
     ++i;
-    if (parseCount(lines_[i], count)) return true;
-    mark(LoadStop::BadCount, i, "'" + lines_[i] + "' is not a count");
+    if (parseCount(line(i), count)) return true;
+    mark(LoadStop::BadCount, i, "'" + std::string(line(i)) + "' is not a count");
     return false;
   }
 
-  bool need(std::size_t line, const char* what) {
-    if (line < lines_.size()) return true;
-    mark(LoadStop::Truncated, lines_.size(), std::string("the file ends before ") + what);
+  bool need(std::size_t i, const char* what) {
+    if (has(i)) return true;
+    mark(LoadStop::Truncated, lines_.count(), std::string("the file ends before ") + what);
     return false;
   }
 
@@ -146,7 +191,7 @@ class Reader {
   }
   LoadResult done() { return std::move(result_); }
 
-  std::vector<std::string> lines_;
+  LineSource lines_;
   LoadResult result_;
 };
 

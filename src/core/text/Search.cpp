@@ -37,24 +37,35 @@ class Finder {
     }
     const unsigned char* const lo = h + pos + anchor_;     // first place the anchor may be
     const unsigned char* const hi = h + end - m + anchor_ + 1;  // one past the last
-    auto next = [hi](unsigned char b, const unsigned char* from) -> const unsigned char* {
-      return from < hi ? static_cast<const unsigned char*>(std::memchr(from, b, static_cast<std::size_t>(hi - from)))
+    // The anchor is looked for in windows that double in size from the start
+    // position: a case-blind anchor whose other case never occurs would
+    // otherwise be looked for up to the end of the text on every call, and a
+    // replace all calling once per occurrence would take time quadratic in
+    // the text. This way a call costs about the distance to what it finds.
+    std::size_t window = 256;
+    for (const unsigned char* from = lo; from < hi;) {
+      const unsigned char* const to = static_cast<std::size_t>(hi - from) > window ? from + window : hi;
+      auto next = [to](unsigned char b, const unsigned char* at) -> const unsigned char* {
+        return at < to ? static_cast<const unsigned char*>(std::memchr(at, b, static_cast<std::size_t>(to - at)))
                        : nullptr;
-    };
-    const unsigned char* p1 = next(anchor1_, lo);
-    const unsigned char* p2 = hasAnchor2_ ? next(anchor2_, lo) : nullptr;
-    while (p1 || p2) {
-      const bool first = p1 && (!p2 || p1 < p2);
-      const unsigned char* a = first ? p1 : p2;
-      const unsigned char* start = a - anchor_;
-      std::size_t k = 0;
-      while (k < m && fold_[start[k]] == pat_[k]) ++k;
-      if (k == m) return static_cast<std::size_t>(start - h);
-      if (first) {
-        p1 = next(anchor1_, a + 1);
-      } else {
-        p2 = next(anchor2_, a + 1);
+      };
+      const unsigned char* p1 = next(anchor1_, from);
+      const unsigned char* p2 = hasAnchor2_ ? next(anchor2_, from) : nullptr;
+      while (p1 || p2) {
+        const bool first = p1 && (!p2 || p1 < p2);
+        const unsigned char* a = first ? p1 : p2;
+        const unsigned char* start = a - anchor_;
+        std::size_t k = 0;
+        while (k < m && fold_[start[k]] == pat_[k]) ++k;
+        if (k == m) return static_cast<std::size_t>(start - h);
+        if (first) {
+          p1 = next(anchor1_, a + 1);
+        } else {
+          p2 = next(anchor2_, a + 1);
+        }
       }
+      from = to;
+      if (window < (std::size_t{1} << 20)) window *= 2;
     }
     return npos;
   }

@@ -1,5 +1,7 @@
 #include "core/wizards/MetaTags.h"
 
+#include <algorithm>
+
 #include "core/wizards/TagAttr.h"
 
 namespace qm::wizards {
@@ -24,9 +26,14 @@ std::vector<MetaTag> scanMeta(std::string_view page) {
   for (;;) {
     const std::int64_t m = findNoCase(page, "<META", from);
     if (m < 0) break;
-    const std::size_t e = page.find('>', static_cast<std::size_t>(m + 1));
-    if (e == std::string_view::npos) break;
-    const auto end = static_cast<std::int64_t>(e);
+    const auto after = static_cast<std::size_t>(m + 5);
+    const char next = after < page.size() ? page[after] : '>';
+    if (!(next == ' ' || next == '\t' || next == '\r' || next == '\n' || next == '/' || next == '>')) {
+      from = m + 1;  // "<METADATA>" is another tag
+      continue;
+    }
+    const std::int64_t end = tagEnd(page, m);
+    if (end < 0) break;
     std::string kind = upper(ReadTagAttr(page, m, end, "http-equiv"));
     if (kind.empty()) kind = upper(ReadTagAttr(page, m, end, "name"));
     tags.push_back({m, end, std::move(kind)});
@@ -84,13 +91,43 @@ std::vector<std::string> metaLines(const MetaChoices& c) {
   return lines;
 }
 
-std::vector<MetaTag> metaTagsToRemove(std::string_view page, const std::array<bool, kMetaKinds>& ticked) {
-  std::vector<MetaTag> out;
+MetaChoices readMetaChoices(std::string_view page) {
+  MetaChoices c;
+  for (const MetaTag& tag : scanMeta(page)) {
+    const int kind = metaKindIndex(tag.kind);
+    if (kind < 0) continue;
+    const auto k = static_cast<std::size_t>(kind);
+    std::string value = ReadTagAttr(page, tag.start, tag.end, "content");
+    if (static_cast<MetaKind>(kind) == MetaKind::Refresh) {
+      RefreshParts parts = splitRefresh(value);
+      c.seconds = std::move(parts.seconds);
+      value = std::move(parts.address);
+    }
+    c.values[k] = std::move(value);
+    c.ticked[k] = true;
+  }
+  return c;
+}
+
+MetaEditPlan planMetaEdit(std::string_view page, const std::array<bool, kMetaKinds>& ticked) {
+  MetaEditPlan plan;
   for (MetaTag& t : scanMeta(page)) {
     const int k = metaKindIndex(t.kind);
-    if (k >= 0 && ticked[static_cast<std::size_t>(k)]) out.push_back(std::move(t));
+    if (k >= 0 && ticked[static_cast<std::size_t>(k)]) plan.removals.push_back(std::move(t));
   }
-  return out;
+  // "<HEAD>" is looked for in what is left: the text between the removed tags.
+  std::string left;
+  left.reserve(page.size());
+  std::size_t pos = 0;
+  for (const MetaTag& t : plan.removals) {
+    left.append(page.substr(pos, static_cast<std::size_t>(t.start) - pos));
+    pos = static_cast<std::size_t>(t.end) + 1;
+  }
+  left.append(page.substr(pos));
+  const std::int64_t head = findNoCase(left, "<HEAD>", 0);
+  plan.insertAt = head < 0 ? 0 : head + 6;
+  std::reverse(plan.removals.begin(), plan.removals.end());
+  return plan;
 }
 
 }  // namespace qm::wizards

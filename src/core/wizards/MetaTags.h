@@ -20,8 +20,9 @@ struct MetaTag {
   std::string kind;        // http-equiv, else name, in capitals
 };
 
-// Every "<META" (letters without regard to case) with the next ">" after it,
-// in page order; the scan ends at a "<META" with no ">" after it.
+// Every META tag ("<META" followed by a blank, "/" or ">", letters without
+// regard to case, through the ">" that ends it: a ">" inside a quoted value
+// does not), in page order; the scan ends at a "<META" with no end.
 std::vector<MetaTag> scanMeta(std::string_view page);
 
 // The wizard's kind for a tag kind ("AUTHOR", "REFRESH" ...), or -1.
@@ -50,7 +51,20 @@ struct MetaChoices {
 // kind in the order of MetaKind.
 std::vector<std::string> metaLines(const MetaChoices& c);
 
-// The tags "אישור" removes: those of a ticked kind, in page order.
-std::vector<MetaTag> metaTagsToRemove(std::string_view page, const std::array<bool, kMetaKinds>& ticked);
+// What the page's META tags put into the wizard's fields: each tag of a kind
+// the wizard keeps ticks that kind and sets its value from its "content"
+// (a refresh value split into seconds and address); later tags of a kind
+// overwrite earlier ones.
+MetaChoices readMetaChoices(std::string_view page);
+
+// What "אישור" does to the page: the tags of the ticked kinds go, from the
+// last backwards (so each offset holds when it is removed), then the new
+// lines go in right after the first "<HEAD>" of what is left, or at the
+// start when there is none.
+struct MetaEditPlan {
+  std::vector<MetaTag> removals;  // from the end of the page backwards
+  std::int64_t insertAt = 0;      // in the page after the removals
+};
+MetaEditPlan planMetaEdit(std::string_view page, const std::array<bool, kMetaKinds>& ticked);
 
 }  // namespace qm::wizards

@@ -6,7 +6,7 @@ namespace qm::wizards {
 
 namespace {
 
-bool isBlank(char c) { return c == '\r' || c == '\n' || c == ' '; }
+bool isSpace(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
 
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -24,41 +24,86 @@ std::int64_t findNoCase(std::string_view text, std::string_view pattern, std::in
   return searchTS2(text, pattern, false, from + 1);
 }
 
-std::string ReadTagAttr(std::string_view text, std::int64_t tagStart, std::int64_t tagEnd, std::string_view name) {
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k)
+    if (upper(a[k]) != upper(b[k])) return false;
+  return true;
+}
+
+std::int64_t tagEnd(std::string_view text, std::int64_t lt) {
   const auto size = static_cast<std::int64_t>(text.size());
-  if (tagStart < 0 || tagEnd < tagStart || tagEnd >= size) return {};
-  // A name given with a leading space must follow a space or a line break
-  // (" LINK" is not the end of "VLINK", also when LINK starts a line).
-  const bool wordStart = !name.empty() && name[0] == ' ';
-  if (wordStart) name.remove_prefix(1);
-  if (name.empty()) return {};
-  const auto n = static_cast<std::int64_t>(name.size());
-  std::int64_t at = -1;
-  for (std::int64_t k = tagStart; k + n <= tagEnd; ++k) {
-    if (wordStart && (k == tagStart || !(isBlank(text[k - 1]) || text[k - 1] == '\t'))) continue;
-    bool same = true;
-    for (std::int64_t j = 0; j < n && same; ++j) same = upper(text[k + j]) == upper(name[j]);
-    if (same) {
-      at = k;
-      break;
+  if (lt < 0 || lt >= size) return -1;
+  for (std::int64_t i = lt + 1; i < size; ++i) {
+    const char c = text[i];
+    if (c == '>') return i;
+    if (c != '=') continue;
+    std::int64_t v = i + 1;
+    while (v < size && isSpace(text[v])) ++v;
+    if (v >= size) return -1;
+    if (text[v] != '"' && text[v] != '\'') {
+      i = v - 1;
+      continue;
     }
+    const std::size_t close = text.find(text[v], static_cast<std::size_t>(v + 1));
+    if (close == std::string_view::npos) {
+      const std::size_t gt = text.find('>', static_cast<std::size_t>(v + 1));
+      return gt == std::string_view::npos ? -1 : static_cast<std::int64_t>(gt);
+    }
+    i = static_cast<std::int64_t>(close);
   }
-  if (at < 0) return {};
-  std::int64_t i = at + n;
-  while (i < tagEnd && text[i] != '=') ++i;
-  if (i >= tagEnd) return {};
-  ++i;
-  while (i < tagEnd && isBlank(text[i])) ++i;
-  if (i >= tagEnd) return {};
-  const char quote = text[i];
-  if (quote == '"' || quote == '\'') {
-    const std::size_t close = text.find(quote, static_cast<std::size_t>(i + 1));
-    const std::int64_t end = close == std::string_view::npos ? tagEnd : static_cast<std::int64_t>(close);
-    return std::string(text.substr(i + 1, end - i - 1));
+  return -1;
+}
+
+std::vector<TagAttribute> tagAttributes(std::string_view text, std::int64_t tagStart, std::int64_t tagEnd) {
+  std::vector<TagAttribute> out;
+  const auto size = static_cast<std::int64_t>(text.size());
+  if (tagStart < 0 || tagEnd < tagStart || tagEnd >= size) return out;
+  std::int64_t i = tagStart + 1;
+  while (i < tagEnd && !isSpace(text[i])) ++i;  // the tag's name
+  for (;;) {
+    while (i < tagEnd && (isSpace(text[i]) || text[i] == '/')) ++i;
+    if (i >= tagEnd) break;
+    TagAttribute a;
+    a.start = i;
+    while (i < tagEnd && !isSpace(text[i]) && text[i] != '=') ++i;
+    a.name = std::string(text.substr(a.start, i - a.start));
+    a.end = i;
+    std::int64_t j = i;
+    while (j < tagEnd && isSpace(text[j])) ++j;
+    if (j < tagEnd && text[j] == '=') {
+      ++j;
+      while (j < tagEnd && isSpace(text[j])) ++j;
+      if (j < tagEnd && (text[j] == '"' || text[j] == '\'')) {
+        const std::size_t close = text.find(text[j], static_cast<std::size_t>(j + 1));
+        const std::int64_t e =
+            close == std::string_view::npos || static_cast<std::int64_t>(close) > tagEnd ? tagEnd
+                                                                                        : static_cast<std::int64_t>(close);
+        a.value = std::string(text.substr(j + 1, e - j - 1));
+        i = e < tagEnd ? e + 1 : tagEnd;
+      } else {
+        std::int64_t e = j;
+        while (e < tagEnd && !isSpace(text[e])) ++e;
+        a.value = std::string(text.substr(j, e - j));
+        i = e;
+      }
+      a.end = i;
+    }
+    if (a.name.empty()) {  // a stray "=": skip it
+      ++i;
+      continue;
+    }
+    out.push_back(std::move(a));
   }
-  std::int64_t end = i;
-  while (end < size && !isBlank(text[end]) && text[end] != '>') ++end;
-  return std::string(text.substr(i, end - i));
+  return out;
+}
+
+std::string ReadTagAttr(std::string_view text, std::int64_t tagStart, std::int64_t tagEnd, std::string_view name) {
+  while (!name.empty() && name[0] == ' ') name.remove_prefix(1);
+  if (name.empty()) return {};
+  for (TagAttribute& a : tagAttributes(text, tagStart, tagEnd))
+    if (sameName(a.name, name)) return std::move(a.value);
+  return {};
 }
 
 std::string ReadColorAttr(std::string_view text, std::int64_t tagStart, std::int64_t tagEnd, std::string_view name) {

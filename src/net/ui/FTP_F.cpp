@@ -25,7 +25,7 @@
 
 #include "core/markup/MarkupText.h"
 #include "core/net/PublishText.h"
-#include "editor/Host.h"
+#include "host/PublishingHost.h"
 #include "net/FtpClient_U.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/FileIO.h"
@@ -73,7 +73,7 @@ const QString kNotConnected = QStringLiteral("לא מחובר");
 
 }  // namespace
 
-TForm21::TForm21(qm::Host& host) : host_(host) {
+TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   setObjectName(QStringLiteral("Form21"));
   setWindowTitle(QStringLiteral("FTP"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

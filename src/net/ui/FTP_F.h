@@ -18,7 +18,7 @@ class QRadioButton;
 class QToolButton;
 class QGroupBox;
 namespace qm {
-class Host;
+class PublishingHost;
 namespace net {
 class TFtpClient;
 class TSocketClient;
@@ -34,7 +34,7 @@ class TSocketClient;
 class TForm21 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm21(qm::Host& host);
+  explicit TForm21(qm::PublishingHost& host);
   ~TForm21() override;
 
   // The three ways of opening it: FTP1 (upload panel only, Edit6 gets the
@@ -135,7 +135,7 @@ class TForm21 : public QWidget {
   void FinishTransfer();
   bool CanAct() const;
 
-  qm::Host& host_;
+  qm::PublishingHost& host_;
   int busy_ = 0;
   bool transferOk_ = false;
   bool cancelled_ = false;
