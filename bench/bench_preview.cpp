@@ -33,8 +33,8 @@ bool previewOnce(TWorkForm* w) {
 TWorkForm* openPage() {
   qmbench::WindowEnv& e = env();
   if (TWorkForm* w = e.form->AWForm()) return w;
-  e.form->CommandLineFile = e.pageFile(100 << 10);
-  e.form->OpenHtml(e.form->CommandLineFile);
+  e.form->SetCommandLineFile(e.pageFile(100 << 10));
+  e.form->OpenCommandLineFile();
   return e.form->AWForm();
 }
 

@@ -166,13 +166,13 @@ TAbout_Form::TAbout_Form(TForm1& form, QWidget* parent)
   // Image7 and ends the rotation. A value outside the rotation (written by
   // hand, or by an older run) ends it too instead of leaving an empty window.
   qm::SettingsStore& settings = form_.Settings();
-  const int ee = settings.readInt(QStringLiteral("EE"), 0);
+  const int ee = settings.read(qm::setting::EE);
   if (ee >= 1 && ee <= 4) {
     Image(1)->hide();
     Image(ee + 3)->show();
-    settings.writeInt(QStringLiteral("EE"), ee == 4 ? 0 : ee + 1);
+    settings.write(qm::setting::EE, ee == 4 ? 0 : ee + 1);
   } else if (ee != 0) {
-    settings.writeInt(QStringLiteral("EE"), 0);
+    settings.write(qm::setting::EE, 0);
   }
 
   Timer1 = new QTimer(this);
@@ -181,15 +181,13 @@ TAbout_Form::TAbout_Form(TForm1& form, QWidget* parent)
   Timer1->setInterval(2000);
   connect(Timer1, &QTimer::timeout, this, &TAbout_Form::Timer1Timer);
 
-  form_.About_Form = this;
+  form_.SetSplash(this);
   centreOnScreen();
   show();
   Timer1->start();
 }
 
-TAbout_Form::~TAbout_Form() {
-  if (form_.About_Form == this) form_.About_Form = nullptr;
-}
+TAbout_Form::~TAbout_Form() = default;
 
 void TAbout_Form::Timer1Timer() {
   Timer1->stop();
@@ -201,7 +199,7 @@ void TAbout_Form::Timer1Timer() {
       self->form_.ToolBar1->show();
     }
   } finish{this};
-  if (!form_.CommandLineFile.isEmpty()) form_.OpenHtml(form_.CommandLineFile);
+  form_.OpenCommandLineFile();
 }
 
 void TAbout_Form::ShowAbout() {

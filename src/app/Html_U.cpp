@@ -171,7 +171,7 @@ void TForm1::connectShellCommands() {
   });
 
   setCommand(QStringLiteral("N25"), [this] {
-    if (About_Form) About_Form->ShowAbout();
+    if (splash_) splash_->ShowAbout();
   });
   setCommand(QStringLiteral("N26"), [] { qm::showHelp(0); });
   setCommand(QStringLiteral("N41"), [] { qm::openUrl(SiteAddress()); });
@@ -187,32 +187,34 @@ void TForm1::FormCreate() {
     setWindowState(windowState() | Qt::WindowMaximized);
   } else {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    const int width = settings_.readInt(QStringLiteral("MainWidth"), screenRect.width() / 2);
-    const int top = settings_.readInt(QStringLiteral("MainTop"), (screenRect.height() - kDesignHeight) / 2);
-    const int left = settings_.readInt(QStringLiteral("MainLeft"), (screenRect.width() - width) / 2);
-    const int height = settings_.readInt(QStringLiteral("MainHeight"), screenRect.height() / 2);
+    const int width = settings_.read(qm::setting::MainWidth, screenRect.width() / 2);
+    const int top = settings_.read(qm::setting::MainTop, (screenRect.height() - kDesignHeight) / 2);
+    const int left = settings_.read(qm::setting::MainLeft, (screenRect.width() - width) / 2);
+    const int height = settings_.read(qm::setting::MainHeight, screenRect.height() / 2);
     resize(width, height);
     move(left, top);
   }
   setWindowTitle(QString::fromUtf8(qm::VersionTitle) + QStringLiteral(" - עורך היפר טקסט עברי"));
   PageControl1->setEnabled(false);
-  ExecDir = QDir::currentPath();
-  settings_.writeString(QStringLiteral("EXECDIR"), ExecDir);
+  execDir_ = QDir::currentPath();
+  settings_.write(qm::setting::ExecDir, execDir_);
   LoadFromReg();
-  QuickEditActive = false;
-  TextRequestActive = false;
-  DropPending = false;
+  quickEditActive_ = false;
+  textRequestActive_ = false;
+  dropPending_ = false;
 }
+
+void TForm1::SetSplash(TAbout_Form* splash) { splash_ = splash; }
 
 void TForm1::LoadFromReg() {
   for (int slot = 1; slot <= 5; ++slot)
-    RecentFiles[static_cast<std::size_t>(slot)] = settings_.readString(QStringLiteral("RecentFile%1").arg(slot), {});
-  if (RecentFiles[1].isEmpty()) Action(QStringLiteral("N43"))->setEnabled(false);
+    recentFiles_[static_cast<std::size_t>(slot)] = settings_.read(qm::setting::RecentFile.at(static_cast<std::size_t>(slot)));
+  if (recentFiles_[1].isEmpty()) Action(QStringLiteral("N43"))->setEnabled(false);
   RefreshRecentMenu();
 
   const bool toolBarAtBottom = settings_.read(qm::setting::ToolBar1);
   placeBars(toolBarAtBottom ? Qt::BottomToolBarArea : Qt::TopToolBarArea, toolBarArea(Panel2));
-  WinMax = settings_.read(qm::setting::WinMax);
+  winMax_ = settings_.read(qm::setting::WinMax);
   if (!settings_.read(qm::setting::QuickEdit)) {
     Action(QStringLiteral("N30"))->setChecked(false);
     Panel2->hide();
@@ -245,7 +247,7 @@ void TForm1::SwitchMItems(bool enabled) {
 void TForm1::RefreshRecentMenu() {
   for (int slot = 1; slot <= 5; ++slot) {
     QAction* item = Action(QStringLiteral("R%1").arg(slot));
-    const QString& caption = RecentFiles[static_cast<std::size_t>(slot)];
+    const QString& caption = recentFiles_[static_cast<std::size_t>(slot)];
     item->setText(caption);
     // A taken-out entry shows as a separator line; a never-used slot not at all.
     item->setSeparator(caption == QStringLiteral("-"));
@@ -284,7 +286,7 @@ void TForm1::DockBar(QToolBar* bar, const QPoint& globalDropPoint) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && About_Form && watched == MdiArea->viewport()) About_Form->HoverReset();
+  if (event->type() == QEvent::MouseMove && splash_ && watched == MdiArea->viewport()) splash_->HoverReset();
   if ((watched == ToolBar1 || watched == Panel2) && event->type() == QEvent::MouseButtonRelease) {
     auto* bar = static_cast<QToolBar*>(watched);
     const QPoint drop = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
@@ -358,10 +360,10 @@ void TForm1::writeGeometry() {
     settings_.write(qm::setting::MainWinMax, true);
     return;
   }
-  settings_.writeInt(QStringLiteral("MainTop"), y());
-  settings_.writeInt(QStringLiteral("MainLeft"), x());
-  settings_.writeInt(QStringLiteral("MainWidth"), width());
-  settings_.writeInt(QStringLiteral("MainHeight"), height());
+  settings_.write(qm::setting::MainTop, y());
+  settings_.write(qm::setting::MainLeft, x());
+  settings_.write(qm::setting::MainWidth, width());
+  settings_.write(qm::setting::MainHeight, height());
   settings_.write(qm::setting::MainWinMax, false);
 }
 
@@ -369,7 +371,7 @@ void TForm1::removePreviewFile() {
   // The preview writes "preview.tmp" in the active page's folder; overwrite
   // it (so that there is surely one) and delete it. A failure is reported and
   // the program still ends.
-  QString dir = OpenDialogDir.isEmpty() ? QDir::currentPath() : OpenDialogDir;
+  QString dir = openDialogDir_.isEmpty() ? QDir::currentPath() : openDialogDir_;
   if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
   const QString path = dir + QStringLiteral("preview.tmp");
   QFile file(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QMainWindow>
 #include <string>
 #include <string_view>
@@ -66,10 +67,10 @@ class TForm1 : public QMainWindow,
   bool ColourCoding() const override { return optionChecked("N38"); }
   bool AutoIndent() const override { return optionChecked("N44"); }
   QWidget* HostWindow() override { return this; }
-  QString ExecFolder() const override { return ExecDir; }
+  QString ExecFolder() const override { return execDir_; }
   qm::PageView* OpenPage(const std::string& fileBytes, const QString& caption) override;
   void OpenFile(const QString& path) override { OpenHtml(path); }
-  void SetFtpAvailable(bool on) override { FtpAvailable = on; }
+  void SetFtpAvailable(bool on) override { ftpAvailable_ = on; }
   void SetFtpIndicator(const QString& text) override;
 
   // A secondary window, created the first time it is needed. Its constructor
@@ -97,15 +98,29 @@ class TForm1 : public QMainWindow,
   // Shows the captions of RecentFiles in R1..R5.
   void RefreshRecentMenu();
 
-  bool WinMax = true;
-  bool TextRequestActive = false;
-  bool QuickEditActive = false;
-  bool FtpAvailable = false;
-  bool DropPending = false;
-  QString ExecDir;
-  std::array<QString, 6> RecentFiles;  // slots 1..5; 0 unused
-  int UntitledCounter = 0;             // grows with every untitled document of the run
-  QString CommandLineFile;             // the file named on the command line, if any
+  // The recent documents R1..R5 list (slot 1..5; "-" marks a slot whose file went).
+  QString RecentFile(int slot) const { return recentFiles_.at(static_cast<std::size_t>(slot)); }
+
+  // The folder that was current at the start (the script library's file lies
+  // there); tests point it elsewhere.
+  void SetExecFolder(const QString& folder) { execDir_ = folder; }
+  // The file named on the command line: the splash opens it when its time is
+  // up, and a .qxt file opened while it is set is taken as a page.
+  void SetCommandLineFile(const QString& path) { commandLineFile_ = path; }
+  void OpenCommandLineFile();
+  // The splash window while it exists (it registers itself).
+  void SetSplash(TAbout_Form* splash);
+  // A wizard waits in a text request (insertions ending in a break do nothing).
+  bool IsTextRequestActive() const { return textRequestActive_; }
+  // The quick-edit line edits the page (the user works in it, so caret moves
+  // do not reload it).
+  bool IsQuickEditActive() const { return quickEditActive_; }
+  // The FTP window's client could be made.
+  bool IsFtpAvailable() const { return ftpAvailable_; }
+  // The folder the open dialog starts in (the active page's folder).
+  QString OpenDialogFolder() const { return openDialogDir_; }
+  // How long the update check waits for a silent site (milliseconds).
+  void SetUpdateTimeOut(int ms) { updateTimeOut_ = ms; }
 
   // ---- Markup insertion and the quick-edit line (Html_U_Insert.cpp) ----
   // Texts are code-page 1255 bytes. All act on the active document's Memo1.
@@ -117,14 +132,13 @@ class TForm1 : public QMainWindow,
   void TInsert(const std::vector<std::string>& lines) override;  // every line + CR LF
   // The colour dialog: "RRGGBB", or empty when cancelled.
   std::string PickColor() override;
-  std::string LastPickedColor;
-  std::string LastColor() const override { return LastPickedColor; }
+  std::string LastColor() const override { return lastPickedColor_; }
   // The quick-edit line.
   void RefreshQEdit();
   // The path as the wizards put it into markup: folders kept when N23
   // "include path names" is checked (core TruncPath with N23's state).
   std::string TruncPath(std::string_view path, qm::PathOrigin origin = qm::PathOrigin::Typed) const override;
-  void SetTextRequestActive(bool on) override { TextRequestActive = on; }
+  void SetTextRequestActive(bool on) override { textRequestActive_ = on; }
   // Quick-edit line events (Edit1 in Panel2).
   void Edit1Change();
   void Edit1Enter();
@@ -177,7 +191,34 @@ class TForm1 : public QMainWindow,
   QToolBar* Panel2 = nullptr;  // the quick-edit bar
   QLabel* Label2 = nullptr;
   THebEdit* Edit1 = nullptr;
-  TAbout_Form* About_Form = nullptr;  // set by the splash window while it exists
+
+  // ---- Documents: windows, files, recent list (Html_U_Documents.cpp) ----
+  // The Hebrew standard: true for "ISO" visual order (action ISO1 checked, or
+  // no such action), false for "WIN" logical order.
+  bool isoVisual() const { return Standard() == qm::HebrewStandard::IsoVisual; }
+  // The checked state of an option action (N23, N38, N44 ...); `def` when absent.
+  bool optionChecked(const char* actionName, bool def = true) const;
+  // Creates a document window in the MDI area and shows it.
+  TWorkForm* CreateDocumentWindow(bool maximized);
+  // Whether a new document window opens maximized: as the active one is, or
+  // as the last one closed was when none is open.
+  bool DocumentsMaximized() const;
+  int DocumentCount() const;
+  // The save dialog for a document, the overwrite question and the write.
+  // True when the document was written.
+  bool SaveDocumentAs(TWorkForm* w, bool checkMarker);
+  bool SavePageAs(qm::PageView& page) override;
+
+  // N47 and the document windows' Button1: the Hebrew text window loaded
+  // from the active document.
+  void N47Click();
+  // A file dropped on a page's source editor: an HTML-like name goes in as a
+  // link, a picture as an image, each through its wizard; others are ignored.
+  void FileDroppedOnPage(TWorkForm* page, const QString& name);
+
+  // The update check (N42, app/Update_F.cpp): asks the site for its version
+  // file and offers a newer version in TForm19, or says why not.
+  void Check_Update();
 
  signals:
   // The main window is closing (after the document windows closed, before
@@ -188,11 +229,11 @@ class TForm1 : public QMainWindow,
   // New editor settings were stored (the settings dialog's OK).
   void EditorSettingsChanged();
 
- protected:
+ private:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
   void buildMenus();
   void buildPalette();
   void buildToolBar();
@@ -216,31 +257,20 @@ class TForm1 : public QMainWindow,
   QHash<QString, Command> commands_;
   qm::EditorSettings editor_;
   qm::WindowHolder windows_;
+  QPointer<TAbout_Form> splash_;  // the splash window while it exists
+  bool winMax_ = true;            // new documents open maximized
+  bool textRequestActive_ = false;
+  bool quickEditActive_ = false;
+  bool ftpAvailable_ = false;
+  bool dropPending_ = false;
+  QString execDir_;
+  std::array<QString, 6> recentFiles_;  // slots 1..5; 0 unused
+  int untitledCounter_ = 0;             // grows with every untitled document of the run
+  QString commandLineFile_;             // the file named on the command line, if any
+  std::string lastPickedColor_;
+  QString openDialogDir_;               // initial folder of the open dialog
+  int updateTimeOut_ = 15000;           // the update check's wait for a silent site (ms)
 
-  // ---- Documents: windows, files, recent list, dropped files (Html_U_Documents.cpp) ----
- public:
-  // The Hebrew standard: true for "ISO" visual order (action ISO1 checked, or
-  // no such action), false for "WIN" logical order.
-  bool isoVisual() const { return Standard() == qm::HebrewStandard::IsoVisual; }
-  // The checked state of an option action (N23, N38, N44 ...); `def` when absent.
-  bool optionChecked(const char* actionName, bool def = true) const;
-  // Creates a document window in the MDI area and shows it.
-  TWorkForm* CreateDocumentWindow(bool maximized);
-  // Whether a new document window opens maximized: as the active one is, or
-  // as the last one closed was when none is open.
-  bool DocumentsMaximized() const;
-  int DocumentCount() const;
-  // The save dialog for a document, the overwrite question and the write.
-  // True when the document was written.
-  bool SaveDocumentAs(TWorkForm* w, bool checkMarker);
-  bool SavePageAs(qm::PageView& page) override;
-  QString OpenDialogDir;  // initial folder of the open dialog
-
- protected:
-  void dragEnterEvent(QDragEnterEvent* e) override;
-  void dropEvent(QDropEvent* e) override;
-
- private:
   TWorkForm* OpenDocument(const QString& name, bool fromDialog, int filterIndex);
   // The main window's side of a new document window's signals.
   void ConnectDocument(TWorkForm* w);
@@ -249,28 +279,10 @@ class TForm1 : public QMainWindow,
   struct DropRegistration {
     explicit DropRegistration(QWidget* w);
   } dropRegistration_{this};
-  // ---- end of Documents ----
-
- private:
   // N38 colours or uncolours the active document; N45 shows the settings
-  // dialog; N47 the Hebrew text window (Html_U_Colouring.cpp).
+  // dialog; N47 the Hebrew text window (Html_U_Windows.cpp).
   void ConnectWindows();
 
- public:
-  // N47 and the document windows' Button1: the Hebrew text window loaded
-  // from the active document.
-  void N47Click();
-  // A file dropped on a page's source editor: an HTML-like name goes in as a
-  // link, a picture as an image, each through its wizard; others are ignored.
-  void FileDroppedOnPage(TWorkForm* page, const QString& name);
-
-  // The update check (N42, app/Update_F.cpp): asks the site for its version
-  // file and offers a newer version in TForm19, or says why not.
-  void Check_Update();
-  // How long the check waits for a silent site (milliseconds).
-  int UpdateTimeOut = 15000;
-
- private:
   qm::net::THttpClient* updateClient_ = nullptr;  // the client of a check in progress
   bool updateAborted_ = false;  // the main window closed during the check: nothing more to say
 };

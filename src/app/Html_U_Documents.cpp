@@ -112,13 +112,13 @@ void TForm1::ConnectDocument(TWorkForm* w) {
     if (sub && sub->widget() == w) w->FormActivate();
   });
   connect(w, &TWorkForm::Activated, this, [this, w] {
-    SetPaletteEnabled(!w->HebMode);
+    SetPaletteEnabled(!w->InHebrewMode());
     const std::string folder = qm::paths::folderOf(w->Caption().toStdString());
-    if (!folder.empty()) OpenDialogDir = QString::fromStdString(folder);
+    if (!folder.empty()) openDialogDir_ = QString::fromStdString(folder);
     RefreshQEdit();
   });
   connect(w, &TWorkForm::CaretMoved, this, &TForm1::RefreshQEdit);
-  connect(w, &TWorkForm::SourceTyping, this, [this] { QuickEditActive = false; });
+  connect(w, &TWorkForm::SourceTyping, this, [this] { quickEditActive_ = false; });
   connect(w, &TWorkForm::HebrewWindowRequested, this, &TForm1::N47Click);
   connect(w, &TWorkForm::FindRequested, this, [this] { runCommand(QStringLiteral("N19")); });
   connect(w, &TWorkForm::ReplaceRequested, this, [this] { runCommand(QStringLiteral("N35")); });
@@ -131,8 +131,8 @@ void TForm1::ConnectDocument(TWorkForm* w) {
     if (DocumentCount() > 1) return;
     SetPaletteEnabled(false);
     SwitchMItems(false);
-    WinMax = maximized;
-    settings_.write(qm::setting::WinMax, WinMax);
+    winMax_ = maximized;
+    settings_.write(qm::setting::WinMax, winMax_);
   });
   connect(this, &TForm1::EditorSettingsChanged, w, &TWorkForm::EditorSettingsChanged);
   connect(w, &TWorkForm::FileDropped, this, [this, w](const QString& name) { FileDroppedOnPage(w, name); });
@@ -146,16 +146,15 @@ bool TForm1::DocumentsMaximized() const {
 }
 
 void TForm1::NewForm() {
-  WinMax = DocumentsMaximized();
-  TWorkForm* w = CreateDocumentWindow(WinMax);
+  winMax_ = DocumentsMaximized();
+  TWorkForm* w = CreateDocumentWindow(winMax_);
+  w->LoadFileBytes(qm::lines::joinTerminated(newPageLines(isoVisual())));
   qm::RichEdit* memo = w->Memo1;
-  memo->setText(qm::lines::joinTerminated(newPageLines(isoVisual())));
-  ++UntitledCounter;
-  w->SetUntitled(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
+  ++untitledCounter_;
+  w->SetUntitled(QStringLiteral("untitled%1.htm").arg(untitledCounter_));
   // The start of the empty line 8.
   memo->setSelStart(static_cast<std::int32_t>(memo->mirror().lineStart(7)));
   memo->setFocus();
-  w->FileLineEnd = qm::lines::LineEnd::CrLf;
   w->FinishLoading();
 }
 
@@ -184,11 +183,11 @@ TWorkForm* TForm1::OpenDocument(const QString& given, bool fromDialog, int filte
   TWorkForm* w = CreateDocumentWindow(DocumentsMaximized());
   w->LoadFileBytes(bytes);
   const bool asTemplate = fromDialog ? filterIndex == kTemplateFilter
-                                     : !CommandLineFile.isEmpty() && name.right(3).toUpper() == QStringLiteral("QXT");
+                                     : !commandLineFile_.isEmpty() && name.right(3).toUpper() == QStringLiteral("QXT");
   if (asTemplate) {
-    ++UntitledCounter;
-    w->SetUntitled(QStringLiteral("untitled%1.htm").arg(UntitledCounter));
-  } else if (fromDialog || !CommandLineFile.isEmpty()) {
+    ++untitledCounter_;
+    w->SetUntitled(QStringLiteral("untitled%1.htm").arg(untitledCounter_));
+  } else if (fromDialog || !commandLineFile_.isEmpty()) {
     w->SetFileName(name);
   } else {
     w->SetCaption(name);
@@ -203,7 +202,7 @@ void TForm1::OpenHtml(const QString& name) {
   if (name.isEmpty()) {
     qm::FileDialogRequest req;
     req.title = QStringLiteral("פתיחה");
-    req.directory = OpenDialogDir;
+    req.directory = openDialogDir_;
     req.filters = openFilters();
     const auto chosen = qm::prompts().openFile(this, req);
     if (!chosen) return;
@@ -219,7 +218,7 @@ void TForm1::OpenHtml(const QString& name) {
 bool TForm1::SaveDocumentAs(TWorkForm* w, bool checkMarker) {
   qm::FileDialogRequest req;
   req.title = QStringLiteral("שמור בשם");
-  req.directory = OpenDialogDir;
+  req.directory = openDialogDir_;
   req.filters = saveFilters();
   req.defaultSuffix = QStringLiteral("htm");
   if (w->HasFileName()) req.fileName = w->Caption();
@@ -232,6 +231,10 @@ bool TForm1::SaveDocumentAs(TWorkForm* w, bool checkMarker) {
   w->SetFileName(QFileInfo(path).absoluteFilePath());
   w->Memo1->setModified(false);
   return true;
+}
+
+void TForm1::OpenCommandLineFile() {
+  if (!commandLineFile_.isEmpty()) OpenHtml(commandLineFile_);
 }
 
 bool TForm1::SavePageAs(qm::PageView& page) {
@@ -256,17 +259,17 @@ void TForm1::N5Click() {
 // ------------------------------------------------------------------ recent documents
 
 void TForm1::WriteRecentFiles() {
-  for (int i = 1; i <= 5; ++i) Settings().writeString(QStringLiteral("RecentFile%1").arg(i), RecentFiles[i]);
+  for (std::size_t i = 1; i <= 5; ++i) settings_.write(qm::setting::RecentFile.at(i), recentFiles_.at(i));
 }
 
 void TForm1::AddToRecent(const QString& name) {
   bool listed = false;
-  for (int i = 1; i <= 5; ++i) listed = listed || RecentFiles[i] == name;
+  for (int i = 1; i <= 5; ++i) listed = listed || recentFiles_[i] == name;
   if (!listed) {
     setItemEnabled(QStringLiteral("N43"), true);
-    if (!isEmptyOrTaken(RecentFiles[1]))
-      for (int i = 5; i > 1; --i) RecentFiles[i] = RecentFiles[i - 1];
-    RecentFiles[1] = name;
+    if (!isEmptyOrTaken(recentFiles_[1]))
+      for (int i = 5; i > 1; --i) recentFiles_[i] = recentFiles_[i - 1];
+    recentFiles_[1] = name;
     WriteRecentFiles();
   }
   RefreshRecentMenu();
@@ -274,20 +277,20 @@ void TForm1::AddToRecent(const QString& name) {
 
 QString TForm1::PullFromRecent(int slot) {
   if (slot < 1 || slot > 5) return {};
-  const QString name = RecentFiles[slot];
-  for (int k = slot; k < 5; ++k) RecentFiles[k] = RecentFiles[k + 1];
-  RecentFiles[5] = QStringLiteral("-");
+  const QString name = recentFiles_[slot];
+  for (int k = slot; k < 5; ++k) recentFiles_[k] = recentFiles_[k + 1];
+  recentFiles_[5] = QStringLiteral("-");
   WriteRecentFiles();
   RefreshRecentMenu();
   bool allTaken = true;
-  for (int i = 1; i <= 5; ++i) allTaken = allTaken && RecentFiles[i] == QStringLiteral("-");
+  for (int i = 1; i <= 5; ++i) allTaken = allTaken && recentFiles_[i] == QStringLiteral("-");
   if (allTaken) setItemEnabled(QStringLiteral("N43"), false);
   return name;
 }
 
 void TForm1::RecentClick(int slot) {
   if (slot < 1 || slot > 5) return;
-  if (!isEmptyOrTaken(RecentFiles[slot])) {
+  if (!isEmptyOrTaken(recentFiles_[slot])) {
     const QString name = PullFromRecent(slot);
     if (QFileInfo::exists(name)) {
       const TWorkForm* before = AWForm();
@@ -311,7 +314,7 @@ void TForm1::dropEvent(QDropEvent* e) {
   e->acceptProposedAction();
   raise();
   activateWindow();
-  DropPending = true;
+  dropPending_ = true;
   for (const QUrl& url : e->mimeData()->urls()) {
     if (!url.isLocalFile()) continue;
     const QString name = url.toLocalFile();
@@ -325,5 +328,5 @@ void TForm1::dropEvent(QDropEvent* e) {
     // Only a window this drop opened takes the name.
     if (now && now != before) now->SetFileName(now->Caption());
   }
-  DropPending = false;
+  dropPending_ = false;
 }

@@ -42,9 +42,6 @@ void wrapSelection(qm::PageView* page, const std::string& open, const std::strin
   });
 }
 
-// The editor the user sees: RichEdit1 in Hebrew edit mode, otherwise Memo1.
-qm::RichEdit* visibleEditor(TWorkForm* w) { return w->HebMode ? w->RichEdit1 : w->Memo1; }
-
 // Replaces the whole text of a document as one step of its undo history:
 // recording is suspended while the text is replaced, then one snapshot is
 // taken of the result. The editor's own history is off, so nothing else to clear.
@@ -104,7 +101,7 @@ void TForm1::insrt2(const std::string& s) {
 }
 
 void TForm1::insrt2ln(const std::string& s) {
-  if (TextRequestActive) return;
+  if (textRequestActive_) return;
   insrt2(s + kCrLf);
 }
 
@@ -144,19 +141,19 @@ void TForm1::TInsert(const std::vector<std::string>& lines) {
 
 std::string TForm1::PickColor() {
   QColor initial(Qt::black);
-  if (LastPickedColor.size() == 6) {
-    const QColor last(QStringLiteral("#") + QString::fromLatin1(LastPickedColor.c_str()));
+  if (lastPickedColor_.size() == 6) {
+    const QColor last(QStringLiteral("#") + QString::fromLatin1(lastPickedColor_.c_str()));
     if (last.isValid()) initial = last;
   }
   const std::optional<QColor> chosen = qm::prompts().color(this, initial);
   if (!chosen || !chosen->isValid()) return {};
-  LastPickedColor = QStringLiteral("%1%2%3")
+  lastPickedColor_ = QStringLiteral("%1%2%3")
                         .arg(chosen->red(), 2, 16, QLatin1Char('0'))
                         .arg(chosen->green(), 2, 16, QLatin1Char('0'))
                         .arg(chosen->blue(), 2, 16, QLatin1Char('0'))
                         .toUpper()
                         .toStdString();
-  return LastPickedColor;
+  return lastPickedColor_;
 }
 
 std::string TForm1::TruncPath(std::string_view path, qm::PathOrigin origin) const {
@@ -183,12 +180,12 @@ void TForm1::connectInsertCommands() {
   };
 
   // Tool bar and Edit menu.
-  for (const char* n : {"ToolButton5", "N7"}) on(n, withDoc([](TWorkForm* w) { visibleEditor(w)->copy(); }));
-  for (const char* n : {"ToolButton6", "N8"}) on(n, withDoc([](TWorkForm* w) { visibleEditor(w)->cut(); }));
-  for (const char* n : {"ToolButton7", "N9"}) on(n, withDoc([](TWorkForm* w) { visibleEditor(w)->paste(); }));
+  for (const char* n : {"ToolButton5", "N7"}) on(n, withDoc([](TWorkForm* w) { w->VisibleEditorAction(TWorkForm::EditAction::Copy); }));
+  for (const char* n : {"ToolButton6", "N8"}) on(n, withDoc([](TWorkForm* w) { w->VisibleEditorAction(TWorkForm::EditAction::Cut); }));
+  for (const char* n : {"ToolButton7", "N9"}) on(n, withDoc([](TWorkForm* w) { w->VisibleEditorAction(TWorkForm::EditAction::Paste); }));
   for (const char* n : {"ToolButton9", "N12"}) on(n, withDoc([](TWorkForm* w) { w->RestoreUndoBuf(); }));
   on("N57", withDoc([](TWorkForm* w) { w->RedoUndoBuf(); }));
-  on("N20", withDoc([](TWorkForm* w) { visibleEditor(w)->selectAll(); }));
+  on("N20", withDoc([](TWorkForm* w) { w->VisibleEditorAction(TWorkForm::EditAction::SelectAll); }));
 
   // Palette page "בסיסי".
   on("BrB", text("<BR>"));
@@ -218,7 +215,7 @@ void TForm1::connectInsertCommands() {
 
   // "טבלאות": the table's two lines are one insertion (one undo step).
   on("SpeedButton23", [this] {
-    if (TextRequestActive) return;
+    if (textRequestActive_) return;
     insrt2(std::string("<TABLE>") + kCrLf + "</TABLE>" + kCrLf);
   });
   on("SpeedButton24", line("<TR></TR>"));
@@ -297,14 +294,14 @@ void TForm1::RefreshQEdit() {
   }
   const std::int32_t y = w->Memo1->caretLine();
   const auto& buf = w->LineBuf();
-  if (Panel2->isHidden() || QuickEditActive || y < 0 || static_cast<std::size_t>(y) >= buf.lineCount()) return;
+  if (Panel2->isHidden() || quickEditActive_ || y < 0 || static_cast<std::size_t>(y) >= buf.lineCount()) return;
   const qm::HebrewStandard standard = isoVisual() ? qm::HebrewStandard::IsoVisual : qm::HebrewStandard::WinLogical;
   Edit1->setText(qm::fromCp1255(qm::xferheb(buf.line(static_cast<std::size_t>(y)), true, true, standard)));
 }
 
 void TForm1::Edit1Change() {
   TWorkForm* w = AWForm();
-  if (!QuickEditActive || !w) return;
+  if (!quickEditActive_ || !w) return;
   // The field edits the page's source: Hebrew edit mode would write its own
   // text back over the change when it ends.
   w->LeaveHebrewMode();
@@ -319,7 +316,7 @@ void TForm1::Edit1Change() {
 }
 
 void TForm1::Edit1Enter() {
-  QuickEditActive = true;
+  quickEditActive_ = true;
   if (AWForm()) {
     Edit1->setEnabled(true);
   } else {
@@ -330,22 +327,22 @@ void TForm1::Edit1Enter() {
 }
 
 void TForm1::Edit1Exit() {
-  QuickEditActive = false;
+  quickEditActive_ = false;
   qm::SetEnglish();
 }
 
-void TForm1::Edit1KeyDown() { QuickEditActive = true; }
-void TForm1::Edit1KeyUp() { QuickEditActive = true; }
-void TForm1::Edit1Click() { QuickEditActive = true; }
+void TForm1::Edit1KeyDown() { quickEditActive_ = true; }
+void TForm1::Edit1KeyUp() { quickEditActive_ = true; }
+void TForm1::Edit1Click() { quickEditActive_ = true; }
 
 void TForm1::Edit1MouseDown() {
-  QuickEditActive = true;
+  quickEditActive_ = true;
   qm::SetHebrew();
 }
 
 void TForm1::Panel2Click() {
   RefreshQEdit();
-  QuickEditActive = true;
+  quickEditActive_ = true;
 }
 
 void TForm1::Panel2Enter() {
@@ -353,7 +350,7 @@ void TForm1::Panel2Enter() {
   // ends first, keeping what was typed in it.
   if (TWorkForm* w = AWForm()) w->LeaveHebrewMode();
   RefreshQEdit();
-  QuickEditActive = true;
+  quickEditActive_ = true;
 }
 
 void TForm1::Panel2Resize() { Edit1->setFixedWidth(std::max(0, Panel2->width() - Label2->width() - 45)); }

@@ -103,19 +103,19 @@ void TForm1::ConnectWindows() {
   setCommand(QStringLiteral("LinkB"), [this] { Window<TForm3>()->ShowForInsertion(); });
   setCommand(QStringLiteral("ImageB"), [this] { Window<TForm4>()->ShowForInsertion(); });
 
-  // The script library (TForm22, which loads JSDB.dat from ExecDir when it is
+  // The script library (TForm22, which loads JSDB.dat from execDir_ when it is
   // first made) and its script editor (TForm23, opened from the library).
   setCommand(QStringLiteral("SpeedButton35"), [this] { present(Window<TForm22>()); });
 
   // The FTP publishing window (TForm21): FTP1 upload panel only, FTP2 download
   // panel only, FTP3 both; made at the first of them, which also tells whether
-  // its client exists (FtpAvailable). The update check (N42) and its offer
+  // its client exists (ftpAvailable_). The update check (N42) and its offer
   // (TForm19). Closing the main window cancels a transfer or a check in
   // progress and keeps the FTP host and user.
   {
     const auto openFtp = [this](TForm21::Mode mode) {
       TForm21* ftp = Window<TForm21>();
-      if (!FtpAvailable) {
+      if (!ftpAvailable_) {
         qm::prompts().message(this, QStringLiteral("אפשרות לא זמינה עקב בעית SOC"));
         return;
       }
@@ -151,7 +151,7 @@ void TForm1::SetFtpIndicator(const QString& text) { Label3->setText(text); }
 
 void TForm1::FileDroppedOnPage(TWorkForm* page, const QString& name) {
   // One text request at a time: a drop while a wizard waits is ignored.
-  if (TextRequestActive) return;
+  if (textRequestActive_) return;
   const QPointer<TWorkForm> w(page);
   const std::string bytes = qm::toCp1255(name);
   const QString field = qm::fromCp1255(TruncPath(bytes, qm::PathOrigin::Chosen));

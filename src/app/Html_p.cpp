@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   qm::SettingsStore settings;
   TForm1 form(settings);
   const QStringList args = QCoreApplication::arguments();
-  if (args.size() > 1) form.CommandLineFile = args.at(1);
+  if (args.size() > 1) form.SetCommandLineFile(args.at(1));
   form.show();
   TAbout_Form splash(form);
   return app.exec();

@@ -93,7 +93,7 @@ void TForm1::Check_Update() {
     }
   } done{this, n42};
 
-  const qm::net::UpdateAnswer answer = qm::net::FetchUpdate(client, SiteAddress().toStdString(), UpdateTimeOut);
+  const qm::net::UpdateAnswer answer = qm::net::FetchUpdate(client, SiteAddress().toStdString(), updateTimeOut_);
   if (std::exchange(updateAborted_, false)) return;
   const QString text = QString::fromStdString(answer.Text());
   if (answer.reached && answer.verdict.kind == qm::net::UpdateKind::Newer) {

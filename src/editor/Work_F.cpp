@@ -157,7 +157,7 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.
   undoSuspended_ = true;
-  HebMode = false;
+  hebMode_ = false;
   ApplyLook();
 }
 
@@ -364,7 +364,7 @@ std::string TWorkForm::PageSelectedText() {
   return Memo1->selectedBytes();
 }
 
-void TWorkForm::PageFocus() { (HebMode ? RichEdit1 : Memo1)->setFocus(); }
+void TWorkForm::PageFocus() { (hebMode_ ? RichEdit1 : Memo1)->setFocus(); }
 
 void TWorkForm::PageSelect(std::int32_t start, std::int32_t length) {
   LeaveHebrewMode();
@@ -384,7 +384,7 @@ void TWorkForm::PageReplaceSelection(const std::string& bytes, bool selectResult
 }
 
 void TWorkForm::RestoreUndoBuf() {
-  if (undo_.count() < 2 || HebMode) {
+  if (undo_.count() < 2 || hebMode_) {
     qm::prompts().beep();
     return;
   }
@@ -420,14 +420,14 @@ void TWorkForm::ShowUndoSnapshot(const qm::undo::Snapshot& s) {
 
 // ------------------------------------------------------------------ Hebrew edit mode
 
-void TWorkForm::HebEditMode() { SetHebrewMode(!HebMode, true); }
+void TWorkForm::HebEditMode() { SetHebrewMode(!hebMode_, true); }
 
 void TWorkForm::LeaveHebrewMode() {
-  if (HebMode) SetHebrewMode(false, false);
+  if (hebMode_) SetHebrewMode(false, false);
 }
 
 void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
-  if (on == HebMode) return;
+  if (on == hebMode_) return;
   const bool iso = IsoStandard();
   Button4->setText(on ? QStringLiteral("<<-ע") : QStringLiteral("ע->>"));
   Button1->setEnabled(!on);
@@ -453,7 +453,7 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     RichEdit1->setScrollPosition(p);
     if (takeFocus) RichEdit1->setFocus();
     RichEdit1->setModified(false);
-    HebMode = true;
+    hebMode_ = true;
   } else {
     const std::string& s = RichEdit1->text();
     const int p = ScrollBar1->value();
@@ -471,24 +471,34 @@ void TWorkForm::SetHebrewMode(bool on, bool takeFocus) {
     ScrollBar1->hide();
     Memo1->select(start, length);
     Memo1->setScrollPosition(p);
-    HebMode = false;
+    hebMode_ = false;
     DoHighLight();
   }
   emit HebrewModeChanged(on);
 }
 
 void TWorkForm::CommitHebrewEdits() {
-  if (!HebMode) return;
+  if (!hebMode_) return;
   const std::string& s = RichEdit1->text();
   Memo1->setText(IsoStandard() ? qm::hebrew::reorderLines(s) : s);
+}
+
+void TWorkForm::VisibleEditorAction(EditAction action) {
+  qm::RichEdit* e = hebMode_ ? RichEdit1 : Memo1;
+  switch (action) {
+    case EditAction::Copy: e->copy(); break;
+    case EditAction::Cut: e->cut(); break;
+    case EditAction::Paste: e->paste(); break;
+    case EditAction::SelectAll: e->selectAll(); break;
+  }
 }
 
 // ------------------------------------------------------------------ saving and closing
 
 void TWorkForm::LoadFileBytes(const std::string& bytes) {
-  FileLineEnd = qm::lines::detectLineEnd(bytes);
+  fileLineEnd_ = qm::lines::detectLineEnd(bytes);
   std::string text = qm::lines::toCrLf(bytes);
-  if (qm::lines::fromCrLf(text, FileLineEnd) != bytes) {
+  if (qm::lines::fromCrLf(text, fileLineEnd_) != bytes) {
     mixedLoadedText_ = text;
     mixedFileBytes_ = bytes;
   } else {
@@ -510,7 +520,7 @@ void TWorkForm::FinishLoading() {
 std::string TWorkForm::DocumentBytes() {
   CommitHebrewEdits();
   if (!mixedFileBytes_.empty() && DocText() == mixedLoadedText_) return mixedFileBytes_;
-  return qm::lines::fromCrLf(DocText(), FileLineEnd);
+  return qm::lines::fromCrLf(DocText(), fileLineEnd_);
 }
 
 bool TWorkForm::SaveToFile(const QString& path) {

@@ -73,9 +73,12 @@ class TWorkForm : public QWidget, public qm::PageView {
   QColor PendingColor;
   std::int32_t HLLines = 0;      // DocLines at the last full colouring
   std::int32_t HLLength = 0;     // DocLength at the last full colouring
-  bool HebMode = false;          // Hebrew edit mode is on
-  // The line ends the page's file uses; the text is written back with them.
-  qm::lines::LineEnd FileLineEnd = qm::lines::LineEnd::CrLf;
+  // Hebrew edit mode is on (RichEdit1 shows the page).
+  bool InHebrewMode() const { return hebMode_; }
+  // The clipboard and select-all commands act on the editor the user sees:
+  // RichEdit1 in Hebrew edit mode, otherwise Memo1.
+  enum class EditAction { Copy, Cut, Paste, SelectAll };
+  void VisibleEditorAction(EditAction action);
   // Takes a file's bytes into Memo1 (breaks as CR LF) and remembers its line
   // ends. A file whose breaks are mixed is written back exactly as it was read
   // as long as its text is unchanged.
@@ -217,6 +220,9 @@ class TWorkForm : public QWidget, public qm::PageView {
   void RemovePreviewFile();
 
   qm::DocumentHost* host_;
+  bool hebMode_ = false;  // Hebrew edit mode is on
+  // The line ends the page's file uses; the text is written back with them.
+  qm::lines::LineEnd fileLineEnd_ = qm::lines::LineEnd::CrLf;
   QWidget* browser_ = nullptr;  // the browser view, made at the first preview
   bool browserLost_ = false;    // its renderer went away: make a new one
   bool previewing_ = false;

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -24,7 +25,21 @@ inline constexpr Setting<bool> UseColorCode{"UseColorCode", true};
 inline constexpr Setting<bool> TextIndentation{"TextIndentation", true};
 inline constexpr Setting<bool> ToolBar1{"ToolBar1", false};  // the tool bar docked at the bottom
 inline constexpr Setting<bool> SelectAllHebWiz{"SelectAllHebWiz", false};
-inline constexpr Setting<std::int32_t> EE{"EE", 0};
+inline constexpr Setting<std::int32_t> EE{"EE", 0};  // the splash's picture counter
+// The main window's place when it is not maximized (the defaults depend on the screen).
+inline constexpr Setting<std::int32_t> MainTop{"MainTop", 0};
+inline constexpr Setting<std::int32_t> MainLeft{"MainLeft", 0};
+inline constexpr Setting<std::int32_t> MainWidth{"MainWidth", 0};
+inline constexpr Setting<std::int32_t> MainHeight{"MainHeight", 0};
+// The folder that was current when the program started.
+inline constexpr Setting<const char*> ExecDir{"EXECDIR", ""};
+// The recent documents of R1..R5 (index = slot; 0 unused).
+inline constexpr std::array<Setting<const char*>, 6> RecentFile{{{"", ""},
+                                                                  {"RecentFile1", ""},
+                                                                  {"RecentFile2", ""},
+                                                                  {"RecentFile3", ""},
+                                                                  {"RecentFile4", ""},
+                                                                  {"RecentFile5", ""}}};
 // The look of the source editor (read and written as a whole by EditorSettings).
 inline constexpr Setting<std::int32_t> FontSize{"FontSize", 8};  // points
 inline constexpr Setting<const char*> EnglishFont{"EnglishFont", "MS Sans Serif"};
@@ -65,6 +80,8 @@ class SettingsStore {
   // numbers of their 24 bits.
   bool read(const Setting<bool>& s) const { return readBool(QString::fromLatin1(s.name), s.def); }
   std::int32_t read(const Setting<std::int32_t>& s) const { return readInt(QString::fromLatin1(s.name), s.def); }
+  // With a default worked out at run time (the window's place on this screen).
+  std::int32_t read(const Setting<std::int32_t>& s, std::int32_t def) const { return readInt(QString::fromLatin1(s.name), def); }
   std::uint32_t read(const Setting<std::uint32_t>& s) const;
   QString read(const Setting<const char*>& s) const;
   void write(const Setting<bool>& s, bool v) { writeBool(QString::fromLatin1(s.name), v); }

@@ -21,7 +21,6 @@
 #include "platform/Cp1255Bridge.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
 
@@ -247,9 +246,8 @@ void TForm7::Button1Click() {
   qm::PageView* page = host_.ActivePage();
   if (!page) return;
   const bool chosen = !chosenImage_.isEmpty() && Edit1->text() == chosenImage_;
-  const std::string image = qm::TruncPath(qm::toCp1255(Edit1->text()),
-                                          host_.Settings().read(qm::setting::IncludePathName),
-                                          chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
+  const std::string image =
+      host_.TruncPath(qm::toCp1255(Edit1->text()), chosen ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
   Edit1->setText(bytes(image));
 
   qm::wizards::BodyChoices c = choices();

@@ -16,7 +16,6 @@
 #include "host/InsertTarget.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
@@ -85,7 +84,7 @@ void TForm14::Button2Click() {
                                                                                : qm::PathOrigin::Typed;
   // The field itself shows the path as the page receives it.
   Edit1->setText(qm::fromCp1255(
-      qm::TruncPath(bytes(Edit1), host_.Settings().read(qm::setting::IncludePathName), origin)));
+      host_.TruncPath(bytes(Edit1), origin)));
   const std::string align = ComboBox1->currentIndex() > 0 ? bytes(ComboBox1->currentText()) : std::string();
   host_.insrt2ln(qm::wizards::embedTag(bytes(Edit1), CheckBox1->isChecked(), bytes(Edit2), bytes(Edit3), align));
   hide();

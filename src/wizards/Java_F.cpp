@@ -16,7 +16,6 @@
 #include "core/wizards/ScriptMarkup.h"
 #include "host/InsertTarget.h"
 #include "platform/Prompts.h"
-#include "platform/SettingsStore.h"
 #include "wizards/WizardKit.h"
 
 using namespace qm::wizard;
@@ -159,8 +158,7 @@ QString TForm12::chooseImage() {
 
 std::string TForm12::pagePath(const QLineEdit* field, const QString& chosen) const {
   const bool fromDialog = !chosen.isEmpty() && field->text() == chosen;
-  return qm::TruncPath(bytes(field), host_.Settings().read(qm::setting::IncludePathName),
-                       fromDialog ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
+  return host_.TruncPath(bytes(field), fromDialog ? qm::PathOrigin::Chosen : qm::PathOrigin::Typed);
 }
 
 void TForm12::emitScript(const std::function<void(qm::PageView&)>& edits) {
@@ -202,9 +200,8 @@ void TForm12::Button4Click() {
 
 void TForm12::Button6Click() {
   std::vector<std::string> images;
-  const bool include = host_.Settings().read(qm::setting::IncludePathName);
   for (int i = 0; i < ListBox1->count(); ++i)
-    images.push_back(qm::TruncPath(bytes(ListBox1->item(i)->text()), include, qm::PathOrigin::Chosen));
+    images.push_back(host_.TruncPath(bytes(ListBox1->item(i)->text()), qm::PathOrigin::Chosen));
   emitScript([&](qm::PageView&) { host_.TInsert(wz::slideShowScript(images)); });
 }
 

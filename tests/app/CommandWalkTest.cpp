@@ -54,7 +54,7 @@ class CommandWalk : public qmtest::DocFixture {
     splash.reset();
     form.reset();
     form = std::make_unique<TForm1>(settings.store());
-    form->ExecDir = dir.path();
+    form->SetExecFolder(dir.path());
     form->show();
     splash = std::make_unique<TAbout_Form>(*form);  // as the program keeps it
     splash->Timer1Timer();                          // its two seconds are up
@@ -62,9 +62,9 @@ class CommandWalk : public qmtest::DocFixture {
     for (int i = 1; i <= 5; ++i) {
       const QString name = path(QStringLiteral("recent%1.htm").arg(i));
       writeFile(QStringLiteral("recent%1.htm").arg(i), "<P>recent</P>");
-      form->RecentFiles[static_cast<std::size_t>(i)] = name;
+      settings.store().writeString(QStringLiteral("RecentFile%1").arg(i), name);
     }
-    form->RefreshRecentMenu();
+    form->LoadFromReg();
     docWith("<P>first</P>");
     TWorkForm* w = docWith("<P>plain <B>bold</B> &aacute; <IMG SRC=\"/tmp/pics/a.gif\"></P>", 0, 0);
     w->SaveToUndoBuf();
@@ -86,7 +86,7 @@ class CommandWalk : public qmtest::DocFixture {
       s.selLength = w->Memo1->selLength();
       s.active = w;
       s.activeCaption = w->Caption();
-      s.hebMode = w->HebMode;
+      s.hebMode = w->InHebrewMode();
       s.preview = w->Previewing();
     }
     s.clipboard = QApplication::clipboard()->text();

@@ -44,10 +44,10 @@ TEST_F(Commands, WholeDocumentConversionsAreOneUndoStep) {
 TEST_F(Commands, ConversionInHebrewEditModeIsNotLostWhenTheModeEnds) {
   TWorkForm* w = docWith("<B>abc</B>");
   press("N48");
-  ASSERT_TRUE(w->HebMode);
+  ASSERT_TRUE(w->InHebrewMode());
   prompts.answers.push_back(qm::Answer::Ok);
   press("N34");
-  EXPECT_FALSE(w->HebMode);
+  EXPECT_FALSE(w->InHebrewMode());
   EXPECT_EQ(w->DocText(), "abc");
   EXPECT_EQ(w->DocumentBytes(), "abc");
 }
@@ -64,8 +64,8 @@ TEST_F(Commands, FtpItemsWithoutANetworkLayerSaySo) {
   docWith("x");
   press("FTP3");  // makes the FTP window, whose client says the layer works
   EXPECT_TRUE(prompts.texts("message").empty());
-  EXPECT_TRUE(form->FtpAvailable);
-  form->FtpAvailable = false;
+  EXPECT_TRUE(form->IsFtpAvailable());
+  form->SetFtpAvailable(false);
   press("FTP1");
   EXPECT_EQ(prompts.texts("message"), std::vector<QString>{QStringLiteral("אפשרות לא זמינה עקב בעית SOC")});
 }

@@ -14,8 +14,17 @@ using qmtest::DocFixture;
 
 class Documents : public DocFixture {
  protected:
-  std::vector<QString> recent() const { return {form->RecentFiles.begin() + 1, form->RecentFiles.end()}; }
-  void setRecent(const std::vector<QString>& entries) { std::copy_n(entries.begin(), 5, form->RecentFiles.begin() + 1); }
+  std::vector<QString> recent() const {
+    std::vector<QString> list;
+    for (int slot = 1; slot <= 5; ++slot) list.push_back(form->RecentFile(slot));
+    return list;
+  }
+  // The list as an earlier run left it in the settings.
+  void setRecent(const std::vector<QString>& entries) {
+    for (int slot = 1; slot <= 5; ++slot)
+      settings.store().writeString(QStringLiteral("RecentFile%1").arg(slot), entries.at(static_cast<std::size_t>(slot - 1)));
+    form->LoadFromReg();
+  }
   static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
@@ -52,7 +61,7 @@ TEST_F(Documents, UntitledCaptionsCountUpAcrossNewAndTemplates) {
   EXPECT_TRUE(form->AWForm()->HasFileName());
   // Named on the command line a template opens untitled too; a missing file
   // opens nothing, silently.
-  form->CommandLineFile = path("page.QXT");
+  form->SetCommandLineFile(path("page.QXT"));
   form->OpenHtml(path("page.QXT"));
   EXPECT_EQ(form->AWForm()->Caption(), "untitled4.htm");
   form->OpenHtml(path("missing.htm"));
@@ -66,7 +75,7 @@ TEST_F(Documents, RelativeNameSavesWhereItCameFrom) {
   ASSERT_TRUE(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
   writeFile("a/page.htm", "one");
   QDir::setCurrent(path("a"));
-  form->CommandLineFile = QStringLiteral("page.htm");
+  form->SetCommandLineFile(QStringLiteral("page.htm"));
   form->OpenHtml(QStringLiteral("page.htm"));
   TWorkForm* w = form->AWForm();
   ASSERT_NE(w, nullptr);
@@ -210,7 +219,7 @@ TEST_F(Documents, ClosingAsksAndListsNamedDocuments) {
     EXPECT_EQ(prompts.texts("yesNoCancel").back(), "? " + path("doc.htm") + " האם לשמור את השינויים ב");
     EXPECT_EQ(readFile("doc.htm"), c.written ? "before!" : "before");
     // Listed before the question, so also when the close was cancelled.
-    EXPECT_EQ(form->RecentFiles[1], path("doc.htm"));
+    EXPECT_EQ(form->RecentFile(1), path("doc.htm"));
     if (!c.closes) {
       prompts.answers.push_back(qm::Answer::No);
       EXPECT_TRUE(closeDoc(w));

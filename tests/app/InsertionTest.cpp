@@ -62,7 +62,7 @@ TEST_F(Insertion, TextRequestStopsLineInsertionsOnly) {
                         {"SpeedButton2", false},  // no selection: the opening tag and a break only
                         {"SpeedButton9", true}};
   TWorkForm* w = docWith("abc", 1);
-  form->TextRequestActive = true;
+  form->SetTextRequestActive(true);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
     const std::string before = w->DocText();
@@ -70,7 +70,7 @@ TEST_F(Insertion, TextRequestStopsLineInsertionsOnly) {
     press(c.button);
     EXPECT_EQ(w->DocText() != before, c.changes);
   }
-  form->TextRequestActive = false;
+  form->SetTextRequestActive(false);
   const std::string before = w->DocText();
   press("SpeedButton5");
   EXPECT_NE(w->DocText(), before);
@@ -112,7 +112,7 @@ TEST_F(Insertion, ColourValueButton) {
   prompts.colors.push_back(std::nullopt);
   press("SpeedButton12");
   EXPECT_EQ(w->DocText(), "ac");
-  EXPECT_EQ(form->LastPickedColor, "0ABC0F");
+  EXPECT_EQ(form->LastColor(), "0ABC0F");
 }
 
 TEST_F(Insertion, ServerVariableItemsInsertTheirExpression) {

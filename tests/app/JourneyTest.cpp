@@ -27,7 +27,7 @@ namespace {
 
 class Journey : public qmtest::DocFixture {
  protected:
-  Journey() { form->ExecDir = dir.path(); }  // the script library's folder
+  Journey() { form->SetExecFolder(dir.path()); }  // the script library's folder
 
   // Each step of the day is one undo step that changed the page.
   void stepDone(TWorkForm* w, const char* what) {
@@ -88,7 +88,7 @@ TEST_F(Journey, AVisualHebrewPageFromNewPageToPublishing) {
   // A table with Hebrew cells, written while the page is in Hebrew edit mode.
   press("SpeedButton22");
   w->HebEditMode();
-  ASSERT_TRUE(w->HebMode);
+  ASSERT_TRUE(w->InHebrewMode());
   TForm10* table = form->Window<TForm10>();
   table->MaskEdit1->setText(QStringLiteral("1"));
   table->MaskEdit2->setText(QStringLiteral("2"));
@@ -98,7 +98,7 @@ TEST_F(Journey, AVisualHebrewPageFromNewPageToPublishing) {
   grid->Cells[1][1]->setText(QStringLiteral("שלום"));
   grid->Cells[2][1]->setText(QStringLiteral("עולם"));
   grid->Button1->click();
-  EXPECT_FALSE(w->HebMode);
+  EXPECT_FALSE(w->InHebrewMode());
   EXPECT_TRUE(has(w->DocText(), "<TD>" + kShalomVisual + "</TD>\r\n<TD>" + kOlamVisual + "</TD>"));
   stepDone(w, "table");
 

@@ -47,7 +47,7 @@ TEST_F(QuickEdit, TypingInTheFieldRewritesTheCaretLine) {
     setIso(c.iso);
     TWorkForm* w = docWith("one\r\ntwo\r\nthree", 6);
     focusField(true);
-    ASSERT_TRUE(form->QuickEditActive);
+    ASSERT_TRUE(form->IsQuickEditActive());
     form->Edit1->selectAll();
     for (const QChar ch : c.typed) {
       QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
@@ -68,7 +68,7 @@ TEST_F(QuickEdit, EnteringTheFieldInHebrewEditModeKeepsBothEdits) {
   type(w->RichEdit1, "Z");
   w->RichEdit1->setSelStart(7);  // on "two"
   focusField(true);
-  EXPECT_FALSE(w->HebMode);
+  EXPECT_FALSE(w->InHebrewMode());
   EXPECT_EQ(field(), QStringLiteral("two"));
   form->Edit1->setText(QStringLiteral("TWO"));
   EXPECT_EQ(w->DocText(), "Zone\r\nTWO");
@@ -100,7 +100,7 @@ TEST_F(QuickEdit, EnteringTheFieldWithoutADocumentClearsAndDisablesIt) {
   form->Edit1->setEnabled(true);
   form->Edit1->setText(QStringLiteral("old"));
   focusField(true);
-  EXPECT_TRUE(form->QuickEditActive);
+  EXPECT_TRUE(form->IsQuickEditActive());
   EXPECT_TRUE(field().isEmpty());
   EXPECT_FALSE(form->Edit1->isEnabled());
 }
@@ -137,11 +137,11 @@ TEST_F(QuickEdit, FieldAndEditorSwitchTheKeyboard) {
   QFocusEvent away(QEvent::FocusOut, Qt::PopupFocusReason);
   QApplication::sendEvent(form->Edit1, &away);
   EXPECT_EQ(layouts->activeLayoutName(), kHebrew);
-  EXPECT_TRUE(form->QuickEditActive);
+  EXPECT_TRUE(form->IsQuickEditActive());
   QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
   QApplication::sendEvent(w->Memo1, &in);
   EXPECT_EQ(layouts->activeLayoutName(), kUs);
-  EXPECT_FALSE(form->QuickEditActive);
+  EXPECT_FALSE(form->IsQuickEditActive());
 }
 
 TEST_F(QuickEdit, ClosingTheLastDocumentSwitchesTheDocumentCommandsOff) {

@@ -64,7 +64,6 @@ TEST(Splash, ShownAtStartAndClosedByItsTimer) {
   s.form->Action(QStringLiteral("N25"))->trigger();
   EXPECT_TRUE(w.isVisible());
   s.splash.reset();
-  EXPECT_EQ(s.form->About_Form, nullptr);
   s.form->Action(QStringLiteral("N25"))->trigger();  // without a splash: nothing
 }
 

@@ -39,7 +39,7 @@ TEST_F(UpdateCheck, AnswersOfTheSite) {
       {"HTTP/1.0 200 OK\r\n\r\n<html>oops</html>", {}, invalid},
       {"", {}, QStringLiteral("לא ניתן להתחבר לרשת")},
   };
-  form->UpdateTimeOut = 700;
+  form->SetUpdateTimeOut(700);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
     prompts.calls.clear();

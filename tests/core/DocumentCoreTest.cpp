@@ -74,6 +74,31 @@ TEST(UndoRing, KeepsTwentySnapshotsUndoesNineteenStepsAndRedoesThem) {
   }
 }
 
+// Each step back gives exactly the text before, whatever the edit: repeated
+// characters (where the common prefix and suffix overlap) and pages longer
+// than the 4 KiB blocks the comparison skips through.
+TEST(UndoRing, EveryStepBackRestoresTheTextBefore) {
+  const std::string page(9000, 'a');
+  std::string blocks;
+  for (int i = 0; i < 900; ++i) blocks += "<p>" + std::to_string(i) + "</p>";
+  const std::vector<std::vector<std::string>> histories = {
+      {"<b>a</b>", "<b>aa</b>", "<b>aaa</b>"},
+      {"aaa", "aa", "a", "", "a"},
+      {"abab", "ababab", "ab"},
+      {page, page + "a", "a" + page, page.substr(0, 4096) + "b" + page.substr(4096), page},
+      {blocks, blocks.substr(0, 4095) + blocks.substr(4100), blocks.substr(8192), blocks},
+  };
+  for (const auto& states : histories) {
+    qm::undo::UndoRing ring;
+    for (const std::string& s : states) ring.push(s, 0, 0);
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+      const auto back = ring.stepBack();
+      ASSERT_TRUE(back);
+      ASSERT_EQ(back->text, states[i - 1]) << "step back to state " << i - 1 << " of " << states[0].substr(0, 12);
+    }
+  }
+}
+
 // Reference line starts and positions computed from scratch.
 void expectMirrorMatches(const qm::lines::TextMirror& m, const std::string& text) {
   ASSERT_EQ(m.text(), text);

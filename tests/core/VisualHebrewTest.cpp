@@ -35,6 +35,7 @@ TEST(Xferheb, LogicalLinesBecomeVisual) {
       {"two Latin words between Hebrew words", SHALOM + " a b " + OLAM, MALO + " a b " + MOLASH},
       {"Hebrew points and 0xFB.. are not letters", "\xE0\xC8\xFB\xFC\xE1", "\xE1\xC8\xFB\xFC\xE0"},
       {"whole line reversed and mirrored", "a(b" + SHALOM, MOLASH + "b)a", false},
+      {"every bracket pair mirrored", "a([{b" + SHALOM, MOLASH + "b}])a", false},
       {"Hebrew only, not mirrored", "(" + SHALOM + ")", ")" + MOLASH + "(", true, false},
       {"logical standard is the identity", SHALOM + " (world) 1", SHALOM + " (world) 1", true, true, WIN},
       {"logical standard, whole-line flags", "abc", "abc", false, false, WIN},

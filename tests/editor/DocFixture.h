@@ -118,7 +118,7 @@ class DocFixture : public ::testing::Test {
   }
   // Hebrew edit mode ended, `added` undo steps after `steps`, and one undo brings `before` back.
   static void expectUndoneTo(TWorkForm* w, int steps, int added, const std::string& before) {
-    EXPECT_FALSE(w->HebMode);
+    EXPECT_FALSE(w->InHebrewMode());
     EXPECT_EQ(w->UndoCount(), steps + added);
     w->RestoreUndoBuf();
     EXPECT_EQ(w->DocText(), before);

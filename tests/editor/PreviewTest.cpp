@@ -27,7 +27,7 @@ TEST_F(Preview, ShowsThePageInItsCharacterSetWithItsImagesAndRemovesItsFile) {
     writeFile("page.htm", std::string("<!-- page -->\r\n<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
                                       "charset=") + c.charset + "\"></HEAD>\r\n<BODY><P id=t>" + c.hebrew +
                               "</P><img src=\"dot.gif\"></BODY></HTML>\r\n");
-    form->CommandLineFile = path("page.htm");
+    form->SetCommandLineFile(path("page.htm"));
     form->OpenHtml(path("page.htm"));
     TWorkForm* w = form->AWForm();
     ASSERT_TRUE(previewed(w));

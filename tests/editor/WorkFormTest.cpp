@@ -89,7 +89,7 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     const int undoCount = w->UndoCount();
     w->Memo1->setModified(false);
     w->Button4->click();
-    ASSERT_TRUE(w->HebMode);
+    ASSERT_TRUE(w->InHebrewMode());
     EXPECT_EQ(w->RichEdit1->text(), c.iso ? qm::hebrew::reorderLines(c.text) : c.text);
     // The Hebrew view is twice the source size (16 points by default).
     EXPECT_DOUBLE_EQ(w->RichEdit1->font().pointSizeF(), 16.0);
@@ -98,7 +98,7 @@ TEST_F(WorkForm, HebrewEditModeShowsReorderedLinesAndBringsEditsBack) {
     w->RestoreUndoBuf();
     EXPECT_EQ(prompts.beeps, beeps + 1);
     w->HebEditMode();
-    EXPECT_FALSE(w->HebMode);
+    EXPECT_FALSE(w->InHebrewMode());
     EXPECT_EQ(w->DocText(), c.text);
     EXPECT_EQ(w->UndoCount(), undoCount);
     EXPECT_FALSE(w->Memo1->modified());
@@ -115,7 +115,7 @@ TEST_F(WorkForm, EditsInHebrewModeReachTheFileAndTheCloseQuestion) {
   EXPECT_EQ(w->RichEdit1->text(), "Z abc\r\n");
   prompts.files.push_back(path("heb.htm"));
   form->SaveHtml();
-  EXPECT_TRUE(w->HebMode);  // saving does not leave the mode
+  EXPECT_TRUE(w->InHebrewMode());  // saving does not leave the mode
   EXPECT_EQ(readFile("heb.htm"), "abc Z\r\n");
 
   w->RichEdit1->setText("xyz\r\n");
@@ -162,7 +162,7 @@ TEST_F(WorkForm, ActivationSetsTheDialogFolderNotTheCurrentOne) {
   const QString cwd = QDir::currentPath();
   w->SetCaption(path("page.htm"));
   w->FormActivate();
-  EXPECT_EQ(form->OpenDialogDir, dir.path());
+  EXPECT_EQ(form->OpenDialogFolder(), dir.path());
   EXPECT_EQ(QDir::currentPath(), cwd);
 }
 

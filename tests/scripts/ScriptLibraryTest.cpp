@@ -23,7 +23,7 @@ const std::string SHALOM = "\xF9\xEC\xE5\xED", MOLASH = "\xED\xE5\xEC\xF9";
 
 class ScriptLibrary : public qmtest::DocFixture {
  protected:
-  ScriptLibrary() { form->ExecDir = dir.path(); }
+  ScriptLibrary() { form->SetExecFolder(dir.path()); }
   void library(const sc::ScriptList& list) { writeFile(QStringLiteral("JSDB.dat"), sc::SaveDB(list)); }
   TForm22* open() {
     EXPECT_TRUE(form->runCommand(QStringLiteral("SpeedButton35")));
@@ -46,7 +46,7 @@ TEST_F(ScriptLibrary, FillsTheVariablesAndInsertsEverythingAsOneUndoStep) {
     w->SaveToUndoBuf();
     const int undoSteps = w->UndoCount();
     if (hebrewEditMode) w->HebEditMode();
-    ASSERT_EQ(w->HebMode, hebrewEditMode);
+    ASSERT_EQ(w->InHebrewMode(), hebrewEditMode);
     TForm22* win = open();
     win->ListBox1->setCurrentRow(1);
     EXPECT_FALSE(win->Button4->isHidden());  // a colour variable comes first
@@ -65,7 +65,7 @@ TEST_F(ScriptLibrary, FillsTheVariablesAndInsertsEverythingAsOneUndoStep) {
     expectUndoneTo(w, undoSteps, 1, before);
     form.reset();  // a fresh main window reads the file again
     form = std::make_unique<TForm1>(settings.store());
-    form->ExecDir = dir.path();
+    form->SetExecFolder(dir.path());
   }
 }
 

@@ -58,7 +58,7 @@ TEST_F(PageWizards, BodyWizardReadsTheTagAndWritesItBack) {
   TWorkForm* w = page(before, at(before, "abc"));
   TForm7* win = shown<TForm7>("SpeedButton6");
   w->HebEditMode();
-  ASSERT_TRUE(w->HebMode);
+  ASSERT_TRUE(w->InHebrewMode());
   EXPECT_EQ(win->HebEdit1->text(), QStringLiteral("Old"));
   EXPECT_EQ(win->BodyLinkColor, "fff");
   EXPECT_TRUE(win->CheckBox2->isChecked() && win->RadioButton1->isChecked() && win->CheckBox4->isChecked());

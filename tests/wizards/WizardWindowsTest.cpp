@@ -102,7 +102,7 @@ TEST_F(Wizards, TextRequestsEndByConfirmCloseOrCloseBox) {
   };
   for (const Case& c : cases) {
     QTimer::singleShot(0, c.win, [&] {  // runs inside the wait
-      EXPECT_TRUE(c.win->isVisible() && form->TextRequestActive);
+      EXPECT_TRUE(c.win->isVisible() && form->IsTextRequestActive());
       form->insrt2ln("no");  // other insertions wait for the request too
       c.end ? c.end->click() : static_cast<void>(c.win->close());
     });
@@ -115,7 +115,7 @@ TEST_F(Wizards, TextRequestsEndByConfirmCloseOrCloseBox) {
       got = image->gettext();
     }
     EXPECT_EQ(got, c.result);
-    EXPECT_FALSE(c.win->isVisible() || form->TextRequestActive);
+    EXPECT_FALSE(c.win->isVisible() || form->IsTextRequestActive());
   }
   EXPECT_EQ(w->DocText(), "abc");
 }
