@@ -392,7 +392,7 @@ void TWorkForm::RestoreUndoBuf() {
 }
 
 void TWorkForm::RedoUndoBuf() {
-  if (undo_.forwardCount() == 0 || HebMode) {
+  if (undo_.forwardCount() == 0 || hebMode_) {
     qm::prompts().beep();
     return;
   }
