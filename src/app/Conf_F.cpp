@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include "host/DocumentHost.h"
+#include "platform/Application.h"
 #include "platform/EditorSettings.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
@@ -168,12 +169,12 @@ TForm20::TForm20(qm::EditorSettingsHost& host) : QDialog(host.HostWindow()), hos
   buttons->addWidget(Button2);
   grid->addLayout(buttons, 8, 0, 1, 3);
 
-  connect(Button1, &QPushButton::clicked, this, &TForm20::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm20::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm20::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TForm20::Button4Click);
-  connect(Button5, &QPushButton::clicked, this, &TForm20::Button5Click);
-  connect(Button6, &QPushButton::clicked, this, &TForm20::Button6Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button2Click));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button3Click));
+  connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button4Click));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button5Click));
+  connect(Button6, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button6Click));
   for (QComboBox* c : {ComboBox1, ComboBox2, ComboBox3})
     connect(c, &QComboBox::currentIndexChanged, this, &TForm20::RefreshDisp);
   FormCreate();

@@ -11,6 +11,7 @@
 
 #include "core/text/FindReplace.h"
 #include "host/PageHost.h"
+#include "platform/Application.h"
 #include "platform/Prompts.h"
 
 TForm17::TForm17(qm::PageHost& host) : QDialog(host.HostWindow()), host_(host) {
@@ -47,8 +48,8 @@ TForm17::TForm17(qm::PageHost& host) : QDialog(host.HostWindow()), host_(host) {
   // Sized to its contents.
   column->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(Button1, &QPushButton::clicked, this, &TForm17::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm17::Button2Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm17::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm17::Button2Click));
   connect(this, &QDialog::rejected, this, &TForm17::Button2Click);
 
   adjustSize();

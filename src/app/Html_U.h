@@ -77,7 +77,7 @@ class TForm1 : public QMainWindow,
   // takes the host interface it uses (W(qm::InsertTarget&) ...), or nothing.
   template <class W>
   W* Window() {
-    if constexpr (std::is_constructible_v<W, TForm1&>)
+    if constexpr (std::is_constructible_v<W, TForm1&> || std::is_constructible_v<W, TForm1&, qm::WindowHolder&>)
       return &windows_.Get<W>(*this);
     else
       return &windows_.Get<W>();

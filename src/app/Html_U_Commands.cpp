@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "app/Html_U.h"
+#include "platform/Application.h"
 #include "platform/Glyphs.h"
 #include "hebrew/HebEdit.h"
 #include "hebrew/HebMainMenu.h"
@@ -313,7 +314,7 @@ void TForm1::buildMenus() {
       } else {
         action = new QAction(u8(r.caption), parentMenu);
         parentMenu->addAction(action);
-        connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+        connect(action, &QAction::triggered, this, qm::guarded([this, name] { runCommand(name); }));
       }
       registerItem(name, action);
       if (*r.shortcut) action->setShortcuts(QKeySequence::listFromString(u8(r.shortcut)));
@@ -347,7 +348,7 @@ void TForm1::buildMenus() {
                                     : QStringLiteral("MenuItem%1").arg(i + 1);
       auto* action = menu->addAction(var);
       registerItem(name, action);
-      connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+      connect(action, &QAction::triggered, this, qm::guarded([this, name] { runCommand(name); }));
     }
   };
   addVariables(QStringLiteral("PopupMenu4"), kAspVariables, std::size(kAspVariables), true);
@@ -370,7 +371,7 @@ void TForm1::buildToolBar() {
     action->setToolTip(u8(r.hint));
     registerItem(name, action);
     if (QWidget* w = ToolBar1->widgetForAction(action)) w->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+    connect(action, &QAction::triggered, this, qm::guarded([this, name] { runCommand(name); }));
   }
   Label3 = new QLabel(ToolBar1);
   Label3->setObjectName(QStringLiteral("Label3"));
@@ -414,7 +415,7 @@ void TForm1::buildPalette() {
       button->setIconSize(QSize(20, 20));
     }
     rows[static_cast<std::size_t>(r.page)]->addWidget(button);
-    connect(button, &QToolButton::clicked, this, [this, name] { runCommand(name); });
+    connect(button, &QToolButton::clicked, this, qm::guarded([this, name] { runCommand(name); }));
   }
   for (QHBoxLayout* row : rows)
     if (row) row->addStretch(1);

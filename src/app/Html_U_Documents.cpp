@@ -175,7 +175,7 @@ TWorkForm* TForm1::OpenDocument(const QString& given, bool fromDialog, int filte
     return nullptr;
   }
   if (bytes.find('\0') != std::string::npos) {
-    qm::prompts().error(this, QStringLiteral("לא ניתן לפתוח את %1: יש בו תו NUL, והוא אינו קובץ טקסט.")
+    qm::prompts().error(this, QStringLiteral("לא ניתן לפתוח את הקובץ %1: יש בו בית NUL והוא אינו קובץ טקסט")
                                   .arg(name));
     return nullptr;
   }

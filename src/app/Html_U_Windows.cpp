@@ -105,7 +105,7 @@ void TForm1::ConnectWindows() {
 
   // The script library (TForm22, which loads JSDB.dat from execDir_ when it is
   // first made) and its script editor (TForm23, opened from the library).
-  setCommand(QStringLiteral("SpeedButton35"), [this] { present(Window<TForm22>()); });
+  setCommand(QStringLiteral("SpeedButton35"), [this] { Window<TForm22>()->Open(); });
 
   // The FTP publishing window (TForm21): FTP1 upload panel only, FTP2 download
   // panel only, FTP3 both; made at the first of them, which also tells whether

@@ -14,6 +14,7 @@
 
 #include "core/text/FindReplace.h"
 #include "host/PageHost.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 
@@ -53,8 +54,8 @@ TForm9::TForm9(qm::PageHost& host) : QDialog(host.HostWindow()), host_(host) {
   buttons->addWidget(Button2);
   grid->addLayout(buttons, 3, 0, 1, 2);
 
-  connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm9::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm9::Button2Click));
   connect(Edit1, &QLineEdit::textChanged, this, &TForm9::Edit1Change);
   // Escape closes the window as "סגור" does.
   connect(this, &QDialog::rejected, this, &TForm9::Button2Click);

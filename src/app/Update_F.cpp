@@ -15,6 +15,7 @@
 #include "app/Html_U.h"
 #include "core/net/PublishText.h"
 #include "net/UpdateFetch.h"
+#include "platform/Application.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
@@ -65,7 +66,7 @@ TForm19::TForm19() {
   grid->addWidget(Button1, 3, 0);
   grid->addWidget(Button2, 3, 1);
   grid->setSizeConstraint(QLayout::SetFixedSize);
-  connect(Button1, &QPushButton::clicked, this, &TForm19::Button1Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm19::Button1Click));
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
   qm::cancelOnEscape(this, Button2);
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/hebrew/LineReorder.h"
+#include "core/hebrew/SourceBidi.h"
 #include "core/util/Paths.h"
 #include "platform/Application.h"
 #include "platform/EditorSettings.h"
@@ -66,16 +67,22 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   Memo1 = new qm::RichEdit(client);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   // Source lines run left to right, also those whose first letter is Hebrew
-  // (a comment or a text line); Hebrew runs inside them still read right to left.
+  // (a comment or a text line): markup in source order, each Hebrew run read
+  // right to left by itself; a visual page's lines exactly as stored.
   Memo1->setRightToLeft(false);
+  Memo1->setLineOrder([this] { return VisualPage() ? qm::bidi::Order::Stored : qm::bidi::Order::Logical; });
   clientLayout->addWidget(Memo1);
 
   RichEdit1 = new qm::RichEdit(client);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setRightToLeft(true);
-  // RichEdit1 has no scroll bars of its own: ScrollBar1 beside it scrolls it.
+  // Each line stands as in Memo1, right-aligned: a visual page's lines come
+  // here reordered, and are shown in the order they were stored in.
+  RichEdit1->setLineOrder([this] { return VisualPage() ? qm::bidi::Order::Reordered : qm::bidi::Order::Logical; });
+  // ScrollBar1 beside RichEdit1 scrolls it up and down; a line wider than the
+  // view scrolls sideways.
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   RichEdit1->hide();
   clientLayout->addWidget(RichEdit1);
 
@@ -127,10 +134,10 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   connect(N2, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
   connect(N3, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
   connect(N5, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
-  connect(N4, &QAction::triggered, this, &TWorkForm::RestoreUndoBuf);
-  connect(N7, &QAction::triggered, this, &TWorkForm::FindRequested);
-  connect(N8, &QAction::triggered, this, &TWorkForm::ReplaceRequested);
-  connect(N10, &QAction::triggered, this, &TWorkForm::GoToLineRequested);
+  connect(N4, &QAction::triggered, this, qm::guarded(this, &TWorkForm::RestoreUndoBuf));
+  connect(N7, &QAction::triggered, this, qm::guarded(this, &TWorkForm::FindRequested));
+  connect(N8, &QAction::triggered, this, qm::guarded(this, &TWorkForm::ReplaceRequested));
+  connect(N10, &QAction::triggered, this, qm::guarded(this, &TWorkForm::GoToLineRequested));
 
   connect(Memo1, &qm::RichEdit::changed, this, &TWorkForm::Memo1Change);
   connect(Memo1, &qm::RichEdit::selectionMoved, this, &TWorkForm::Memo1SelectionChange);
@@ -147,12 +154,12 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   // Drops reach the viewport or, when it declines them, the control itself.
   Memo1->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
-  connect(Button4, &QPushButton::clicked, this, &TWorkForm::HebEditMode);
-  connect(Button3, &QPushButton::clicked, this, &TWorkForm::PreviewMode);
-  connect(Button2, &QPushButton::clicked, this, &TWorkForm::EditMode);
-  connect(BitBtn1, &QPushButton::clicked, this, &TWorkForm::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TWorkForm::BitBtn2Click);
-  connect(Button1, &QPushButton::clicked, this, &TWorkForm::HebrewWindowRequested);
+  connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::HebEditMode));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::PreviewMode));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::EditMode));
+  connect(BitBtn1, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::BitBtn1Click));
+  connect(BitBtn2, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::BitBtn2Click));
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TWorkForm::HebrewWindowRequested));
 
   // Creation: the ring starts empty and records nothing until the main
   // window has filled the editor.
@@ -164,6 +171,8 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
 const qm::EditorSettings& TWorkForm::Settings() const { return host_ ? host_->Editor() : kDefaultSettings; }
 
 bool TWorkForm::IsoStandard() const { return !host_ || host_->Standard() == qm::HebrewStandard::IsoVisual; }
+
+bool TWorkForm::VisualPage() const { return IsoStandard(); }
 
 void TWorkForm::EditorSettingsChanged() {
   ApplyLook();

@@ -214,6 +214,8 @@ class TWorkForm : public QWidget, public qm::PageView {
   const qm::EditorSettings& Settings() const;
   void ApplyLook();
   bool IsoStandard() const;
+  // The page stores its Hebrew in visual order: its lines are shown exactly as stored.
+  bool VisualPage() const;
   // Hebrew edit mode on or off; `takeFocus` gives the shown editor the keyboard.
   void SetHebrewMode(bool on, bool takeFocus);
 

@@ -136,8 +136,8 @@ void TForm2::buildPanel() {
   Button1->setPalette(addPalette);
   Button2 = new QPushButton(QStringLiteral("סגור"), Panel1);
   Button2->setObjectName(QStringLiteral("Button2"));
-  connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm2::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm2::Button2Click));
   qm::cancelOnEscape(this, Button2);
 
   ToolBar1 = new QToolBar(Panel1);
@@ -169,13 +169,13 @@ void TForm2::buildPanel() {
     check->setCheckable(true);
     check->setChecked(true);
   }
-  connect(ToolButton1, &QAction::triggered, this, &TForm2::ToolButton1Click);
-  connect(ToolButton2, &QAction::triggered, this, &TForm2::OpenTextFile);
-  connect(ToolButton3, &QAction::triggered, this, &TForm2::SaveTextFile);
+  connect(ToolButton1, &QAction::triggered, this, qm::guarded(this, &TForm2::ToolButton1Click));
+  connect(ToolButton2, &QAction::triggered, this, qm::guarded(this, &TForm2::OpenTextFile));
+  connect(ToolButton3, &QAction::triggered, this, qm::guarded(this, &TForm2::SaveTextFile));
   connect(ToolButton5, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
   connect(ToolButton6, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
   connect(ToolButton7, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
-  connect(ToolButton9, &QAction::triggered, this, &TForm2::UndoClick);
+  connect(ToolButton9, &QAction::triggered, this, qm::guarded(this, &TForm2::UndoClick));
 
   // Right to left: the buttons at the right edge, the tool bar at the left.
   bar->addWidget(Button1);
@@ -210,15 +210,15 @@ void TForm2::buildMenus() {
   for (QAction* check : {N11, N12, N13}) check->setCheckable(true);
   N11->setChecked(true);
 
-  connect(N2, &QAction::triggered, this, &TForm2::OpenTextFile);
-  connect(N4, &QAction::triggered, this, &TForm2::SaveTextFile);
-  connect(N5, &QAction::triggered, this, &TForm2::N5Click);
+  connect(N2, &QAction::triggered, this, qm::guarded(this, &TForm2::OpenTextFile));
+  connect(N4, &QAction::triggered, this, qm::guarded(this, &TForm2::SaveTextFile));
+  connect(N5, &QAction::triggered, this, qm::guarded(this, &TForm2::N5Click));
   connect(N7, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
   connect(N8, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
   connect(N9, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
-  connect(N3, &QAction::triggered, this, &TForm2::UndoClick);
-  connect(N11, &QAction::triggered, this, &TForm2::N11Click);
-  connect(N13, &QAction::triggered, this, &TForm2::N13Click);
+  connect(N3, &QAction::triggered, this, qm::guarded(this, &TForm2::UndoClick));
+  connect(N11, &QAction::triggered, this, qm::guarded(this, &TForm2::N11Click));
+  connect(N13, &QAction::triggered, this, qm::guarded(this, &TForm2::N13Click));
 }
 
 qm::HebrewStandard TForm2::Standard() const { return host_.Standard(); }

@@ -29,7 +29,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     showException(e);
   } catch (...) {
-    prompts().error(activeWindow(), QStringLiteral("Unknown error"));
+    prompts().error(activeWindow(), QStringLiteral("שגיאה לא ידועה"));
   }
   return false;
 }
@@ -44,6 +44,20 @@ QTranslator* installToolkitTranslations() {
   }
   QCoreApplication::installTranslator(translator);
   return translator;
+}
+
+void runGuarded(const std::function<void()>& handler) noexcept {
+  try {
+    try {
+      handler();
+    } catch (const std::exception& e) {
+      showException(e);
+    } catch (...) {
+      prompts().error(QApplication::activeWindow(), QStringLiteral("שגיאה לא ידועה"));
+    }
+  } catch (...) {
+    // Showing the message failed as well: nothing more can be told.
+  }
 }
 
 QString exceptionText(const char* what) {

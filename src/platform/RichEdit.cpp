@@ -18,6 +18,7 @@
 #include "core/text/Lines.h"
 #include "core/undo/UndoRing.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/SourceLines.h"
 
 namespace qm {
 

@@ -2,12 +2,19 @@
 
 #include <QColor>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/text/TextMirror.h"
+
+namespace qm::bidi {
+enum class Order : std::uint8_t;  // core/hebrew/SourceBidi.h
+}
 
 namespace qm {
 
@@ -25,6 +32,12 @@ namespace qm {
 // document can store. Its own undo history is off: Ctrl+Z is reported through
 // undoRequested(), Ctrl+Y (and the platform's other redo keys) through
 // redoRequested().
+//
+// Lines are shown as page source reads (core/hebrew/SourceBidi.h), in the
+// order the owner gives (setLineOrder): the control paints each line from a
+// layout of its own and places the caret and the mouse on that layout, while
+// the text, the offsets and every command stay the page's own.
+class SourceLines;
 class RichEdit : public QPlainTextEdit {
   Q_OBJECT
  public:
@@ -92,6 +105,18 @@ class RichEdit : public QPlainTextEdit {
   void reattachNotifications();
   bool notificationsAttached() const { return detached_ == 0; }
 
+  // --- how lines stand on screen ---
+  // Where the order of each line comes from (asked at every painting, so a
+  // change shows at the next one). Empty: the toolkit's own layout.
+  void setLineOrder(std::function<bidi::Order()> order);
+  // Toolkit position under a point of the viewport.
+  int positionAt(const QPoint& viewportPoint) const;
+  // The caret's place for a toolkit position, in viewport coordinates.
+  QRectF caretRect(int position) const;
+  // The place of the character at a toolkit position, in viewport coordinates
+  // (empty at a line's end).
+  QRectF characterRect(int position) const;
+
   // Byte offset <-> toolkit position (for code that needs a QTextCursor).
   int positionOf(std::int32_t offset) const;
   std::int32_t offsetOf(int position) const;
@@ -121,6 +146,11 @@ class RichEdit : public QPlainTextEdit {
   void focusInEvent(QFocusEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
   bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
   void onContentsChange(int position, int removed, int added);
@@ -134,7 +164,16 @@ class RichEdit : public QPlainTextEdit {
   // included; false when the bytes were there already (nothing done).
   bool applyChange(int from, int removedChars, std::string_view bytes);
 
+  // Scrolls sideways so that the laid-out caret is in view.
+  void showCaret();
+  // Top-left of a block's laid-out line in viewport coordinates.
+  QPointF lineOrigin(const QTextBlock& block, qreal lineWidth) const;
+
   lines::TextMirror mirror_;
+  std::unique_ptr<SourceLines> sourceLines_;
+  bool mouseSelecting_ = false;
+  bool caretCheckPending_ = false;
+  int sideScroll_ = 0;
   bool modified_ = false;
   bool plainTextMode_ = true;
   int detached_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <type_traits>
 #include <typeindex>
 #include <unordered_map>
 #include <utility>
@@ -18,7 +19,11 @@ class WindowHolder {
   W& Get(Args&&... args) {
     std::unique_ptr<QWidget>& slot = windows_[std::type_index(typeid(W))];
     if (!slot) {
-      slot = std::make_unique<W>(std::forward<Args>(args)...);
+      // A window that opens windows of its own takes the holder as its last argument.
+      if constexpr (std::is_constructible_v<W, Args&&..., WindowHolder&>)
+        slot = std::make_unique<W>(std::forward<Args>(args)..., *this);
+      else
+        slot = std::make_unique<W>(std::forward<Args>(args)...);
       // A secondary window left open does not keep the program running.
       slot->setAttribute(Qt::WA_QuitOnClose, false);
     }

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "core/scripts/ScriptEdit.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
@@ -172,18 +174,18 @@ void TForm23::buildWindow() {
 
   connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
-  connect(Button9, &QPushButton::clicked, this, &TForm23::zeroall);
+  connect(Button9, &QPushButton::clicked, this, qm::guarded(this, &TForm23::zeroall));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TForm23::Button3Click));
+  connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TForm23::Button4Click));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded(this, &TForm23::Button5Click));
   qm::cancelOnEscape(this);  // both cancel buttons only hide the window
-  connect(Button3, &QPushButton::clicked, this, &TForm23::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TForm23::Button4Click);
-  connect(Button5, &QPushButton::clicked, this, &TForm23::Button5Click);
   const std::tuple<QPushButton*, QComboBox*, QPlainTextEdit*> refs[] = {
       {Button6, ComboBox1, Memo1}, {Button7, ComboBox2, Memo2}, {Button8, ComboBox3, Memo3}};
   for (const auto& [button, combo, memo] : refs) {
-    connect(button, &QPushButton::clicked, this, [combo = combo, memo = memo] {
+    connect(button, &QPushButton::clicked, this, qm::guarded([combo = combo, memo = memo] {
       memo->insertPlainText(QStringLiteral("$$") + combo->currentText() + QStringLiteral("$"));
       memo->setFocus();
-    });
+    }));
   }
   connect(ListView1, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* current) { ListView1SelectItem(current); });
@@ -293,32 +295,26 @@ void TForm23::ListView1SelectItem(QTreeWidgetItem* item) {
 
 void TForm23::Button3Click() {
   if (library_ == nullptr) return;
-  const std::string name = qm::toCp1255(Edit1->text());
-  if (name.empty()) {
-    qm::prompts().message(this, QStringLiteral("! בחר שם לסקריפט"));
-    return;
+  sc::ScriptFields f;
+  f.name = qm::toCp1255(Edit1->text());
+  f.description = sc::libraryText(Memo4->toPlainText());
+  f.onLoad = qm::toCp1255(Edit2->text());
+  f.onUnLoad = qm::toCp1255(Edit3->text());
+  f.caret = sc::libraryText(Memo1->toPlainText());
+  f.head = sc::libraryText(Memo2->toPlainText());
+  f.body = sc::libraryText(Memo3->toPlainText());
+  f.vars = sc::varItems(ListView1);
+  switch (sc::storeScript(*library_, mode_ == Mode::Edit ? edited_ : nullptr, f)) {
+    case sc::NameCheck::Empty:
+      qm::prompts().message(this, QStringLiteral("! בחר שם לסקריפט"));
+      return;
+    case sc::NameCheck::Taken:
+      qm::prompts().message(this, QStringLiteral("\"") + Edit1->text() + QStringLiteral("\"\n\r") +
+                                      QStringLiteral(" קיים כבר סקריפט בשם זה- בחר שם אחר"));
+      return;
+    case sc::NameCheck::Ok:
+      break;
   }
-  // A name may belong to one script only: deleting by name would take both,
-  // and the list could show only one of them.
-  const sc::ScriptRec* own = mode_ == Mode::Edit ? edited_ : nullptr;
-  const bool taken = std::any_of(library_->begin(), library_->end(),
-                                 [&](const sc::ScriptRec& r) { return &r != own && r.SName == name; });
-  if (taken) {
-    qm::prompts().message(this, QStringLiteral("\"") + Edit1->text() + QStringLiteral("\"\n\r") +
-                                    QStringLiteral(" קיים כבר סקריפט בשם זה- בחר שם אחר"));
-    return;
-  }
-  sc::ScriptRec fresh;
-  sc::ScriptRec& rec = own != nullptr ? *edited_ : fresh;
-  rec.ListOfVars = sc::formatVars(sc::varItems(ListView1));
-  rec.SName = name;
-  rec.SDescription = sc::libraryText(Memo4->toPlainText());
-  rec.AddOnLoad = qm::toCp1255(Edit2->text());
-  rec.AddUnLoad = qm::toCp1255(Edit3->text());
-  rec.STextAtCrsr = sc::libraryText(Memo1->toPlainText());
-  rec.STextAtHead = sc::libraryText(Memo2->toPlainText());
-  rec.STextAtBody = sc::libraryText(Memo3->toPlainText());
-  if (own == nullptr) sc::insertScript(*library_, std::move(fresh));
   hide();
   emit Saved();
 }

@@ -22,7 +22,9 @@
 #include "platform/Cp1255Bridge.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/FileIO.h"
+#include "platform/Application.h"
 #include "platform/Prompts.h"
+#include "platform/WindowHolder.h"
 #include "scripts/ScriptEd_F.h"
 #include "scripts/ScriptWidgets.h"
 
@@ -36,7 +38,11 @@ QString upper(const QString& s) { return s.toUpper(); }
 
 }  // namespace
 
-TForm22::TForm22(qm::ScriptHost& host) : QWidget(nullptr), host_(host) {
+TForm22::TForm22(qm::ScriptHost& host, qm::WindowHolder& windows)
+    : QWidget(nullptr),
+      host_(host),
+      windows_(windows),
+      store_(QDir(host.ExecFolder()).filePath(QStringLiteral("JSDB.dat"))) {
   setObjectName(QStringLiteral("Form22"));
   setWindowTitle(QStringLiteral("סקריפט"));
   setLayoutDirection(Qt::RightToLeft);
@@ -47,7 +53,6 @@ TForm22::TForm22(qm::ScriptHost& host) : QWidget(nullptr), host_(host) {
     const QRect g = main->frameGeometry();
     move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
   }
-  DBFileName = QDir(host_.ExecFolder()).filePath(QStringLiteral("JSDB.dat"));
   LoadDB();
 }
 
@@ -144,65 +149,45 @@ void TForm22::buildWindow() {
       {Button4, &TForm22::Button4Click},   {Button5, &TForm22::Button5Click},   {Button6, &TForm22::Button6Click},
       {Button7, &TForm22::Button7Click},   {Button9, &TForm22::Button9Click},   {Button10, &TForm22::Button10Click},
       {Button11, &TForm22::Button11Click}, {Button12, &TForm22::Button12Click}};
-  for (const auto& [button, handler] : handlers) connect(button, &QPushButton::clicked, this, handler);
+  for (const auto& [button, handler] : handlers)
+    connect(button, &QPushButton::clicked, this, qm::guarded(this, handler));
   qm::cancelOnEscape(this, Button2);
 }
 
 // ------------------------------------------------------------------ the file
 
 void TForm22::LoadDB() {
-  DisposeDB();
-  keepOriginal_ = false;
-  if (!QFileInfo::exists(DBFileName)) {
-    // A first start: a few useful scripts; the first change writes the file.
-    ScriptList = sc::starterScripts();
-    RefreshList();
-    return;
+  CurScript = nullptr;
+  ListBox1->clear();
+  const qm::scripts::ScriptStore::Opened opened = store_.load();
+  if (!opened.message.isEmpty()) {
+    if (opened.error)
+      qm::prompts().error(this, opened.message);
+    else
+      qm::prompts().message(this, opened.message);
   }
-  std::string bytes;
-  try {
-    bytes = qm::readFileBytes(DBFileName);
-  } catch (const std::exception&) {
-    keepOriginal_ = true;
-    qm::prompts().message(this, QStringLiteral("שגיאה בפתיחת") + QStringLiteral("\n\r") + DBFileName);
-    hide();
-    RefreshList();
-    return;
-  }
-  sc::LoadResult read = sc::LoadDB(bytes);
-  ScriptList = std::move(read.scripts);
-  keepOriginal_ = read.stoppedEarly();
-  if (read.stop == sc::LoadStop::BadCount || read.stop == sc::LoadStop::Truncated) {
-    qm::prompts().error(this, QStringLiteral("%1: reading stopped at line %2: %3")
-                                  .arg(DBFileName)
-                                  .arg(read.line + 1)
-                                  .arg(QString::fromStdString(read.reason)));
-  }
+  if (opened.read == qm::scripts::ScriptStore::Read::Unreadable) hide();
   // The list shows the scripts that were read, whatever the file's names list says.
   RefreshList();
 }
 
+void TForm22::Open() {
+  // The first opening follows the reading of the window's creation.
+  if (loadedOnce_ && store_.lastRead() == qm::scripts::ScriptStore::Read::Unreadable) LoadDB();
+  loadedOnce_ = true;
+  if (store_.lastRead() == qm::scripts::ScriptStore::Read::Unreadable) return;
+  qm::present(this);
+}
+
 void TForm22::SaveDB() {
-  const std::string bytes = sc::SaveDB(ScriptList);
-  const bool keep = keepOriginal_ && QFileInfo::exists(DBFileName);
-  const QString backup = DBFileName + QStringLiteral(".bak");
-  if (keep) {
-    QFile::remove(backup);
-    if (!QFile::copy(DBFileName, backup))
-      throw std::runtime_error("cannot keep a copy of " + DBFileName.toStdString() + " as " + backup.toStdString());
-  }
-  qm::writeFileAtomically(DBFileName, bytes);
-  keepOriginal_ = false;
-  if (keep) {
-    qm::prompts().message(
-        this, QStringLiteral("!קובץ המאגר לא נקרא עד סופו - הקובץ המקורי נשמר בשם") + QStringLiteral("\n\r") + backup);
-  }
+  const QString note = store_.save();
+  if (!note.isEmpty()) qm::prompts().message(this, note);
 }
 
 void TForm22::DisposeDB() {
   CurScript = nullptr;
   ListBox1->clear();
-  ScriptList.clear();
+  store_.scripts().clear();
 }
 
 // ------------------------------------------------------------------ showing
@@ -210,7 +195,7 @@ void TForm22::DisposeDB() {
 void TForm22::RefreshList() {
   const QSignalBlocker quiet(ListBox1);
   ListBox1->clear();
-  for (const std::string& name : sc::sortedNames(ScriptList)) ListBox1->addItem(qm::fromCp1255(name));
+  for (const std::string& name : sc::sortedNames(Scripts())) ListBox1->addItem(qm::fromCp1255(name));
   if (ListBox1->count() == 0) {
     showNoScript();
     return;
@@ -230,10 +215,10 @@ void TForm22::showNoScript() {
 }
 
 void TForm22::LoadScriptinfo() {
-  if (ListBox1->count() == 0 || ScriptList.empty() || ListBox1->currentItem() == nullptr) return;
+  if (ListBox1->count() == 0 || Scripts().empty() || ListBox1->currentItem() == nullptr) return;
   const std::string name = qm::toCp1255(ListBox1->currentItem()->text());
   sc::ScriptRec* rec = nullptr;
-  for (sc::ScriptRec& r : ScriptList) {
+  for (sc::ScriptRec& r : Scripts()) {
     if (r.SName == name) {
       rec = &r;
       break;
@@ -341,21 +326,22 @@ void TForm22::Button10Click() {
 // ------------------------------------------------------------------ the library
 
 TForm23* TForm22::Form23() {
-  if (!editor_) {
-    editor_ = std::make_unique<TForm23>();
-    connect(editor_.get(), &TForm23::Saved, this, &TForm22::editorSaved);
-  }
-  return editor_.get();
+  const bool made = windows_.Find<TForm23>() != nullptr;
+  TForm23& editor = windows_.Get<TForm23>();
+  if (!made) connect(&editor, &TForm23::Saved, this, &TForm22::editorSaved);
+  return &editor;
 }
 
 void TForm22::HideWindows() {
-  if (editor_) editor_->hide();
+  if (TForm23* editor = windows_.Find<TForm23>()) editor->hide();
   hide();
 }
 
+// A slot of the editor's signal: a failed save is told here, so that nothing
+// is thrown through the signal. The record stays in the list shown.
 void TForm22::editorSaved() {
   RefreshList();
-  SaveDB();
+  qm::runGuarded([this] { SaveDB(); });
   show();
 }
 
@@ -363,10 +349,10 @@ void TForm22::Button7Click() {
   for (QPushButton* b : {Button3, Button11, Button12}) b->setHidden(!b->isHidden());
 }
 
-void TForm22::Button3Click() { Form23()->OpenNew(ScriptList); }
+void TForm22::Button3Click() { Form23()->OpenNew(Scripts()); }
 
 void TForm22::Button12Click() {
-  if (CurScript != nullptr) Form23()->OpenEdit(ScriptList, *CurScript, Variables());
+  if (CurScript != nullptr) Form23()->OpenEdit(Scripts(), *CurScript, Variables());
 }
 
 void TForm22::Button11Click() {
@@ -376,14 +362,16 @@ void TForm22::Button11Click() {
       qm::Answer::Ok)
     return;
   const std::string name = qm::toCp1255(shown);
-  for (auto it = ScriptList.begin(); it != ScriptList.end();) {
+  sc::ScriptList& list = Scripts();
+  TForm23* editor = windows_.Find<TForm23>();
+  for (auto it = list.begin(); it != list.end();) {
     if (it->SName != name) {
       ++it;
       continue;
     }
     if (CurScript == &*it) CurScript = nullptr;
-    if (editor_) editor_->Forget(&*it);
-    it = ScriptList.erase(it);
+    if (editor) editor->Forget(&*it);
+    it = list.erase(it);
   }
   RefreshList();
   SaveDB();

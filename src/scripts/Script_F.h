@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/scripts/ScriptDb.h"
+#include "scripts/ScriptStore.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,6 +18,7 @@ class QTreeWidgetItem;
 class TForm23;
 namespace qm {
 class ScriptHost;
+class WindowHolder;
 }  // namespace qm
 
 // The script library window: the user picks a script from the library kept
@@ -28,8 +29,9 @@ class ScriptHost;
 class TForm22 : public QWidget {
   Q_OBJECT
  public:
-  // Loads the library from the host's start-up folder.
-  explicit TForm22(qm::ScriptHost& host);
+  // Loads the library from the host's start-up folder; the script editor
+  // is one of `windows`.
+  TForm22(qm::ScriptHost& host, qm::WindowHolder& windows);
   ~TForm22() override;
 
   // --- components ---
@@ -57,17 +59,19 @@ class TForm22 : public QWidget {
   QPushButton* Button11 = nullptr;  // delete the shown script
 
   // --- the library ---
-  QString DBFileName;                       // ExecDir + "/JSDB.dat"
-  qm::scripts::ScriptList ScriptList;       // front first
   qm::scripts::ScriptRec* CurScript = nullptr;  // the script shown, or none
 
-  // Replaces the library with the file's contents. No file: the starter
-  // scripts (the first change writes the file). A file that cannot be read,
-  // or whose reading stopped early, is kept as "JSDB.dat.bak" by the next save.
+  // The records, front first.
+  qm::scripts::ScriptList& Scripts() { return store_.scripts(); }
+  // Replaces the library with the file's contents (see ScriptStore::load)
+  // and tells the user what went wrong.
   void LoadDB();
-  // Writes the library to DBFileName through a temporary file.
+  // Writes the library (ScriptStore::save); throws when it cannot.
   void SaveDB();
   void DisposeDB();
+  // Shows the window; a library whose file could not be read is read again
+  // first, and while it still cannot be the window stays hidden.
+  void Open();
   // Lists the records' names and shows the first.
   void RefreshList();
   // Shows the script selected in ListBox1 with its variables.
@@ -76,7 +80,7 @@ class TForm22 : public QWidget {
   void mergeScript();
   // The variables as ListView1 holds them, values as typed.
   std::vector<qm::scripts::ScriptVar> Variables() const;
-  // The script editor, created the first time it is needed.
+  // The script editor, from the main window's window holder.
   TForm23* Form23();
   // Hides this window and the script editor.
   void HideWindows();
@@ -102,7 +106,8 @@ class TForm22 : public QWidget {
   void editorSaved();
 
   qm::ScriptHost& host_;
-  std::unique_ptr<TForm23> editor_;
+  qm::WindowHolder& windows_;
+  qm::scripts::ScriptStore store_;
+  bool loadedOnce_ = false;
   QTreeWidgetItem* curVar_ = nullptr;  // the variable item last selected
-  bool keepOriginal_ = false;          // the file on disk was not read whole
 };

@@ -11,6 +11,7 @@
 #include "core/wizards/ElementMarkup.h"
 #include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
+#include "platform/Application.h"
 
 using namespace qm::wizard;
 
@@ -32,7 +33,7 @@ TForm16::TForm16(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   buttons->addWidget(Button2);
   buttons->addWidget(Button1);
   grid->addLayout(buttons, 3, 0, 1, 2);
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
   qm::cancelOnEscape(this, Button1);
   centre(this);

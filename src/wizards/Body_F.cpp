@@ -18,6 +18,7 @@
 #include "core/wizards/TagAttr.h"
 #include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
@@ -93,9 +94,9 @@ TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
     QCheckBox* tick = *row.tick;
     QLabel* swatch = *row.swatch;
     std::string* colour = row.colour;
-    connect(*row.button, &QPushButton::clicked, this, [this, tick, colour, swatch] {
+    connect(*row.button, &QPushButton::clicked, this, qm::guarded([this, tick, colour, swatch] {
       pickRowColour(tick, *colour, swatch);
-    });
+    }));
     ++r;
   }
   outer->addWidget(Panel1);
@@ -146,13 +147,13 @@ TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   outer->addLayout(buttons);
 
   panelColour_ = Panel1->palette().color(QPalette::Button);
-  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-  connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+  connect(Button4, &QPushButton::clicked, this, qm::guarded([this] { Button4Click(); }));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded([this] { Button5Click(); }));
   connect(RadioButton1, &QRadioButton::toggled, this, [this] { repaintPanel(); });
   connect(Edit2, &QLineEdit::textEdited, this, [this] { CheckBox7->setChecked(true); });
   connect(Edit3, &QLineEdit::textEdited, this, [this] { CheckBox8->setChecked(true); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   qm::cancelOnEscape(this, Button2);
   HebEdit1->installEventFilter(this);
   qm::wizard::centre(this);

@@ -10,6 +10,7 @@
 #include "core/wizards/ElementMarkup.h"
 #include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
+#include "platform/Application.h"
 
 using namespace qm::wizard;
 
@@ -31,7 +32,7 @@ TForm5::TForm5(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
   grid->addLayout(buttons, 3, 0, 1, 2);
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
   qm::cancelOnEscape(this, Button2);
   centre(this);

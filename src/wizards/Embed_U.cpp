@@ -14,6 +14,7 @@
 #include "core/markup/MarkupText.h"
 #include "core/wizards/ElementMarkup.h"
 #include "host/InsertTarget.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 #include "wizards/WizardKit.h"
@@ -54,8 +55,8 @@ TForm14::TForm14(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   buttons->addWidget(Button3);
   grid->addLayout(buttons, 3, 0, 1, 3);
 
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   connect(Button3, &QPushButton::clicked, this, &QWidget::hide);
   qm::cancelOnEscape(this, Button3);
   // Changing the width ticks the size box; clicking into the height does too.

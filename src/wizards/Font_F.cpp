@@ -13,6 +13,7 @@
 #include "core/wizards/ElementMarkup.h"
 #include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
+#include "platform/Application.h"
 
 using namespace qm::wizard;
 
@@ -76,8 +77,8 @@ TForm6::TForm6(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(ComboBox3, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (i >= 0) CheckBox4->setChecked(true);
   });
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button3, &QPushButton::clicked, this, qm::guarded([this] { Button3Click(); }));
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
   qm::cancelOnEscape(this, Button2);
   centre(this);

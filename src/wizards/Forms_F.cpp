@@ -20,6 +20,7 @@
 #include "core/wizards/ElementMarkup.h"
 #include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
+#include "platform/Application.h"
 
 using namespace qm::wizard;
 
@@ -136,8 +137,8 @@ TForm15::TForm15(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   g->addWidget(ComboBox1, 3, 1);
   g->addWidget(Button12, 3, 2);
   Button5 = addButtons(TabSheet3, "Button5", "Button6", &TForm15::Button5Click);
-  connect(Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
-  connect(Button12, &QPushButton::clicked, this, [this] { Button12Click(); });
+  connect(Button11, &QPushButton::clicked, this, qm::guarded([this] { Button11Click(); }));
+  connect(Button12, &QPushButton::clicked, this, qm::guarded([this] { Button12Click(); }));
 
   // Check box or radio button.
   TabSheet4 = sheet(PageControl1, "TabSheet4", QStringLiteral("תיבת סימון"), QStringLiteral("תיבות סימון"));
@@ -176,7 +177,7 @@ QPushButton* TForm15::addButtons(QWidget* sheet, const char* ok, const char* can
   row->addWidget(okButton);
   row->addWidget(cancelButton);
   static_cast<QVBoxLayout*>(sheet->layout())->addLayout(row);
-  connect(okButton, &QPushButton::clicked, this, [this, click] { (this->*click)(); });
+  connect(okButton, &QPushButton::clicked, this, qm::guarded([this, click] { (this->*click)(); }));
   connect(cancelButton, &QPushButton::clicked, this, &QWidget::hide);
   return okButton;
 }

@@ -14,6 +14,7 @@
 #include "core/wizards/FrameSet.h"
 #include "core/wizards/TagAttr.h"
 #include "host/InsertTarget.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -110,10 +111,10 @@ TForm8::TForm8(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(RadioGroup1_1, &QRadioButton::toggled, this, [this](bool on) {
     if (on) RadioGroup1Click();
   });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { hide(); }));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded([] { qm::showHelp(kHelpTopic); }));
   qm::cancelOnEscape(this, Button2);
-  connect(Button3, &QPushButton::clicked, this, [] { qm::showHelp(kHelpTopic); });
   qm::wizard::centre(this, 20);
 }
 
@@ -159,11 +160,11 @@ QWidget* TForm8::buildRow(int k) {
     layout->addWidget(row.size);
   }
 
-  connect(row.browse, &QPushButton::clicked, this, [this, k] {
+  connect(row.browse, &QPushButton::clicked, this, qm::guarded([this, k] {
     qm::FileDialogRequest req;
     req.filters = {QStringLiteral("HTML dcuments (*.HTM,*.HTML)|*.htm*")};
     if (const auto chosen = qm::prompts().openFile(this, req)) Frames[static_cast<std::size_t>(k)].file->setText(chosen->path);
-  });
+  }));
   if (row.include) {
     QCheckBox* include = row.include;
     connect(row.file, &QLineEdit::textChanged, this, [include](const QString& s) { include->setChecked(!s.isEmpty()); });

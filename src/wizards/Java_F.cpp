@@ -15,6 +15,7 @@
 #include "core/markup/MarkupText.h"
 #include "core/wizards/ScriptMarkup.h"
 #include "host/InsertTarget.h"
+#include "platform/Application.h"
 #include "platform/Prompts.h"
 #include "wizards/WizardKit.h"
 
@@ -126,24 +127,24 @@ TForm12::TForm12(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   v->addWidget(Button8);
   PageControl1->setCurrentWidget(TabSheet4);
 
-  connect(Button1, &QPushButton::clicked, this, [this] {
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] {
     const QString path = chooseImage();
     if (!path.isEmpty()) Edit1->setText(chosen1_ = path);
-  });
-  connect(Button2, &QPushButton::clicked, this, [this] {
+  }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] {
     const QString path = chooseImage();
     if (!path.isEmpty()) Edit2->setText(chosen2_ = path);
-  });
-  connect(Button5, &QPushButton::clicked, this, [this] {
+  }));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded([this] {
     const QString path = chooseImage();
     if (!path.isEmpty()) ListBox1->addItem(path);
-  });
+  }));
   connect(Button7, &QPushButton::clicked, ListBox1, &QListWidget::clear);
   connect(HebEdit2, &QLineEdit::textChanged, this, [this] { HebEdit2Change(); });
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-  connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
-  connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
+  connect(Button3, &QPushButton::clicked, this, qm::guarded([this] { Button3Click(); }));
+  connect(Button4, &QPushButton::clicked, this, qm::guarded([this] { Button4Click(); }));
+  connect(Button6, &QPushButton::clicked, this, qm::guarded([this] { Button6Click(); }));
+  connect(Button8, &QPushButton::clicked, this, qm::guarded([this] { Button8Click(); }));
   connect(Button9, &QPushButton::clicked, this, &QWidget::hide);
   qm::cancelOnEscape(this, Button9);
   centre(this);

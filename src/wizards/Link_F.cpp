@@ -14,6 +14,7 @@
 #include "hebrew/HebEdit.h"
 #include "hebrew/HebLabel.h"
 #include "hebrew/HebRadioButton.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 
@@ -127,15 +128,15 @@ TForm3::TForm3(qm::InsertTarget& host) : TWizardForm(host, "Form3", QStringLiter
   connect(Edit6, &QLineEdit::textChanged, CheckBox3, [this] { CheckBox3->setChecked(true); });
   FollowLanguage(Edit2, true, true);
   FollowLanguage(Edit4, false, false);
-  connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm3::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm3::Button2Click));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TForm3::Button3Click));
+  connect(Button8, &QPushButton::clicked, this, qm::guarded(this, &TForm3::Button8Click));
+  connect(Button4, &QPushButton::clicked, this, qm::guarded([this] { ColourButtonClick(CheckBox6, OverBackColor, Panel2); }));
+  connect(Button6, &QPushButton::clicked, this, qm::guarded([this] { ColourButtonClick(CheckBox6, OutBackColor, Panel3); }));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded([this] { ColourButtonClick(CheckBox5, OverTextColor, Panel4); }));
+  connect(Button7, &QPushButton::clicked, this, qm::guarded([this] { ColourButtonClick(CheckBox5, OutTextColor, Panel5); }));
   qm::cancelOnEscape(this, Button3);
-  connect(Button8, &QPushButton::clicked, this, &TForm3::Button8Click);
-  connect(Button4, &QPushButton::clicked, this, [this] { ColourButtonClick(CheckBox6, OverBackColor, Panel2); });
-  connect(Button6, &QPushButton::clicked, this, [this] { ColourButtonClick(CheckBox6, OutBackColor, Panel3); });
-  connect(Button5, &QPushButton::clicked, this, [this] { ColourButtonClick(CheckBox5, OverTextColor, Panel4); });
-  connect(Button7, &QPushButton::clicked, this, [this] { ColourButtonClick(CheckBox5, OutTextColor, Panel5); });
 
   Label4->hide();
   FitAndCentre();

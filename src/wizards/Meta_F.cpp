@@ -10,6 +10,7 @@
 
 #include "core/wizards/MetaTags.h"
 #include "host/InsertTarget.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Controls.h"
 #include "wizards/WizardKit.h"
@@ -71,8 +72,8 @@ TForm18::TForm18(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
     connect(edit, &QLineEdit::textChanged, this, [t](const QString& s) { t->setChecked(!s.isEmpty()); });
   }
   connect(ComboBox1, &QComboBox::editTextChanged, this, [this](const QString& s) { CheckBox5->setChecked(!s.isEmpty()); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { hide(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { hide(); }));
   qm::cancelOnEscape(this, Button2);
   clearFields();
   qm::wizard::centre(this);

@@ -10,6 +10,7 @@
 
 #include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/Prompts.h"
 
@@ -52,9 +53,9 @@ TForm4::TForm4(qm::InsertTarget& host) : TWizardForm(host, "Form4", QStringLiter
     if (i >= 0) CheckBox2->setChecked(true);
   });
   FollowLanguage(Edit2, true, true);
-  connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm4::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm4::Button2Click));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TForm4::Button3Click));
   qm::cancelOnEscape(this, Button3);
   FitAndCentre();
 }

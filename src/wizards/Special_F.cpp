@@ -7,6 +7,7 @@
 #include "core/wizards/ElementMarkup.h"
 #include "host/InsertTarget.h"
 #include "wizards/WizardKit.h"
+#include "platform/Application.h"
 
 TForm13::TForm13(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   qm::wizard::setUpToolWindow(this, "Form13", QStringLiteral("סימנים מיוחדים"));
@@ -22,7 +23,7 @@ TForm13::TForm13(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
     QPushButton* b = qm::wizard::button(this, name.constData(), QString::fromUtf8(c.caption));
     b->setFixedSize(20, 20);
     b->setFocusPolicy(Qt::NoFocus);  // the page keeps the keyboard
-    connect(b, &QPushButton::clicked, this, [this, ref = std::string(c.reference)] { host_.insrt2(ref); });
+    connect(b, &QPushButton::clicked, this, qm::guarded([this, ref = std::string(c.reference)] { host_.insrt2(ref); }));
     row->addWidget(b);
     Buttons[i] = b;
   }

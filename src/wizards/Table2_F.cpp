@@ -16,6 +16,7 @@
 #include "core/wizards/TableMarkup.h"
 #include "host/InsertTarget.h"
 #include "hebrew/HebEdit.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Controls.h"
@@ -70,8 +71,8 @@ TForm11::TForm11(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   outer->addWidget(scroll_, 1);
 
   connect(ComboBox1, qOverload<int>(&QComboBox::activated), this, [this] { ComboBox1Click(); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   qm::cancelOnEscape(this, Button2);
   CustomEdit->installEventFilter(this);
   resize(640, 400);

@@ -11,6 +11,7 @@
 
 #include "core/wizards/TableMarkup.h"
 #include "host/InsertTarget.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/Prompts.h"
@@ -78,9 +79,9 @@ TForm10::TForm10(qm::InsertTarget& host) : QWidget(nullptr), host_(host), grid_(
     return TForm11::TableHead{qm::toCp1255(MaskEdit3->text()), qm::toCp1255(MaskEdit4->text()),
                               qm::toCp1255(Edit1->text()), qm::toCp1255(Edit2->text())};
   };
-  connect(Button1, &QPushButton::clicked, this, [this] { hide(); });
+  connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { hide(); }));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   qm::cancelOnEscape(this, Button1);
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   qm::wizard::centre(this);
 }
 

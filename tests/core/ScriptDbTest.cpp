@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/scripts/ScriptDb.h"
+#include "core/scripts/ScriptEdit.h"
 #include "core/scripts/ScriptFill.h"
 #include "core/text/Lines.h"
 
@@ -142,4 +143,33 @@ TEST(ScriptFill, PlacesTheTextsAndTheLoadCode) {
     for (const PageEdit& e : mergeEdits(c.page, c.page.find('|'), c.script)) page.insert(e.pos, e.text);
     EXPECT_EQ(page, c.result);
   }
+}
+
+// The editor's fields into a library of "a" and "b": a name is refused when
+// empty or another script's; an edit changes its own record in place.
+TEST(ScriptEdit, NamesAndRecords) {
+  struct Case { const char* name; bool editB; NameCheck check; std::vector<std::string> names; };
+  const Case cases[] = {
+      {"", false, NameCheck::Empty, {"a", "b"}},
+      {"a", false, NameCheck::Taken, {"a", "b"}},
+      {"a", true, NameCheck::Taken, {"a", "b"}},
+      {"b", true, NameCheck::Ok, {"a", "b"}},  // its own name
+      {"c", true, NameCheck::Ok, {"a", "c"}},
+      {"c", false, NameCheck::Ok, {"c", "a", "b"}},  // a new script goes in front
+  };
+  const ScriptFields fields{"", "d", "l()", "u()", "x", "h", "y", {{"V", "v", "1", "I"}}};
+  for (const Case& c : cases) {
+    ScriptList lib{{"a", "", "", "", "", "", "", ""}, {"b", "", "", "", "", "", "", ""}};
+    ScriptFields f = fields;
+    f.name = c.name;
+    EXPECT_EQ(storeScript(lib, c.editB ? &lib.back() : nullptr, f), c.check) << c.name << c.editB;
+    std::vector<std::string> names;
+    for (const ScriptRec& r : lib) names.push_back(r.SName);
+    EXPECT_EQ(names, c.names) << c.name << c.editB;
+  }
+  ScriptList lib;
+  ScriptFields f = fields;
+  f.name = "n";
+  storeScript(lib, nullptr, f);
+  EXPECT_EQ(lib.front(), (ScriptRec{"n", "d", "x", "h", "y", "l()", "u()", "V\r\nv\r\n1\r\nI\r\n"}));
 }

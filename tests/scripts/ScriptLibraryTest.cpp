@@ -107,12 +107,14 @@ TEST_F(ScriptLibrary, EditorAddsEditsAndRefusesATakenName) {
   EXPECT_EQ(lib.back().ListOfVars, "X\r\n---\r\n5\r\nI");
 }
 
-// A file whose reading stopped early is kept whole before the first save;
-// deleting its only script leaves an empty library.
+// A file whose reading stopped early is kept whole before the first save,
+// beside an earlier copy that stays; deleting its only script leaves an empty
+// library.
 TEST_F(ScriptLibrary, DeletingAfterAnEarlyStopKeepsTheOriginal) {
   const std::string full = sc::SaveDB({script("a"), script("b")});
   const std::string cut = full.substr(0, full.rfind("!SCRIPT-END"));
   writeFile(QStringLiteral("JSDB.dat"), cut);
+  writeFile(QStringLiteral("JSDB.dat.bak"), "an earlier copy");
   TForm22* win = open();
   EXPECT_EQ(prompts.texts("error").size(), 1u);
   ASSERT_EQ(win->ListBox1->count(), 1);
@@ -122,19 +124,33 @@ TEST_F(ScriptLibrary, DeletingAfterAnEarlyStopKeepsTheOriginal) {
   win->Button11->click();
   EXPECT_EQ(win->ListBox1->count(), 0);
   EXPECT_EQ(win->CurScript, nullptr);
-  EXPECT_EQ(readFile(QStringLiteral("JSDB.dat.bak")), cut);
+  EXPECT_EQ(readFile(QStringLiteral("JSDB.dat.bak")), "an earlier copy");
+  EXPECT_EQ(readFile(QStringLiteral("JSDB.dat.1.bak")), cut);
   EXPECT_EQ(readFile(QStringLiteral("JSDB.dat")), sc::SaveDB({}));
-  EXPECT_TRUE(prompts.texts("message").back().endsWith(path(QStringLiteral("JSDB.dat.bak"))));
+  EXPECT_TRUE(prompts.texts("message").back().endsWith(path(QStringLiteral("JSDB.dat.1.bak"))));
 }
 
+// The window does not open on an unreadable library; a save that fails is
+// told in Hebrew and thrown through no signal; the next opening reads again.
 TEST_F(ScriptLibrary, AFileThatCannotBeReadIsReportedAndNotOverwritten) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("JSDB.dat")));
   TForm22* win = open();
   EXPECT_EQ(prompts.texts("message"),
             (std::vector<QString>{QStringLiteral("שגיאה בפתיחת\n\r") + path(QStringLiteral("JSDB.dat"))}));
+  EXPECT_FALSE(win->isVisible());
   EXPECT_EQ(win->ListBox1->count(), 0);
-  EXPECT_THROW(win->SaveDB(), std::runtime_error);
+  win->Button3->click();
+  win->Form23()->Edit1->setText(QStringLiteral("x"));
+  EXPECT_NO_THROW(win->Form23()->Button3->click());
+  ASSERT_EQ(prompts.texts("error").size(), 1u);
+  EXPECT_TRUE(prompts.texts("error")[0].startsWith(QStringLiteral("לא ניתן לשמור את הקובץ")));
   EXPECT_TRUE(QFileInfo(path(QStringLiteral("JSDB.dat"))).isDir());
+
+  win->hide();
+  ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("JSDB.dat")));
+  open();
+  EXPECT_TRUE(win->isVisible());
+  EXPECT_GT(win->ListBox1->count(), 0);  // the starter scripts
 }
 
 }  // namespace

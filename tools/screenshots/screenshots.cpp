@@ -63,6 +63,25 @@ QString samplePage() {
       "<TD>עוגה</TD>\r\n</TR>\r\n</TABLE>\r\n</BODY>\r\n</HTML>\r\n");
 }
 
+// Lines where Hebrew meets markup, in logical order, and as a visual page stores them.
+const char* const kLogicalLines =
+    "<p class=\"myclass\" title=\"עברית\">פעילות הבינאום!</p>\r\n<a href=\"page.htm\">דף הבית</a>\r\n"
+    "<td>מחיר 100 ש\"ח</td>\r\n<!-- הערה בעברית -->\r\n<p>שלום&#x200F;, עולם (2026)\u200F</p>\r\n";
+const char* const kVisualLines =
+    "<p class=\"myclass\" title=\"תירבע\">!םואניבה תוליעפ</p>\r\n<a href=\"page.htm\">תיבה ףד</a>\r\n"
+    "<td>ח\"ש 100 ריחמ</td>\r\n<!-- תירבעב הרעה -->\r\n<p>(2026) םלוע ,םולש</p>\r\n";
+
+// A page of those lines under a Hebrew standard, maximized.
+TWorkForm* linesPage(TForm1& form, bool visual) {
+  form.Action(visual ? QStringLiteral("ISO1") : QStringLiteral("N50"))->setChecked(true);
+  form.OpenPage(qm::toCp1255(QString::fromUtf8(visual ? kVisualLines : kLogicalLines)),
+                visual ? QStringLiteral("visual.htm") : QStringLiteral("logical.htm"));
+  TWorkForm* doc = form.AWForm();
+  if (doc) doc->SubWindow()->showMaximized();
+  pause(400);
+  return doc;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -166,5 +185,19 @@ int main(int argc, char** argv) {
   if (const QString alt = qEnvironmentVariable("QM_SHOTS_ALTERNATES"); !alt.isEmpty())
     for (int n = 4; n <= 7; ++n) about.Image(n)->pixmap().save(QDir(alt).filePath(QStringLiteral("about%1.png").arg(n)));
   doc->Memo1->setModified(false);
+
+  // Hebrew as it reads: a logical page, a visual page and the visual page in Hebrew edit mode.
+  if (TWorkForm* page = linesPage(form, false)) {
+    ok = save(&form, out, "logical-page.png") && ok;
+    page->Memo1->setModified(false);
+  }
+  if (TWorkForm* page = linesPage(form, true)) {
+    ok = save(&form, out, "visual-page.png") && ok;
+    page->HebEditMode();
+    pause(400);
+    ok = save(&form, out, "hebrew-edit.png") && ok;
+    page->HebEditMode();
+    page->Memo1->setModified(false);
+  }
   return ok ? 0 : 1;
 }

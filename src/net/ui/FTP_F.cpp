@@ -27,6 +27,7 @@
 #include "core/net/PublishText.h"
 #include "host/PublishingHost.h"
 #include "net/FtpClient_U.h"
+#include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
 #include "platform/FileIO.h"
 #include "platform/Prompts.h"
@@ -233,17 +234,17 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   Memo2->setPlainText(QStringLiteral("*********BEGIN LOG*************"));
   transfers->addWidget(Memo2);
 
-  connect(Button1, &QPushButton::clicked, this, &TForm21::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm21::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm21::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TForm21::Button4Click);
-  connect(Button5, &QPushButton::clicked, this, &TForm21::Button5Click);
-  connect(Button6, &QPushButton::clicked, this, &TForm21::Button6Click);
+  connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button2Click));
+  connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button3Click));
+  connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button4Click));
+  connect(Button5, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button5Click));
+  connect(Button6, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button6Click));
+  connect(Button7, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button7Click));
+  connect(SpeedButton1, &QToolButton::clicked, this, qm::guarded(this, &TForm21::SpeedButton1Click));
+  connect(SpeedButton2, &QToolButton::clicked, this, qm::guarded(this, &TForm21::SpeedButton2Click));
+  connect(SpeedButton3, &QToolButton::clicked, this, qm::guarded(this, &TForm21::SpeedButton3Click));
   qm::cancelOnEscape(this, Button6);
-  connect(Button7, &QPushButton::clicked, this, &TForm21::Button7Click);
-  connect(SpeedButton1, &QToolButton::clicked, this, &TForm21::SpeedButton1Click);
-  connect(SpeedButton2, &QToolButton::clicked, this, &TForm21::SpeedButton2Click);
-  connect(SpeedButton3, &QToolButton::clicked, this, &TForm21::SpeedButton3Click);
   connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm21::ListBox1Click);
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
   ListBox1->installEventFilter(this);
