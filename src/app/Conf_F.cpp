@@ -1,5 +1,6 @@
 #include "app/Conf_F.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QFontDatabase>
@@ -15,6 +16,7 @@
 
 #include "host/DocumentHost.h"
 #include "platform/Application.h"
+#include "platform/Browser.h"
 #include "platform/EditorSettings.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
@@ -160,6 +162,10 @@ TForm20::TForm20(qm::EditorSettingsHost& host) : QDialog(host.HostWindow()), hos
   grid->addWidget(Label11, 7, 0);
   grid->addWidget(ComboBox4, 7, 1);
   grid->addWidget(Label12, 7, 2);
+  CheckBox1 = new QCheckBox(QStringLiteral("התצוגה המקדימה רשאית לפנות לרשת"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1->setToolTip(QStringLiteral("דף בתצוגה יוכל לשלוח ולקבל נתונים משרתים ומתוכניות במחשב זה"));
+  grid->addWidget(CheckBox1, 8, 0, 1, 3);
 
   auto* buttons = new QHBoxLayout;
   Button1 = makeButton(this, "Button1", QStringLiteral("אישור"));
@@ -167,7 +173,7 @@ TForm20::TForm20(qm::EditorSettingsHost& host) : QDialog(host.HostWindow()), hos
   buttons->addStretch(1);
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
-  grid->addLayout(buttons, 8, 0, 1, 3);
+  grid->addLayout(buttons, 9, 0, 1, 3);
 
   connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button1Click));
   connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button2Click));
@@ -199,6 +205,7 @@ void TForm20::LoadConf() {
   RemarksColour = s.RemarksColor;
   BackColour = s.MemoBackground;
   ComboBox4->setCurrentIndex(ComboBox4->findText(QString::number(s.RefreshEveryXChrs)));
+  CheckBox1->setChecked(host_.Settings().read(qm::setting::PreviewNetwork));
   RefreshDisp();
 }
 
@@ -246,6 +253,8 @@ void TForm20::Button1Click() {
   s.TagColor = TagColour;
   s.RemarksColor = RemarksColour;
   s.MemoBackground = BackColour;
+  host_.Settings().write(qm::setting::PreviewNetwork, CheckBox1->isChecked());
+  qm::setPreviewNetworkAllowed(CheckBox1->isChecked());
   hide();
   // The open pages take the new look at once, new pages from the start.
   host_.SetEditorSettings(s);

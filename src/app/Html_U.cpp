@@ -22,6 +22,7 @@
 #include "hebrew/HebEdit.h"
 #include "hebrew/Heb_U.h"
 #include "hebrew/HebMainMenu.h"
+#include "platform/Browser.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
@@ -222,6 +223,7 @@ void TForm1::LoadFromReg() {
   if (!settings_.read(qm::setting::IncludePathName)) Action(QStringLiteral("N23"))->setChecked(false);
   if (!settings_.read(qm::setting::UseColorCode)) Action(QStringLiteral("N38"))->setChecked(false);
   if (!settings_.read(qm::setting::TextIndentation)) Action(QStringLiteral("N44"))->setChecked(false);
+  qm::setPreviewNetworkAllowed(settings_.read(qm::setting::PreviewNetwork));
   editor_ = qm::EditorSettings::Load(settings_);
 }
 
@@ -352,7 +354,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
   emit FormClosing();
   writeGeometry();
-  removePreviewFile();
 }
 
 void TForm1::writeGeometry() {
@@ -367,20 +368,3 @@ void TForm1::writeGeometry() {
   settings_.write(qm::setting::MainWinMax, false);
 }
 
-void TForm1::removePreviewFile() {
-  // The preview writes "preview.tmp" in the active page's folder; overwrite
-  // it (so that there is surely one) and delete it. A failure is reported and
-  // the program still ends.
-  QString dir = openDialogDir_.isEmpty() ? QDir::currentPath() : openDialogDir_;
-  if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
-  const QString path = dir + QStringLiteral("preview.tmp");
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    qm::prompts().error(this, QStringLiteral("לא ניתן ליצור את הקובץ \"%1\". %2").arg(path, file.errorString()));
-    return;
-  }
-  file.write("Temporery Preview File\r\n");
-  file.close();
-  if (!file.remove())
-    qm::prompts().error(this, QStringLiteral("לא ניתן למחוק את הקובץ \"%1\". %2").arg(path, file.errorString()));
-}

@@ -247,7 +247,6 @@ class TForm1 : public QMainWindow,
   void placeBars(Qt::ToolBarArea toolBarArea, Qt::ToolBarArea panelArea);
   void setItemEnabled(const QString& name, bool enabled);
   void writeGeometry();
-  void removePreviewFile();
 
   qm::SettingsStore& settings_;
   QMdiArea* MdiArea = nullptr;

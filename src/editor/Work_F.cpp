@@ -10,12 +10,14 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "core/hebrew/LineReorder.h"
 #include "core/hebrew/SourceBidi.h"
 #include "core/util/Paths.h"
 #include "platform/Application.h"
+#include "platform/Browser.h"
 #include "platform/EditorSettings.h"
 #include "platform/FileIO.h"
 #include "platform/KeyboardLayout.h"

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,10 @@ class QMdiSubWindow;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QTemporaryDir;
 namespace qm {
 class Colouring;
+class PreviewSite;
 struct ColourScheme;
 }  // namespace qm
 
@@ -142,15 +145,16 @@ class TWorkForm : public QWidget, public qm::PageView {
 
   // --- the preview (Work_F_Preview.cpp) ---
   // Writes the page to its preview file and shows it in the browser (nothing
-  // in Hebrew edit mode). The file lies in the page's folder, so relative links
-  // and images resolve there; a page without a file previews from the
-  // temporary folder.
+  // in Hebrew edit mode). The file lies in a private temporary folder of the
+  // window; the browser shows it under the page's name in the page's folder,
+  // so relative links and images resolve there.
   void PreviewMode();
   // Back to the source; the preview file is removed.
   void EditMode();
   void BitBtn1Click();  // browser back
   void BitBtn2Click();  // write the page again and reload
   bool Previewing() const { return previewing_; }
+  // The preview file (empty before the first preview).
   QString PreviewFile() const;
 
   // --- the page view (host/PageView.h) ---
@@ -226,6 +230,8 @@ class TWorkForm : public QWidget, public qm::PageView {
   // The line ends the page's file uses; the text is written back with them.
   qm::lines::LineEnd fileLineEnd_ = qm::lines::LineEnd::CrLf;
   QWidget* browser_ = nullptr;  // the browser view, made at the first preview
+  std::unique_ptr<QTemporaryDir> previewDir_;  // holds the preview file
+  std::unique_ptr<qm::PreviewSite> previewSite_;
   bool browserLost_ = false;    // its renderer went away: make a new one
   bool previewing_ = false;
   bool hasFileName_ = false;

@@ -2,10 +2,13 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <memory>
+#include <stdexcept>
 
 #include "core/util/Paths.h"
 #include "editor/Work_F.h"
@@ -18,15 +21,18 @@ QWebEngineView* viewOf(QWidget* w) { return static_cast<QWebEngineView*>(w); }
 }  // namespace
 
 QString TWorkForm::PreviewFile() const {
-  const std::string folder = qm::paths::folderOf(Caption().toStdString());
-  QString dir = qm::paths::isAbsolute(Caption().toStdString()) && !folder.empty() ? QString::fromStdString(folder)
-                                                                                   : QDir::tempPath();
-  if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
-  return dir + QStringLiteral("preview.tmp");
+  return previewDir_ ? previewDir_->filePath(QStringLiteral("preview.tmp")) : QString();
 }
 
 void TWorkForm::PreviewMode() {
   if (!Button3->isEnabled()) return;
+  if (!previewDir_) {
+    auto dir = std::make_unique<QTemporaryDir>();
+    if (!dir->isValid())
+      throw std::runtime_error(QStringLiteral("לא ניתן ליצור תיקייה זמנית לתצוגה: %1").arg(dir->errorString()).toStdString());
+    previewDir_ = std::move(dir);
+    previewSite_ = std::make_unique<qm::PreviewSite>();
+  }
   const QString file = PreviewFile();
   qm::writeFileAtomically(file, DocText());
   if (browser_ && browserLost_) {
@@ -49,7 +55,12 @@ void TWorkForm::PreviewMode() {
   }
   Memo1->hide();
   WebBrowser1->show();
-  viewOf(browser_)->load(qm::previewUrl(file));
+  // A page never saved shows from the private folder, which holds nothing else.
+  const std::string caption = Caption().toStdString();
+  const std::string folder = qm::paths::folderOf(caption);
+  const bool saved = qm::paths::isAbsolute(caption) && !folder.empty();
+  viewOf(browser_)->load(previewSite_->show(saved ? QString::fromStdString(folder) : previewDir_->path(),
+                                            QString::fromStdString(qm::paths::fileNameOf(caption)), file));
   previewing_ = true;
   BitBtn1->setEnabled(true);
   BitBtn2->setEnabled(true);
@@ -58,10 +69,7 @@ void TWorkForm::PreviewMode() {
 }
 
 void TWorkForm::RemovePreviewFile() {
-  // Overwritten first, so that a preview file that was missing is no error.
-  const QString file = PreviewFile();
-  qm::writeFileAtomically(file, "Temporery Preview File\r\n");
-  QFile::remove(file);
+  if (previewDir_) QFile::remove(PreviewFile());
 }
 
 void TWorkForm::EditMode() {
@@ -84,7 +92,7 @@ void TWorkForm::BitBtn1Click() {
 }
 
 void TWorkForm::BitBtn2Click() {
-  if (!browser_) return;
+  if (!browser_ || !previewDir_) return;
   qm::writeFileAtomically(PreviewFile(), DocText());
   viewOf(browser_)->reload();
 }

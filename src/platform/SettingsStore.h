@@ -40,6 +40,8 @@ inline constexpr std::array<Setting<const char*>, 6> RecentFile{{{"", ""},
                                                                   {"RecentFile3", ""},
                                                                   {"RecentFile4", ""},
                                                                   {"RecentFile5", ""}}};
+// Previewed pages may reach the network (off: nothing leaves the machine).
+inline constexpr Setting<bool> PreviewNetwork{"PreviewNetwork", false};
 // The look of the source editor (read and written as a whole by EditorSettings).
 inline constexpr Setting<std::int32_t> FontSize{"FontSize", 8};  // points
 inline constexpr Setting<const char*> EnglishFont{"EnglishFont", "MS Sans Serif"};

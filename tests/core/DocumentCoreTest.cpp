@@ -142,4 +142,29 @@ TEST(Paths, SplitAndJoin) {
   EXPECT_FALSE(qm::paths::isAbsolute("untitled1.htm"));
 }
 
+// What a previewed page may ask for: files below its folder, however the
+// address spells a way out.
+TEST(Paths, PreviewAddressesStayInThePagesFolder) {
+  struct Case { const char* path; const char* file; };  // file nullptr: refused
+  for (const Case& c : {Case{"/page.htm", "page.htm"}, Case{"/img/a%20b.gif", "img/a b.gif"},
+                        Case{"/%D7%90.htm", "\xD7\x90.htm"}, Case{"/%252e%252e", "%2e%2e"},
+                        Case{"/../secret", nullptr}, Case{"/img/../../secret", nullptr}, Case{"/%2e%2e/secret", nullptr},
+                        Case{"/.%2E/secret", nullptr}, Case{"/./page.htm", nullptr}, Case{"/..%2fsecret", nullptr},
+                        Case{"/..%5csecret", nullptr}, Case{"//etc/passwd", nullptr}, Case{"/C:/x", nullptr},
+                        Case{"/a%00.htm", nullptr}, Case{"/a%2", nullptr}, Case{"/a%zz", nullptr}, Case{"/img/", nullptr},
+                        Case{"/", nullptr}, Case{"etc/passwd", nullptr}}) {
+    SCOPED_TRACE(c.path);
+    const auto file = qm::paths::previewRelativePath(c.path);
+    EXPECT_EQ(file.value_or("<refused>"), c.file ? c.file : "<refused>");
+  }
+  struct Within { const char* folder; const char* path; bool inside; };
+  for (const Within& c : {Within{"/site", "/site/a.htm", true}, Within{"/site/", "/site/img/a.gif", true},
+                          Within{"/", "/etc/passwd", true}, Within{"/site", "/site", false},
+                          Within{"/site", "/site/", false}, Within{"/site", "/site2/a.htm", false},
+                          Within{"/site", "/etc/passwd", false}, Within{"", "/etc/passwd", false}}) {
+    SCOPED_TRACE(std::string(c.folder) + " " + c.path);
+    EXPECT_EQ(qm::paths::withinFolder(c.folder, c.path), c.inside);
+  }
+}
+
 }  // namespace

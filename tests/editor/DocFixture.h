@@ -27,10 +27,10 @@
 
 namespace qmtest {
 
-// Runs the event loop until `done` holds (or a minute passed).
+// Runs the event loop until `done` holds (or `ms` passed).
 template <class Done>
-bool waitFor(Done done) {
-  const QDeadlineTimer deadline(60000);
+bool waitFor(Done done, int ms = 60000) {
+  const QDeadlineTimer deadline(ms);
   while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   return done();
 }

@@ -70,30 +70,34 @@ Scan scan(std::u16string_view s, Scan state, RunList* runs) {
     i = at + length;
     textStart = i;
   };
+  // Ends the pending text run with a markup stretch at i.
+  auto markupAfterText = [&](std::size_t length) {
+    flushText(i);
+    markup(i, length);
+  };
+  // A character of text, or a character reference (markup) in it.
+  auto textOrReference = [&] {
+    if (const std::size_t e = entityAt(s, i)) markupAfterText(e);
+    else ++i;
+  };
   while (i < n) {
     const char16_t c = s[i];
     switch (state) {
       case Scan::Text: {
         if (c == '<' && s.substr(i, 4) == u"<!--") {
-          flushText(i);
-          markup(i, 4);
+          markupAfterText(4);
           state = Scan::Comment;
         } else if (c == '<' && i + 1 < n && (isAsciiLetter(s[i + 1]) || s[i + 1] == '/' || s[i + 1] == '!' || s[i + 1] == '?')) {
-          flushText(i);
-          markup(i, 1);
+          markupAfterText(1);
           state = Scan::Tag;
-        } else if (const std::size_t e = entityAt(s, i)) {
-          flushText(i);
-          markup(i, e);
         } else {
-          ++i;
+          textOrReference();
         }
         break;
       }
       case Scan::Comment:
         if (c == '-' && s.substr(i, 3) == u"-->") {
-          flushText(i);
-          markup(i, 3);
+          markupAfterText(3);
           state = Scan::Text;
         } else {
           ++i;
@@ -126,14 +130,10 @@ Scan scan(std::u16string_view s, Scan state, RunList* runs) {
       case Scan::SingleQuoted: {
         const char16_t quote = state == Scan::DoubleQuoted ? '"' : '\'';
         if (c == quote) {
-          flushText(i);
-          markup(i, 1);
+          markupAfterText(1);
           state = Scan::Tag;
-        } else if (const std::size_t e = entityAt(s, i)) {
-          flushText(i);
-          markup(i, e);
         } else {
-          ++i;
+          textOrReference();
         }
         break;
       }
