@@ -8,6 +8,8 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -70,6 +72,13 @@ void selectFromLast(QComboBox* c, const QString& text) {
   c->setCurrentIndex(c->count() > 0 ? 0 : -1);
 }
 
+// The colour on its button: a swatch beside the caption.
+void showColour(QPushButton* b, std::uint32_t colour) {
+  QPixmap swatch(16, 16);
+  swatch.fill(qm::colorFromBgr(colour));
+  b->setIcon(QIcon(swatch));
+}
+
 void paintLabel(QLabel* l, const QString& family, int points, std::uint32_t colour) {
   QFont f(family);
   if (points > 0) f.setPointSize(points);
@@ -103,10 +112,14 @@ TForm20::TForm20(qm::EditorSettingsHost& host) : QDialog(host.HostWindow()), hos
   Label4 = makeLabel(this, "Label4", QStringLiteral("גודל"));
   ComboBox3 = makeList(this, "ComboBox3", {QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"),
                                            QStringLiteral("14")});
+  Label13 = makeLabel(this, "Label13", QString());
+  Label14 = makeLabel(this, "Label14", QString());
   grid->addWidget(Label2, 1, 0);
-  grid->addWidget(ComboBox1, 1, 1, 1, 2);
+  grid->addWidget(ComboBox1, 1, 1);
+  grid->addWidget(Label13, 1, 2);
   grid->addWidget(Label3, 2, 0);
-  grid->addWidget(ComboBox2, 2, 1, 1, 2);
+  grid->addWidget(ComboBox2, 2, 1);
+  grid->addWidget(Label14, 2, 2);
   grid->addWidget(Label4, 3, 0);
   grid->addWidget(ComboBox3, 3, 1);
 
@@ -198,10 +211,20 @@ void TForm20::LoadConf() {
 
 void TForm20::RefreshDisp() {
   const int points = ComboBox3->currentText().toInt();
-  paintLabel(Label5, ComboBox1->currentText(), points, TextColour);
-  paintLabel(Label8, ComboBox1->currentText(), points, TagColour);
-  paintLabel(Label9, ComboBox1->currentText(), points, RemarksColour);
-  paintLabel(Label7, ComboBox2->currentText(), points, TextColour);
+  // The fonts as the editor will show them: a font name of another system in
+  // the installed font that stands in for it.
+  const QString latin = qm::installedFamily(ComboBox1->currentText(), qm::FontRole::Source);
+  const QString hebrew = qm::installedFamily(ComboBox2->currentText(), qm::FontRole::Hebrew);
+  Label13->setText(QStringLiteral("מוצג בגופן ") + latin);
+  Label14->setText(QStringLiteral("מוצג בגופן ") + hebrew);
+  paintLabel(Label5, latin, points, TextColour);
+  paintLabel(Label8, latin, points, TagColour);
+  paintLabel(Label9, latin, points, RemarksColour);
+  paintLabel(Label7, hebrew, points, TextColour);
+  showColour(Button3, TextColour);
+  showColour(Button4, TagColour);
+  showColour(Button5, RemarksColour);
+  showColour(Button6, BackColour);
   QPalette pal = Panel1->palette();
   pal.setColor(QPalette::Window, qm::colorFromBgr(BackColour));
   Panel1->setPalette(pal);

@@ -46,6 +46,8 @@ class TForm20 : public QDialog {
   QLabel* Label11 = nullptr;
   QComboBox* ComboBox4 = nullptr;  // characters between full colourings
   QLabel* Label12 = nullptr;
+  QLabel* Label13 = nullptr;  // the installed font that shows the Latin font
+  QLabel* Label14 = nullptr;  // the installed font that shows the Hebrew font
   QCheckBox* CheckBox1 = nullptr;  // previewed pages may reach the network
   QPushButton* Button1 = nullptr;  // OK
   QPushButton* Button2 = nullptr;  // Cancel

@@ -1,4 +1,5 @@
 #include "app/Help_F.h"
+#include "platform/Controls.h"
 
 #include <QFile>
 #include <QTextBrowser>
@@ -25,6 +26,7 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Browser);
+  qm::cancelOnEscape(this);
 }
 
 QString THelpForm::TopicPage(int topic) {

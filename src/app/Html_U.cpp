@@ -31,7 +31,7 @@ namespace {
 constexpr int kDesignHeight = 445;
 
 // The commands that need a document, enabled and disabled together.
-const char* const kDocumentMenuItems[] = {"N2",  "N32", "FTP1", "N4",  "N5",  "N14", "N15",
+const char* const kDocumentMenuItems[] = {"N2",  "N32", "FTP1", "N4",  "N5",  "N56", "N14", "N15",
                                           "N18", "N16", "N17",  "N52", "N47", "N48", "UTF81"};
 const char* const kDocumentToolButtons[] = {"ToolButton3",  "ToolButton5",  "ToolButton6",  "ToolButton7",
                                             "ToolButton9",  "ToolButton11", "ToolButton12", "ToolButton16",
@@ -134,6 +134,10 @@ void TForm1::connectShellCommands() {
   both({"N3", "ToolButton2"}, [this] { OpenHtml(QString()); });
   both({"N4", "ToolButton3"}, [this] { SaveHtml(); });
   setCommand(QStringLiteral("N5"), [this] { N5Click(); });
+  // Closes the active page as its close box does (asking to save a changed one).
+  setCommand(QStringLiteral("N56"), [this] {
+    if (QMdiSubWindow* sub = mdiArea()->activeSubWindow()) sub->close();
+  });
   for (int slot = 1; slot <= 5; ++slot) setCommand(QStringLiteral("R%1").arg(slot), [this, slot] { RecentClick(slot); });
   setCommand(QStringLiteral("N10"), [this] { close(); });
 

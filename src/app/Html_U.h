@@ -202,6 +202,9 @@ class TForm1 : public QMainWindow,
   bool optionChecked(const char* actionName, bool def = true) const;
   // Creates a document window in the MDI area and shows it.
   TWorkForm* CreateDocumentWindow(bool maximized);
+  // Whether a new document window opens maximized: as the active one is, or
+  // as the last one closed was when none is open.
+  bool DocumentsMaximized() const;
   int DocumentCount() const;
   // The save dialog for a document, the overwrite question and the write.
   // True when the document was written.

@@ -38,7 +38,7 @@ struct MenuRow {
   const char* menu;      // the menu the item belongs to ("" = the menu bar)
   const char* name;      // component name; "" for a separator
   const char* caption;
-  const char* shortcut;  // QKeySequence text, "" for none
+  const char* shortcut;  // QKeySequence text ("; " between two keys), "" for none
   unsigned flags;
   const char* hint;
 };
@@ -49,7 +49,8 @@ const MenuRow kMainMenu[] = {
     {"N1", "N6", "מסמך חדש", "Ctrl+N", Plain, ""},
     {"N1", "N3", "פתיחה", "Ctrl+O", Plain, ""},
     {"N1", "N4", "שמור", "Ctrl+S", Plain, ""},
-    {"N1", "N5", "שמור בשם", "", Plain, ""},
+    {"N1", "N5", "שמור בשם", "Ctrl+Shift+S", Plain, ""},
+    {"N1", "N56", "סגור מסמך", "Ctrl+W; Ctrl+F4", Plain, ""},
     {"N1", "", "", "", Plain, ""},
     {"N1", "FTP1", "שמור ל FTP", "", Plain, ""},
     {"N1", "FTP2", "טען מ FTP", "", Plain, ""},
@@ -70,11 +71,13 @@ const MenuRow kMainMenu[] = {
     {"N2", "N9", "הדבק", "", Plain, ""},
     {"N2", "N20", "בחר הכל", "Ctrl+A", Plain, ""},
     {"N2", "N12", "בטל", "Ctrl+Z", Plain, ""},
+    {"N2", "N57", "בצע שוב", "Ctrl+Y", Plain, ""},
     {"N2", "", "", "", Plain, ""},
     {"N2", "N19", "חפש", "Ctrl+F", Plain, ""},
-    {"N2", "N35", "החלף", "", Plain, ""},
+    {"N2", "N55", "חפש הבא", "F3", Plain, ""},
+    {"N2", "N35", "החלף", "Ctrl+H", Plain, ""},
     {"N2", "", "", "", Plain, ""},
-    {"N2", "N37", "לך לשורה...", "", Plain, ""},
+    {"N2", "N37", "לך לשורה...", "Ctrl+G", Plain, ""},
 
     {"", "N13", "&תצוגה", "", Sub, ""},
     {"N13", "N14", "מדורג", "", Plain, ""},
@@ -315,7 +318,7 @@ void TForm1::buildMenus() {
         connect(action, &QAction::triggered, this, qm::guarded([this, name] { runCommand(name); }));
       }
       registerItem(name, action);
-      if (*r.shortcut) action->setShortcut(QKeySequence(u8(r.shortcut)));
+      if (*r.shortcut) action->setShortcuts(QKeySequence::listFromString(u8(r.shortcut)));
       if (*r.hint) {
         action->setToolTip(u8(r.hint));
         action->setStatusTip(u8(r.hint));

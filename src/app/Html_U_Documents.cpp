@@ -97,6 +97,9 @@ TWorkForm* TForm1::CreateDocumentWindow(bool maximized) {
   SwitchMItems(true);
   QMdiSubWindow* sub = mdiArea()->addSubWindow(w);
   sub->setAttribute(Qt::WA_DeleteOnClose);
+  // The window menu's own close keys (Ctrl+W, Ctrl+F4) would clash with the
+  // main window's "close page" (N56), which does the same.
+  for (QAction* a : sub->systemMenu()->actions()) a->setShortcuts({});
   if (maximized) sub->showMaximized(); else sub->show();
   mdiArea()->setActiveSubWindow(sub);
   w->WebBrowser1->hide();
@@ -140,9 +143,13 @@ void TForm1::ConnectDocument(TWorkForm* w) {
 
 // ------------------------------------------------------------------ new
 
+bool TForm1::DocumentsMaximized() const {
+  if (TWorkForm* active = AWForm()) return active->IsMaximized();
+  return settings_.read(qm::setting::WinMax);
+}
+
 void TForm1::NewForm() {
-  if (TWorkForm* active = AWForm()) winMax_ = active->IsMaximized();
-  else winMax_ = settings_.read(qm::setting::WinMax);
+  winMax_ = DocumentsMaximized();
   // The menu's standard, before the new window becomes active and shows its own.
   const bool iso = isoVisual();
   TWorkForm* w = CreateDocumentWindow(winMax_);
@@ -179,7 +186,8 @@ TWorkForm* TForm1::OpenDocument(const QString& given, bool fromDialog, int filte
                                   .arg(name));
     return nullptr;
   }
-  TWorkForm* w = CreateDocumentWindow(false);
+  // Like a new page: maximized when the pages are.
+  TWorkForm* w = CreateDocumentWindow(DocumentsMaximized());
   w->LoadFileBytes(bytes);
   const bool asTemplate = fromDialog ? filterIndex == kTemplateFilter
                                      : !commandLineFile_.isEmpty() && name.right(3).toUpper() == QStringLiteral("QXT");

@@ -185,6 +185,7 @@ void TForm1::connectInsertCommands() {
   for (const char* n : {"ToolButton6", "N8"}) on(n, withDoc([](TWorkForm* w) { w->VisibleEditorAction(TWorkForm::EditAction::Cut); }));
   for (const char* n : {"ToolButton7", "N9"}) on(n, withDoc([](TWorkForm* w) { w->VisibleEditorAction(TWorkForm::EditAction::Paste); }));
   for (const char* n : {"ToolButton9", "N12"}) on(n, withDoc([](TWorkForm* w) { w->RestoreUndoBuf(); }));
+  on("N57", withDoc([](TWorkForm* w) { w->RedoUndoBuf(); }));
   on("N20", withDoc([](TWorkForm* w) { w->VisibleEditorAction(TWorkForm::EditAction::SelectAll); }));
 
   // Palette page "בסיסי".

@@ -4,6 +4,7 @@
 // first time it is needed (Window<W>) and reaches the work through the host
 // interface; its commands are wired here.
 #include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 
 #include "app/Conf_F.h"
@@ -61,6 +62,13 @@ void TForm1::ConnectWindows() {
   // N35 and N37, which a document's context menu runs too. With a document only.
   setCommand(QStringLiteral("N19"), [this] {
     if (AWForm()) Window<TForm9>()->ShowFind();
+  });
+  // Finds the find window's text again from where the last search stopped.
+  setCommand(QStringLiteral("N55"), [this] {
+    if (!AWForm()) return;
+    TForm9* w = Window<TForm9>();
+    if (w->Edit1->text().isEmpty()) w->ShowFind();
+    else w->FindNext();
   });
   setCommand(QStringLiteral("N35"), [this] {
     if (AWForm()) Window<TForm9>()->ShowReplace();
@@ -131,7 +139,7 @@ void TForm1::ConnectWindows() {
 }
 
 qm::PageView* TForm1::OpenPage(const std::string& fileBytes, const QString& caption) {
-  TWorkForm* w = CreateDocumentWindow(AWForm() ? AWForm()->IsMaximized() : settings_.read(qm::setting::WinMax));
+  TWorkForm* w = CreateDocumentWindow(DocumentsMaximized());
   w->LoadFileBytes(fileBytes);
   w->SetUntitled(caption);
   w->FinishLoading();

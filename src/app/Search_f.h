@@ -47,9 +47,10 @@ class TForm9 : public QDialog {
   void Button1Click();
   void Button2Click();
   void Edit1Change();
+  // Selects the next occurrence of Edit1's text after the last one found.
+  void FindNext();
 
  private:
-  void FindNext();
   // The search for the typed text (code page 1255) in the page's own encoding.
   qm::find::Pattern pagePattern(const qm::PageView& page, const std::string& typed) const;
   void ReplaceAll();

@@ -2,6 +2,7 @@
 // for its version file through net/UpdateFetch (at most 15 s of silence);
 // N42 stays disabled while a check runs and is always enabled again.
 #include "app/Update_F.h"
+#include "platform/Controls.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -60,9 +61,14 @@ TForm19::TForm19() {
   grid->addWidget(Label2, 1, 0, 1, 2);
   grid->addWidget(Label3, 2, 0);
   grid->addWidget(Label4, 2, 1);
-  grid->addWidget(Button1, 3, 0, 1, 2);
+  Button2 = new QPushButton(QStringLiteral("סגור"), this);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  grid->addWidget(Button1, 3, 0);
+  grid->addWidget(Button2, 3, 1);
   grid->setSizeConstraint(QLayout::SetFixedSize);
   connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm19::Button1Click));
+  connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
+  qm::cancelOnEscape(this, Button2);
 
   adjustSize();
   const QScreen* screen = QGuiApplication::primaryScreen();

@@ -18,6 +18,7 @@ class TForm19 : public QWidget {
   QLabel* Label3 = nullptr;  // title of the new version
   QLabel* Label4 = nullptr;  // the new version, set by the check
   QPushButton* Button1 = nullptr;  // download now
+  QPushButton* Button2 = nullptr;  // close
 
   void Button1Click();
 };

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/EditorSettings.h"
+#include "platform/Fonts.h"
 
 namespace qm {
 
@@ -55,8 +56,9 @@ ColourScheme ColourScheme::From(const EditorSettings& s) {
   c.tag = colorFromBgr(s.TagColor);
   c.remark = colorFromBgr(s.RemarksColor);
   c.text = colorFromBgr(s.TextColor);
-  c.englishFont = s.EnglishFont;
-  c.hebrewFont = s.HebrewFont;
+  // A font of another system shows in the installed font closest to it.
+  c.englishFont = installedFamily(s.EnglishFont, FontRole::Source);
+  c.hebrewFont = installedFamily(s.HebrewFont, FontRole::Hebrew);
   c.pointSize = s.SourcePointSize();
   return c;
 }

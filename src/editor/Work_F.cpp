@@ -150,11 +150,13 @@ TWorkForm::TWorkForm(qm::DocumentHost* host, QWidget* parent) : QWidget(parent),
   connect(Memo1, &qm::RichEdit::selectionMoved, this, &TWorkForm::Memo1SelectionChange);
   connect(Memo1, &qm::RichEdit::focusEntered, this, &TWorkForm::Memo1Enter);
   connect(Memo1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
+  connect(Memo1, &qm::RichEdit::redoRequested, this, &TWorkForm::RedoUndoBuf);
   connect(Memo1, &qm::RichEdit::keyPressed, this, &TWorkForm::Memo1KeyPress);
   connect(Memo1, &qm::RichEdit::keyReleased, this, &TWorkForm::Memo1KeyUp);
   connect(Memo1, &qm::RichEdit::contextMenuRequested, this, [this](const QPoint& p) { PopupMenu1->popup(p); });
   connect(RichEdit1, &qm::RichEdit::selectionMoved, this, &TWorkForm::RichEdit1SelectionChange);
   connect(RichEdit1, &qm::RichEdit::undoRequested, this, &TWorkForm::RestoreUndoBuf);
+  connect(RichEdit1, &qm::RichEdit::redoRequested, this, &TWorkForm::RedoUndoBuf);
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { RichEdit1->setScrollPosition(v); });
   // Drops reach the viewport or, when it declines them, the control itself.
   Memo1->installEventFilter(this);
@@ -426,14 +428,25 @@ void TWorkForm::RestoreUndoBuf() {
     qm::prompts().beep();
     return;
   }
-  const auto s = undo_.stepBack();
+  ShowUndoSnapshot(*undo_.stepBack());
+}
+
+void TWorkForm::RedoUndoBuf() {
+  if (undo_.forwardCount() == 0 || hebMode_) {
+    qm::prompts().beep();
+    return;
+  }
+  ShowUndoSnapshot(*undo_.stepForward());
+}
+
+void TWorkForm::ShowUndoSnapshot(const qm::undo::Snapshot& s) {
   undoSuspended_ = true;
   // The editor is not repainted while its text is replaced, and the change
   // this makes does not colour: the one full colouring follows.
   const bool colorSuspended = colorSuspended_;
   colorSuspended_ = true;
   Memo1->suspendUpdates();
-  Memo1->setText(s->text);
+  Memo1->setText(s.text);
   Memo1->resumeUpdates();
   colorSuspended_ = colorSuspended;
   DoHighLight();
@@ -441,7 +454,7 @@ void TWorkForm::RestoreUndoBuf() {
   // The restored text is not what the file holds (as far as anyone knows),
   // so closing still asks to save it.
   Memo1->setModified(true);
-  Memo1->select(s->selStart, s->selLength);
+  Memo1->select(s.selStart, s.selLength);
   Memo1->setFocus();
 }
 

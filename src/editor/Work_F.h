@@ -142,6 +142,8 @@ class TWorkForm : public QWidget, public qm::PageView {
   // Undo ring.
   void SaveToUndoBuf();
   void RestoreUndoBuf();
+  // Takes forward again the last change RestoreUndoBuf undid.
+  void RedoUndoBuf();
   int UndoCount() const { return undo_.count(); }
   // Toggles Hebrew edit mode.
   void HebEditMode();
@@ -237,6 +239,8 @@ class TWorkForm : public QWidget, public qm::PageView {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  // Puts an undo snapshot's text and selection in the editor, coloured.
+  void ShowUndoSnapshot(const qm::undo::Snapshot& s);
   void Memo1KeyPress(QKeyEvent* e, bool& handled);
   void Memo1KeyUp(QKeyEvent* e);
   // Key rules of the colouring (Work_F_Highlight.cpp): before a character

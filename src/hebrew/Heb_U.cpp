@@ -1,4 +1,5 @@
 #include "hebrew/Heb_U.h"
+#include "platform/Controls.h"
 #include "platform/Glyphs.h"
 
 #include <QAction>
@@ -137,6 +138,7 @@ void TForm2::buildPanel() {
   Button2->setObjectName(QStringLiteral("Button2"));
   connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm2::Button1Click));
   connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm2::Button2Click));
+  qm::cancelOnEscape(this, Button2);
 
   ToolBar1 = new QToolBar(Panel1);
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));

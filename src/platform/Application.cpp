@@ -1,6 +1,9 @@
 #include "platform/Application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringDecoder>
+#include <QTranslator>
 
 #include "platform/Browser.h"
 #include "platform/Cp1255Bridge.h"
@@ -29,6 +32,18 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     prompts().error(activeWindow(), QStringLiteral("שגיאה לא ידועה"));
   }
   return false;
+}
+
+QTranslator* installToolkitTranslations() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  // "qt_he" gathers the Hebrew catalogues of every toolkit module.
+  if (!translator->load(QLocale(QLocale::Hebrew, QLocale::Israel), QStringLiteral("qt"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return nullptr;
+  }
+  QCoreApplication::installTranslator(translator);
+  return translator;
 }
 
 void runGuarded(const std::function<void()>& handler) noexcept {

@@ -4,6 +4,8 @@
 #include <functional>
 #include <utility>
 
+class QTranslator;
+
 namespace qm {
 
 // The application object. Its event dispatch is the one place where an
@@ -15,6 +17,12 @@ class Application : public QApplication {
   Application(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// Loads the toolkit's own Hebrew texts (the buttons and labels of the
+// standard file, colour and message dialogs: Debian's qt6-translations-l10n)
+// into the application. The translator installed, owned by the application;
+// null when the translations are not installed.
+QTranslator* installToolkitTranslations();
 
 // Shows an exception's text in the standard error box (also used where a
 // command catches on its own to keep its window consistent).

@@ -2,7 +2,9 @@
 
 // Naming controls after their components, and bringing a window forward: the
 // few steps every window takes when it builds and shows itself.
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QString>
 #include <QWidget>
 #include <utility>
@@ -25,6 +27,20 @@ W* makeNamed(QWidget* parent, const char* name, Args&&... args) {
 
 inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
   return named(new QPushButton(caption, parent), name);
+}
+
+// Escape anywhere in the window does what its cancel button does (clicks it),
+// or closes the window when it has none or the button is not showing, as a
+// dialog's Escape does.
+inline void cancelOnEscape(QWidget* window, QAbstractButton* cancel = nullptr) {
+  auto* key = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, window, [window, cancel] {
+    if (cancel && cancel->isVisible() && cancel->isEnabled())
+      cancel->click();
+    else
+      window->close();
+  });
 }
 
 // Shows a window and brings it forward.

@@ -85,6 +85,7 @@ void QtPrompts::message(QWidget* parent, const QString& text) {
 
 void QtPrompts::error(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, parent);
+  box.setLayoutDirection(Qt::RightToLeft);
   box.exec();
 }
 

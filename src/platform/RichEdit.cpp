@@ -395,10 +395,17 @@ void RichEdit::insertUserText(const QString& text) {
   ensureCursorVisible();
 }
 
+namespace {
+// Ctrl+Y is redo on every platform here, beside the platform's own redo keys.
+bool isRedoKey(const QKeyEvent* e) {
+  return e->matches(QKeySequence::Redo) || QKeySequence(e->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+}  // namespace
+
 bool RichEdit::event(QEvent* e) {
   if (e->type() == QEvent::ShortcutOverride) {
     auto* ke = static_cast<QKeyEvent*>(e);
-    if (ke->matches(QKeySequence::Undo) || ke->matches(QKeySequence::Redo)) {
+    if (ke->matches(QKeySequence::Undo) || isRedoKey(ke)) {
       e->accept();
       return true;
     }
@@ -412,7 +419,8 @@ void RichEdit::keyPressEvent(QKeyEvent* e) {
     e->accept();
     return;
   }
-  if (e->matches(QKeySequence::Redo)) {
+  if (isRedoKey(e)) {
+    emit redoRequested();
     e->accept();
     return;
   }

@@ -30,7 +30,8 @@ namespace qm {
 // Characters typed or pasted that code page 1255 cannot hold go in as numeric
 // character references ("&#1046;"), so the control only ever holds text the
 // document can store. Its own undo history is off: Ctrl+Z is reported through
-// undoRequested().
+// undoRequested(), Ctrl+Y (and the platform's other redo keys) through
+// redoRequested().
 //
 // Lines are shown as page source reads (core/hebrew/SourceBidi.h), in the
 // order the owner gives (setLineOrder): the control paints each line from a
@@ -126,6 +127,8 @@ class RichEdit : public QPlainTextEdit {
   void selectionMoved();
   // Ctrl+Z and the other undo keys.
   void undoRequested();
+  // Ctrl+Y and the other redo keys.
+  void redoRequested();
   // Key events before the control handles them: set `handled` to swallow the key.
   void keyPressed(QKeyEvent* event, bool& handled);
   void keyReleased(QKeyEvent* event);

@@ -178,6 +178,7 @@ void TForm23::buildWindow() {
   connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TForm23::Button3Click));
   connect(Button4, &QPushButton::clicked, this, qm::guarded(this, &TForm23::Button4Click));
   connect(Button5, &QPushButton::clicked, this, qm::guarded(this, &TForm23::Button5Click));
+  qm::cancelOnEscape(this);  // both cancel buttons only hide the window
   const std::tuple<QPushButton*, QComboBox*, QPlainTextEdit*> refs[] = {
       {Button6, ComboBox1, Memo1}, {Button7, ComboBox2, Memo2}, {Button8, ComboBox3, Memo3}};
   for (const auto& [button, combo, memo] : refs) {

@@ -151,6 +151,7 @@ void TForm22::buildWindow() {
       {Button11, &TForm22::Button11Click}, {Button12, &TForm22::Button12Click}};
   for (const auto& [button, handler] : handlers)
     connect(button, &QPushButton::clicked, this, qm::guarded(this, handler));
+  qm::cancelOnEscape(this, Button2);
 }
 
 // ------------------------------------------------------------------ the file

@@ -1,4 +1,5 @@
 #include "wizards/AddForm_F.h"
+#include "platform/Controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -34,6 +35,7 @@ TForm16::TForm16(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   grid->addLayout(buttons, 3, 0, 1, 2);
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+  qm::cancelOnEscape(this, Button1);
   centre(this);
 }
 

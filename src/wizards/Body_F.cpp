@@ -154,6 +154,7 @@ TForm7::TForm7(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(Edit3, &QLineEdit::textEdited, this, [this] { CheckBox8->setChecked(true); });
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
+  qm::cancelOnEscape(this, Button2);
   qm::switchLanguageOnFocus(HebEdit1, qm::Language::Hebrew, qm::Language::English);
   qm::wizard::centre(this);
 }

@@ -1,4 +1,5 @@
 #include "wizards/Email_F.h"
+#include "platform/Controls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,6 +34,7 @@ TForm5::TForm5(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   grid->addLayout(buttons, 3, 0, 1, 2);
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
+  qm::cancelOnEscape(this, Button2);
   centre(this);
 }
 

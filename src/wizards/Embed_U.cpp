@@ -1,4 +1,5 @@
 #include "wizards/Embed_U.h"
+#include "platform/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,6 +58,7 @@ TForm14::TForm14(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
   connect(Button3, &QPushButton::clicked, this, &QWidget::hide);
+  qm::cancelOnEscape(this, Button3);
   // Changing the width ticks the size box; clicking into the height does too.
   connect(Edit2, &QLineEdit::textChanged, CheckBox1, [this] { CheckBox1->setChecked(true); });
   Edit3->installEventFilter(this);

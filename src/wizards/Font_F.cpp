@@ -1,4 +1,5 @@
 #include "wizards/Font_F.h"
+#include "platform/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,6 +80,7 @@ TForm6::TForm6(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(Button3, &QPushButton::clicked, this, qm::guarded([this] { Button3Click(); }));
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
+  qm::cancelOnEscape(this, Button2);
   centre(this);
 }
 

@@ -1,4 +1,5 @@
 #include "wizards/Forms_F.h"
+#include "platform/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -165,6 +166,7 @@ TForm15::TForm15(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   Button9 = addButtons(TabSheet5, "Button9", "Button10", &TForm15::Button9Click);
 
   PageControl1->setCurrentWidget(TabSheet5);
+  qm::cancelOnEscape(this);  // each page's cancel only hides the window
   centre(this);
 }
 

@@ -114,6 +114,7 @@ TForm8::TForm8(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { hide(); }));
   connect(Button3, &QPushButton::clicked, this, qm::guarded([] { qm::showHelp(kHelpTopic); }));
+  qm::cancelOnEscape(this, Button2);
   qm::wizard::centre(this, 20);
 }
 

@@ -1,4 +1,5 @@
 #include "wizards/Java_F.h"
+#include "platform/Controls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,7 +49,10 @@ TForm12::TForm12(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   setUpToolWindow(this, "Form12", QStringLiteral("JavaScript אשף"));
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  (new QVBoxLayout(this))->addWidget(PageControl1);
+  auto* frame = new QVBoxLayout(this);
+  frame->addWidget(PageControl1);
+  Button9 = button(this, "Button9", QStringLiteral("סגור"));
+  frame->addWidget(Button9, 0, Qt::AlignLeading);
 
   // Dynamic link.
   TabSheet1 = sheet(PageControl1, "TabSheet1", QStringLiteral("קישור דינמי"));
@@ -141,6 +145,8 @@ TForm12::TForm12(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(Button4, &QPushButton::clicked, this, qm::guarded([this] { Button4Click(); }));
   connect(Button6, &QPushButton::clicked, this, qm::guarded([this] { Button6Click(); }));
   connect(Button8, &QPushButton::clicked, this, qm::guarded([this] { Button8Click(); }));
+  connect(Button9, &QPushButton::clicked, this, &QWidget::hide);
+  qm::cancelOnEscape(this, Button9);
   centre(this);
 }
 

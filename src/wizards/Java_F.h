@@ -48,6 +48,7 @@ class TForm12 : public QWidget {
   QLineEdit* Edit4 = nullptr;   // target address
   QSlider* TrackBar2 = nullptr;  // seconds
   QPushButton* Button8 = nullptr;
+  QPushButton* Button9 = nullptr;  // close
 
   // Numbers the dynamic links of a run: raised before each one goes in.
   int ChangeCounter = 0;

@@ -136,6 +136,7 @@ TForm3::TForm3(qm::InsertTarget& host) : TWizardForm(host, "Form3", QStringLiter
   connect(Button6, &QPushButton::clicked, this, qm::guarded([this] { ColourButtonClick(CheckBox6, OutBackColor, Panel3); }));
   connect(Button5, &QPushButton::clicked, this, qm::guarded([this] { ColourButtonClick(CheckBox5, OverTextColor, Panel4); }));
   connect(Button7, &QPushButton::clicked, this, qm::guarded([this] { ColourButtonClick(CheckBox5, OutTextColor, Panel5); }));
+  qm::cancelOnEscape(this, Button3);
 
   Label4->hide();
   FitAndCentre();

@@ -74,6 +74,7 @@ TForm18::TForm18(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(ComboBox1, &QComboBox::editTextChanged, this, [this](const QString& s) { CheckBox5->setChecked(!s.isEmpty()); });
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { hide(); }));
+  qm::cancelOnEscape(this, Button2);
   clearFields();
   qm::wizard::centre(this);
 }

@@ -56,6 +56,7 @@ TForm4::TForm4(qm::InsertTarget& host) : TWizardForm(host, "Form4", QStringLiter
   connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm4::Button1Click));
   connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm4::Button2Click));
   connect(Button3, &QPushButton::clicked, this, qm::guarded(this, &TForm4::Button3Click));
+  qm::cancelOnEscape(this, Button3);
   FitAndCentre();
 }
 

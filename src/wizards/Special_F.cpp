@@ -1,4 +1,5 @@
 #include "wizards/Special_F.h"
+#include "platform/Controls.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -26,5 +27,6 @@ TForm13::TForm13(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
     row->addWidget(b);
     Buttons[i] = b;
   }
+  qm::cancelOnEscape(this);
   qm::wizard::centre(this);
 }

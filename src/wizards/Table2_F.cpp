@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/wizards/TableMarkup.h"
@@ -72,6 +73,7 @@ TForm11::TForm11(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(ComboBox1, qOverload<int>(&QComboBox::activated), this, [this] { ComboBox1Click(); });
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
+  qm::cancelOnEscape(this, Button2);
   // The cells are typed in Hebrew, the prefix in English.
   qm::switchLanguageOnFocus(CustomEdit, qm::Language::English, qm::Language::Hebrew);
   resize(640, 400);
@@ -94,6 +96,8 @@ void TForm11::CreateTable(int cols, int rows, int width, QProgressBar* progress)
     return;
   }
   const int cellWidth = width > 0 ? width : 1;
+  minCellWidth_ = cellWidth;
+  colWidths_.fill(cellWidth);
   grid_ = new QWidget;
   grid_->setLayoutDirection(Qt::LeftToRight);
   grid_->resize(cellWidth * cols, kRowHeight * (rows + 1));
@@ -102,6 +106,7 @@ void TForm11::CreateTable(int cols, int rows, int width, QProgressBar* progress)
       auto* cell = new THebEdit(grid_);
       cell->setObjectName(QStringLiteral("Cells_%1_%2").arg(c).arg(r));
       cell->setGeometry(cellWidth * (c - 1), kRowHeight * r, cellWidth, kCellHeight);
+      connect(cell, &QLineEdit::textChanged, this, [this, c] { FitColumn(c); });
       Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = cell;
     }
     if (progress) {
@@ -114,6 +119,25 @@ void TForm11::CreateTable(int cols, int rows, int width, QProgressBar* progress)
   RowCount = static_cast<std::uint8_t>(rows);
   scroll_->setWidget(grid_);
   if (progress) progress->hide();
+}
+
+void TForm11::FitColumn(int c) {
+  const auto col = static_cast<std::size_t>(c);
+  int width = minCellWidth_;
+  for (std::size_t r = 1; r <= RowCount; ++r) {
+    const THebEdit* cell = Cells[col][r];
+    // The text, the frame and the margins of the field, and room for the caret.
+    width = std::max(width, cell->fontMetrics().horizontalAdvance(cell->text()) + 16);
+  }
+  if (width == colWidths_[col]) return;
+  colWidths_[col] = width;
+  int x = 0;
+  for (std::size_t k = 1; k <= ColCount; ++k) {
+    for (std::size_t r = 1; r <= RowCount; ++r)
+      Cells[k][r]->setGeometry(x, kRowHeight * static_cast<int>(r), colWidths_[k], kCellHeight);
+    x += colWidths_[k];
+  }
+  grid_->resize(x, grid_->height());
 }
 
 void TForm11::FreeCells() {

@@ -55,6 +55,9 @@ class TForm11 : public QWidget {
   void CreateTable(int cols, int rows, int width, QProgressBar* progress);
   // Frees every cell field; both counts 0.
   void FreeCells();
+  // Widens column c to the longest text typed in it (never below the width
+  // the grid was made with) and moves the columns after it along.
+  void FitColumn(int c);
   void Button1Click();
   void Button2Click();
   void ComboBox1Click();
@@ -65,4 +68,6 @@ class TForm11 : public QWidget {
   qm::InsertTarget& host_;
   QScrollArea* scroll_ = nullptr;
   QWidget* grid_ = nullptr;  // owns the cell fields
+  int minCellWidth_ = 1;
+  std::array<int, kMax + 1> colWidths_{};
 };

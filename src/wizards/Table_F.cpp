@@ -81,6 +81,7 @@ TForm10::TForm10(qm::InsertTarget& host) : QWidget(nullptr), host_(host), grid_(
   };
   connect(Button1, &QPushButton::clicked, this, qm::guarded([this] { hide(); }));
   connect(Button2, &QPushButton::clicked, this, qm::guarded([this] { Button2Click(); }));
+  qm::cancelOnEscape(this, Button1);
   qm::wizard::centre(this);
 }
 

@@ -180,16 +180,16 @@ TEST_F(CommandWalk, EveryItemAndButtonRunsACommandThatDoesSomething) {
       {"N42", Effect::Told, [](P&, const QString&) { qputenv("QUILLMARK_UPDATE_SITE", "http://127.0.0.1:1"); }}};
   // The rows without a prompt, by the effect they show; the palette's tag buttons put markup in.
   const std::pair<Effect, const char*> plain[] = {
-      {Effect::Documents, "N6 ToolButton1 R1 R2 R3 R4 R5 N16 ToolButton15 N17 ToolButton14"},
+      {Effect::Documents, "N6 ToolButton1 R1 R2 R3 R4 R5 N16 ToolButton15 N17 ToolButton14 N56"},
       {Effect::Closed, "N10"}, {Effect::Clipboard, "N7 ToolButton5"}, {Effect::Selection, "N20"},
       {Effect::Arrangement, "N14 ToolButton11 N15 ToolButton12 N18 ToolButton16"},
       {Effect::Option, "N21 N30 N23 N38 N44 N50 UTF81"}, {Effect::Preview, "N52"}, {Effect::HebrewMode, "N48"},
       {Effect::Browser, "N41 N40"}, {Effect::Help, "N26"},
-      {Effect::Window, "FTP1 FTP2 FTP3 N45 N19 N35 N37 N47 N25 SpeedButton6 SpeedButton34 LinkB ImageB SpeedButton29 "
+      {Effect::Window, "FTP1 FTP2 FTP3 N45 N19 N55 N35 N37 N47 N25 SpeedButton6 SpeedButton34 LinkB ImageB SpeedButton29 "
                        "SpeedButton30 MailB SpeedButton8 SpeedButton13 SpeedButton22 SpeedButton31 SpeedButton32 "
                        "SpeedButton35 SpeedButton28 SpeedButton33 SpeedButton37 SpeedButton38 SpeedButton39 "
                        "SpeedButton40 SpeedButton36"},
-      {Effect::Page, "N8 ToolButton6 N9 ToolButton7 N12 ToolButton9 NCIE1 BrB SpeedButton1 SpeedButton2 "
+      {Effect::Page, "N8 ToolButton6 N9 ToolButton7 N12 ToolButton9 N57 NCIE1 BrB SpeedButton1 SpeedButton2 "
                      "SpeedButton3 SpeedButton4 SpeedButton5 SpeedButton7 SpeedButton9 SpeedButton10 SpeedButton11 "
                      "SpeedButton14 SpeedButton15 SpeedButton16 SpeedButton17 SpeedButton18 SpeedButton19 "
                      "SpeedButton20 SpeedButton21 SpeedButton23 SpeedButton24 SpeedButton25 SpeedButton26 "
@@ -214,6 +214,7 @@ TEST_F(CommandWalk, EveryItemAndButtonRunsACommandThatDoesSomething) {
     const QString& name = r.name;
     freshWindow();
     if (name == QStringLiteral("ISO1")) form->Action(QStringLiteral("N50"))->setChecked(true);
+    if (name == QStringLiteral("N57")) form->AWForm()->RestoreUndoBuf();  // a step to take forward again
     prompts.calls.clear();
     urls.clear();
     topics.clear();

@@ -130,6 +130,22 @@ TEST_F(Documents, FileErrorsNameTheFileAndChangeNothing) {
   const std::vector<QString> errors = prompts.texts("error");
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_TRUE(errors[0].contains("page.htm") && errors[1].contains("nul.htm"));
+  // In Hebrew, as every other message of the program.
+  EXPECT_TRUE(errors[0].startsWith(QStringLiteral("לא ניתן לשמור את ")));
+  EXPECT_TRUE(errors[1].contains(QStringLiteral("אינו קובץ טקסט")));
+}
+
+// A page opened from a file opens as a new page does: maximized when the
+// active page is, or with none open when the last one closed was (at first).
+TEST_F(Documents, OpenedPagesOpenLikeNewPages) {
+  writeFile("a.htm", "<P>a</P>");
+  form->OpenHtml(path("a.htm"));
+  ASSERT_NE(form->AWForm(), nullptr);
+  EXPECT_TRUE(form->AWForm()->IsMaximized());
+  form->AWForm()->SubWindow()->showNormal();
+  form->OpenHtml(path("a.htm"));
+  EXPECT_FALSE(form->AWForm()->IsMaximized());
+  EXPECT_EQ(form->AWForm()->SubWindow()->size(), newDoc()->SubWindow()->size());
 }
 
 // Opened and saved again the bytes stay as they were; an edited file keeps

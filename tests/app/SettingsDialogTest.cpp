@@ -1,6 +1,8 @@
 // The settings dialog: what it shows, what OK stores and applies, what Cancel
 // keeps.
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
@@ -36,6 +38,14 @@ TEST_F(SettingsDialog, OkWithTheDefaultsStoresThem) {
       {"MemoBackground", "16777215"}, {"RefreshEveryXChrs", "60"},
   };
   for (const auto& [name, value] : expected) EXPECT_EQ(stored(name), QString::fromLatin1(value)) << name;
+  // "MS Sans Serif" is not installed here: the source shows in a monospaced
+  // font and Hebrew runs in one with Hebrew letters, which the dialog names.
+  const QString latin = newDoc()->Memo1->font().family();
+  const qm::ColourScheme scheme = qm::ColourScheme::From(form->Editor());
+  EXPECT_TRUE(QFontDatabase::isFixedPitch(latin)) << latin.toStdString();
+  EXPECT_TRUE(QFontDatabase::families(QFontDatabase::Hebrew).contains(scheme.hebrewFont));
+  EXPECT_TRUE(d->Label13->text().endsWith(latin));
+  EXPECT_TRUE(d->Label14->text().endsWith(scheme.hebrewFont));
 }
 
 // Stored values the lists do not hold: the first size, no refresh count, and
@@ -70,6 +80,7 @@ TEST_F(SettingsDialog, CancelKeepsTheChoicesForTheNextOpeningAndALaterOk) {
 
   EXPECT_EQ(open(), d);
   EXPECT_EQ(d->Label8->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(d->Button4->icon().pixmap(16).toImage().pixelColor(8, 8), QColor(255, 0, 0));  // the button shows it
   d->Button1->click();
   EXPECT_EQ(stored("TagColor"), QStringLiteral("255"));
   EXPECT_EQ(form->Editor().TagColor, 0x0000FFu);

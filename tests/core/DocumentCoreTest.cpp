@@ -38,7 +38,7 @@ TEST(LineReorder, AppliedTwiceGivesTheTextBack) {
 }
 
 // Also: undoing once and then changing the text replaces the newest snapshot.
-TEST(UndoRing, KeepsTwentySnapshotsAndUndoesNineteenSteps) {
+TEST(UndoRing, KeepsTwentySnapshotsUndoesNineteenStepsAndRedoesThem) {
   for (const int changes : {1, 19, 25}) {  // snapshots taken after the first one
     qm::undo::UndoRing ring;
     std::string text = "<HTML>\r\n</HTML>\r\n";
@@ -61,6 +61,16 @@ TEST(UndoRing, KeepsTwentySnapshotsAndUndoesNineteenSteps) {
     }
     EXPECT_FALSE(ring.stepBack()) << changes;
     EXPECT_EQ(ring.count(), 1);
+    // Every undone step is taken forward again, up to the changed text; a new
+    // snapshot after an undo leaves nothing to take forward.
+    for (int i = changes - kept + 2; i < changes; ++i)
+      EXPECT_EQ(ring.stepForward().value().text, states[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(ring.stepForward().value().text, "<HTML>changed</HTML>");
+    EXPECT_EQ(ring.current()->selStart, 99);
+    EXPECT_FALSE(ring.stepForward());
+    ring.stepBack();
+    ring.push("other", 0, 0);
+    EXPECT_FALSE(ring.stepForward());
   }
 }
 

@@ -1,9 +1,17 @@
+#include <QAbstractButton>
 #include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTranslator>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
 #include "platform/Application.h"
 #include "platform/Cp1255Bridge.h"
+#include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempSettings.h"
@@ -59,4 +67,54 @@ TEST(Application, ExceptionInAnEventShowsTheErrorBoxAndGoesOn) {
   ASSERT_EQ(p.texts("error").size(), 1u);
   EXPECT_EQ(p.texts("error")[0], "disk full");
   EXPECT_EQ(exceptionText("\xE0\xE1"), QStringLiteral("אב"));  // not UTF-8: code page 1255
+}
+
+// The standard dialogs speak Hebrew once the toolkit's translations are in.
+TEST(Application, StandardDialogsAreHebrewWithTheToolkitTranslations) {
+  QTranslator* translator = installToolkitTranslations();
+  if (!translator) GTEST_SKIP() << "the toolkit's Hebrew translations (qt6-translations-l10n) are not installed";
+  const auto hebrew = [](const QString& s) {
+    return std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() >= 0x5D0 && c.unicode() <= 0x5EA; });
+  };
+  QMessageBox box(QMessageBox::Question, QString(), QString(),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Ok);
+  for (QAbstractButton* b : box.buttons()) EXPECT_TRUE(hebrew(b->text())) << b->text().toStdString();
+  QFileDialog files;
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  for (const char* name : {"lookInLabel", "fileNameLabel"}) {
+    const auto* label = files.findChild<QLabel*>(QLatin1String(name));
+    ASSERT_NE(label, nullptr) << name;
+    EXPECT_TRUE(hebrew(label->text())) << label->text().toStdString();
+  }
+  QCoreApplication::removeTranslator(translator);
+  delete translator;
+}
+
+// The font names of another system show in the closest installed font: the
+// interface in a sans-serif font with Hebrew, the source in a monospaced one,
+// Hebrew runs in Culmus; an installed family stays itself.
+TEST(Fonts, FamiliesOfAnotherSystemShowInTheClosestInstalledOne) {
+  for (const char* needed : {"DejaVu Sans", "DejaVu Sans Mono", "Miriam Mono CLM", "David CLM", "Nachlieli CLM"})
+    if (!QFontDatabase::families().contains(QLatin1String(needed)))
+      GTEST_SKIP() << needed << " is not installed (culmus, fonts-dejavu-core)";
+  const struct {
+    const char* family;
+    FontRole role;
+    const char* shown;
+  } cases[] = {
+      {"MS Sans Serif", FontRole::Interface, "DejaVu Sans"},
+      {"MS Sans Serif", FontRole::Source, "DejaVu Sans Mono"},
+      {"MS Sans Serif", FontRole::Hebrew, "Miriam Mono CLM"},
+      {"Courier New", FontRole::Interface, "Miriam Mono CLM"},  // monospaced, with Hebrew
+      {"Arial Hebrew", FontRole::Interface, "DejaVu Sans"},
+      {"Arial", FontRole::Hebrew, "Nachlieli CLM"},
+      {"David", FontRole::Source, "David CLM"},
+      {"Qm No Such Font", FontRole::Source, "DejaVu Sans Mono"},
+      {"Nachlieli CLM", FontRole::Source, "Nachlieli CLM"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(installedFamily(QLatin1String(c.family), c.role), QLatin1String(c.shown))
+        << c.family << " " << static_cast<int>(c.role);
+  installFontFallbacks();
+  EXPECT_EQ(QFont::substitute(QStringLiteral("Courier New")).toLower(), QStringLiteral("miriam mono clm"));
 }

@@ -236,6 +236,15 @@ TEST_F(PageWizards, TableGridHoldsEveryCellAndEmitsTheTable) {
 
   askGrid(first, "1", "2");  // the next grid replaces this one
   EXPECT_EQ(grid->findChildren<THebEdit*>().size(), 2);
+  // A cell grows with its text, and its column with it; the width asked for stays the least.
+  const QString longText = QStringLiteral("שלום עולם ומלואו, כל הארץ");
+  grid->Cells[1][1]->setText(longText);
+  const QRect first11 = grid->Cells[1][1]->geometry();
+  EXPECT_GT(first11.width(), grid->Cells[1][1]->fontMetrics().horizontalAdvance(longText));
+  EXPECT_EQ(grid->Cells[2][1]->x(), first11.right() + 1);
+  grid->Cells[1][1]->setText(QString());
+  EXPECT_EQ(grid->Cells[1][1]->width(), 50);
+  EXPECT_EQ(grid->Cells[2][1]->x(), 50);
   grid->Cells[1][1]->setText(QStringLiteral("א"));
   grid->Cells[2][1]->setText(QStringLiteral("ב"));
   grid->ComboBox1->setCurrentIndex(2);

@@ -26,6 +26,11 @@ std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t lim
 }
 
 void UndoRing::push(std::string_view text, std::int32_t selStart, std::int32_t selLength) {
+  forward_.clear();
+  append(text, selStart, selLength);
+}
+
+void UndoRing::append(std::string_view text, std::int32_t selStart, std::int32_t selLength) {
   if (!entries_.empty()) {
     // The snapshot that was newest now keeps only its difference to the new
     // text, and the newest text changes by that difference only.
@@ -44,19 +49,38 @@ void UndoRing::push(std::string_view text, std::int32_t selStart, std::int32_t s
   if (entries_.size() > static_cast<std::size_t>(Capacity)) entries_.pop_front();
 }
 
-std::optional<Snapshot> UndoRing::stepBack() {
-  if (entries_.size() < 2) return std::nullopt;
-  entries_.pop_back();
-  Entry& e = entries_.back();
+std::string UndoRing::apply(const std::string& newest, const Entry& e) {
   std::string text;
   text.reserve(e.prefix + e.middle.size() + e.suffix);
-  text.append(newest_, 0, e.prefix);
+  text.append(newest, 0, e.prefix);
   text += e.middle;
-  text.append(newest_, newest_.size() - e.suffix, e.suffix);
+  text.append(newest, newest.size() - e.suffix, e.suffix);
+  return text;
+}
+
+std::optional<Snapshot> UndoRing::stepBack() {
+  if (entries_.size() < 2) return std::nullopt;
+  Entry undone = std::move(entries_.back());
+  entries_.pop_back();
+  Entry& e = entries_.back();
+  std::string text = apply(newest_, e);
+  // The undone snapshot is kept as its difference to the text it goes back to.
+  undone.prefix = commonPrefix(text, newest_);
+  undone.suffix = commonSuffix(text, newest_, std::min(text.size(), newest_.size()) - undone.prefix);
+  undone.middle.assign(newest_, undone.prefix, newest_.size() - undone.prefix - undone.suffix);
+  forward_.push_back(std::move(undone));
   newest_ = std::move(text);
   e.prefix = e.suffix = 0;
   std::string().swap(e.middle);
   return Snapshot{newest_, e.selStart, e.selLength};
+}
+
+std::optional<Snapshot> UndoRing::stepForward() {
+  if (forward_.empty()) return std::nullopt;
+  const Entry redone = std::move(forward_.back());
+  forward_.pop_back();
+  append(apply(newest_, redone), redone.selStart, redone.selLength);
+  return current();
 }
 
 std::optional<Snapshot> UndoRing::current() const {
@@ -66,6 +90,7 @@ std::optional<Snapshot> UndoRing::current() const {
 
 void UndoRing::clear() {
   entries_.clear();
+  forward_.clear();
   std::string().swap(newest_);
 }
 

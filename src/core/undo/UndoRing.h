@@ -28,13 +28,20 @@ class UndoRing {
   // Number of snapshots held, 0..Capacity.
   int count() const { return static_cast<int>(entries_.size()); }
 
-  // Takes a snapshot; when the ring is full the oldest one is dropped.
+  // Takes a snapshot; when the ring is full the oldest one is dropped. The
+  // steps undone before it can no longer be taken forward again.
   void push(std::string_view text, std::int32_t selStart, std::int32_t selLength);
 
   // Goes back one snapshot: drops the newest and returns the one before it,
   // which becomes the current state. Nothing (and no change) with fewer than
-  // two snapshots.
+  // two snapshots. The dropped one can be taken forward again.
   std::optional<Snapshot> stepBack();
+
+  // Takes forward again the snapshot the last stepBack dropped (the newest
+  // of those undone since the last push) and returns it. Nothing without one.
+  std::optional<Snapshot> stepForward();
+  // Steps that stepForward can take.
+  int forwardCount() const { return static_cast<int>(forward_.size()); }
 
   // The newest snapshot, if any.
   std::optional<Snapshot> current() const;
@@ -52,8 +59,15 @@ class UndoRing {
     std::string middle;
   };
 
+  void append(std::string_view text, std::int32_t selStart, std::int32_t selLength);
+  // Replaces newest_ by the text `e` describes against it.
+  static std::string apply(const std::string& newest, const Entry& e);
+
   std::deque<Entry> entries_;
   std::string newest_;
+  // The undone snapshots, the next one stepForward takes at the back; each
+  // held as its difference to the snapshot it was undone to.
+  std::deque<Entry> forward_;
 };
 
 // Length of the common prefix of two texts.

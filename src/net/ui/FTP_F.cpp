@@ -1,4 +1,5 @@
 #include "net/ui/FTP_F.h"
+#include "platform/Controls.h"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -73,8 +74,14 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   setAttribute(Qt::WA_QuitOnClose, false);
   setLayoutDirection(Qt::RightToLeft);
 
-  auto* column = new QVBoxLayout(this);
-  column->setSizeConstraint(QLayout::SetFixedSize);
+  // Two columns, so that the window fits a small screen: the connection and
+  // the server's folder at the right, the transfers and the log at the left.
+  auto* columns = new QHBoxLayout(this);
+  columns->setSizeConstraint(QLayout::SetFixedSize);
+  auto* column = new QVBoxLayout;
+  auto* transfers = new QVBoxLayout;
+  columns->addLayout(column);
+  columns->addLayout(transfers);
 
   // The current folder and the connection state.
   Label6 = label(this, "Label6", QStringLiteral("ספריה נוכחית בשרת"));
@@ -172,7 +179,7 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   down->addWidget(RadioButton2, 2, 0);
   down->addWidget(Edit5, 2, 1);
   down->addWidget(Button4, 2, 2);
-  column->addWidget(Panel1);
+  transfers->addWidget(Panel1);
 
   // The upload panel.
   Panel2 = named(new QGroupBox(this), "Panel2");
@@ -195,7 +202,7 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   up->addWidget(Label16, 3, 0);
   up->addWidget(Edit6, 2, 1, 2, 1);
   up->addWidget(Button5, 2, 2, 2, 1);
-  column->addWidget(Panel2);
+  transfers->addWidget(Panel2);
 
   // The status area of a transfer.
   auto* status = new QHBoxLayout;
@@ -209,7 +216,7 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   status->addWidget(Label17);
   status->addWidget(ProgressBar1, 1);
   status->addWidget(Button7);
-  column->addLayout(status);
+  transfers->addLayout(status);
 
   Memo2 = named(new QPlainTextEdit(this), "Memo2");
   Memo2->setReadOnly(true);
@@ -217,7 +224,7 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo2->setMinimumHeight(120);
   Memo2->setPlainText(QStringLiteral("*********BEGIN LOG*************"));
-  column->addWidget(Memo2);
+  transfers->addWidget(Memo2);
 
   connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button1Click));
   connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm21::Button2Click));
@@ -229,6 +236,7 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   connect(SpeedButton1, &QToolButton::clicked, this, qm::guarded(this, &TForm21::SpeedButton1Click));
   connect(SpeedButton2, &QToolButton::clicked, this, qm::guarded(this, &TForm21::SpeedButton2Click));
   connect(SpeedButton3, &QToolButton::clicked, this, qm::guarded(this, &TForm21::SpeedButton3Click));
+  qm::cancelOnEscape(this, Button6);
   connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm21::ListBox1Click);
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
   ListBox1->installEventFilter(this);
