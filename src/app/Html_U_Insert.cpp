@@ -19,6 +19,7 @@
 #include "core/hebrew/VisualHebrew.h"
 #include "core/markup/Entities.h"
 #include "core/markup/WizardMarkup.h"
+#include "core/text/Encoding.h"
 #include "editor/Work_F.h"
 #include "hebrew/HebEdit.h"
 #include "platform/Cp1255Bridge.h"
@@ -298,7 +299,14 @@ void TForm1::RefreshQEdit() {
   const auto& buf = w->LineBuf();
   if (Panel2->isHidden() || quickEditActive_ || y < 0 || static_cast<std::size_t>(y) >= buf.lineCount()) return;
   const qm::HebrewStandard standard = isoVisual() ? qm::HebrewStandard::IsoVisual : qm::HebrewStandard::WinLogical;
-  Edit1->setText(qm::fromCp1255(qm::xferheb(buf.line(static_cast<std::size_t>(y)), true, true, standard)));
+  const std::string_view line = buf.line(static_cast<std::size_t>(y));
+  // A logical UTF-8 line is shown as it is stored, every character of it; the
+  // code pages (and a UTF-8 page kept visual) go through the Hebrew order.
+  if (w->Memo1->utf8() && standard == qm::HebrewStandard::WinLogical) {
+    Edit1->setText(qm::editorString(line, true));
+  } else {
+    Edit1->setText(qm::fromCp1255(qm::xferheb(w->PageToProgram(line), true, true, standard)));
+  }
 }
 
 void TForm1::Edit1Change() {
@@ -312,7 +320,14 @@ void TForm1::Edit1Change() {
   const std::size_t y = static_cast<std::size_t>(std::max(0, m->caretLine()));
   if (y >= buf.editLineCount()) return;
   const qm::HebrewStandard standard = isoVisual() ? qm::HebrewStandard::IsoVisual : qm::HebrewStandard::WinLogical;
-  const std::string bytes = qm::xferheb(qm::toCp1255(Edit1->text()), true, true, standard);
+  std::string bytes;
+  if (m->utf8() && standard == qm::HebrewStandard::WinLogical) {
+    const QString typed = Edit1->text();
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(typed.utf16()), static_cast<std::size_t>(typed.size()));
+    bytes = qm::encoding::encode(units, qm::encoding::Charset::Utf8).bytes;
+  } else {
+    bytes = w->PageFromProgram(qm::xferheb(qm::toCp1255(Edit1->text()), true, true, standard));
+  }
   m->select(static_cast<std::int32_t>(buf.lineStart(y)), static_cast<std::int32_t>(buf.lineLength(y)));
   m->replaceSelection(bytes);
 }

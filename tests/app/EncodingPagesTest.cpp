@@ -1,6 +1,7 @@
 // Pages in UTF-8, windows-1255 and ISO-8859-8: opened in their own encoding,
 // edited, saved byte for byte, converted; the status bar and the Hebrew
 // standard follow the active page.
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -9,6 +10,7 @@
 
 #include "../editor/DocFixture.h"
 #include "app/Search_f.h"
+#include "hebrew/HebEdit.h"
 
 namespace {
 
@@ -67,6 +69,21 @@ TEST_F(EncodingPages, Utf8PageIsEditedAsTextAndSavedInUtf8) {
   find->Edit2->setText(QStringLiteral("עולם"));
   find->Button1->click();
   EXPECT_NE(w->DocText().find(" \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D \xD0\x96"), std::string::npos) << w->DocText();
+}
+
+// The quick-edit line shows a UTF-8 line as its characters and writes what is
+// typed there back in UTF-8, a character no code page holds included.
+TEST_F(EncodingPages, QuickEditLineOnAUtf8Page) {
+  TWorkForm* w = open("q.htm", "<p>" + kBdika + " \xD0\x96</p>\n<b>x</b>\n");
+  ASSERT_NE(w, nullptr);
+  w->Memo1->setSelStart(1);
+  EXPECT_EQ(form->Edit1->text(), QStringLiteral("<p>בדיקה Ж</p>"));
+  QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+  QApplication::sendEvent(form->Edit1, &in);
+  form->Edit1->setText(QStringLiteral("<p>שלום Ж</p>"));
+  EXPECT_EQ(w->DocText(), "<p>\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD0\x96</p>\r\n<b>x</b>\r\n");
+  QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+  QApplication::sendEvent(form->Edit1, &out);
 }
 
 // Mark, line ends, characters beyond the basic plane and bytes that are not
