@@ -5,6 +5,7 @@
 
 #include "core/net/NetText.h"
 #include "core/text/Cp1255.h"
+#include "net/Cp1255Names.h"
 #include "net/ReplacingFile.h"
 
 namespace qm::net {
@@ -419,15 +420,6 @@ QString bareName(const QString& path) {
   return path.mid(cut + 1);
 }
 
-std::string toBytes(const QString& text) {
-  return cp1255::encode(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                            static_cast<std::size_t>(text.size())));
-}
-
-QString fromBytes(const std::string& bytes) {
-  const std::u16string u = cp1255::decode(bytes);
-  return QString(reinterpret_cast<const QChar*>(u.data()), static_cast<qsizetype>(u.size()));
-}
 }  // namespace
 
 void TFtpClient::Upload(const QString& local, const std::string& remote) {

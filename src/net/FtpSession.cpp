@@ -7,21 +7,12 @@
 #include "core/net/NetText.h"
 #include "core/net/PublishText.h"
 #include "core/text/Cp1255.h"
+#include "net/Cp1255Names.h"
 #include "net/FtpClient_U.h"
 
 namespace qm::net {
 
 namespace {
-
-std::string toBytes(const QString& text) {
-  return cp1255::encode(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                            static_cast<std::size_t>(text.size())));
-}
-
-QString fromBytes(std::string_view bytes) {
-  const std::u16string u = cp1255::decode(bytes);
-  return QString(reinterpret_cast<const QChar*>(u.data()), static_cast<qsizetype>(u.size()));
-}
 
 // Reply lines keep their line end; an error shows one line.
 QString errorText(const char* what) { return fromBytes(withoutLineEnd(what)); }
