@@ -6,15 +6,10 @@
 using namespace qm::net;
 
 TEST(UploadPlan, TemporaryNames) {
-  const std::pair<const char*, const char*> names[] = {
-      {"index.htm", ".index.htm.quillmark-upload"},
-      {"docs/a b.htm", "docs/.a b.htm.quillmark-upload"},
-      {"/site/x", "/site/.x.quillmark-upload"},
-  };
-  for (const auto& [target, temp] : names) EXPECT_EQ(uploadTempName(target), temp);
-  for (const char* name : {".index.htm.quillmark-upload", ".x.quillmark-upload"}) EXPECT_TRUE(isUploadTempName(name));
-  for (const char* name : {"index.htm", "..quillmark-upload", "x.quillmark-upload", ".quillmark-upload", "/.a.quillmark-upload"})
-    EXPECT_FALSE(isUploadTempName(name)) << name;
+  EXPECT_EQ(uploadTempName("index.htm"), ".index.htm.quillmark-upload");
+  EXPECT_EQ(uploadTempName("/site/a b.htm"), "/site/.a b.htm.quillmark-upload");
+  for (const char* name : {".a.quillmark-upload", "a.quillmark-upload", "..quillmark-upload", "/.a.quillmark-upload"})
+    EXPECT_EQ(isUploadTempName(name), name[1] == 'a') << name;
 }
 
 // The server's answers in turn (a store answers 226, 426 when it began and
@@ -64,8 +59,8 @@ TEST(UploadPlan, CommandsForEveryAnswer) {
     EXPECT_EQ(plan.Act(), c.done ? UploadAct::Done : UploadAct::Failed) << c.what;
     EXPECT_EQ(plan.FellBack(), c.fellBack) << c.what;
   }
-  UploadPlan short_("a", 5, false);
-  short_.Stored(true);
-  short_.Replied(213, "213 3\r\n");
-  EXPECT_EQ(short_.Mismatch(), "Upload incomplete: the server holds 3 of 5 bytes");
+  UploadPlan held("a", 5, false);
+  held.Stored(true);
+  held.Replied(213, "213 3\r\n");
+  EXPECT_EQ(held.Mismatch(), "Upload incomplete: the server holds 3 of 5 bytes");
 }
