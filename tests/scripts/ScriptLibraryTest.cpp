@@ -74,10 +74,7 @@ TEST_F(ScriptLibrary, AUtf8PageTakesTheScriptInUtf8) {
   s.ListOfVars = sc::formatVars({{"T", "t", SHALOM, "SH"}});
   library({s});
   const std::string shalomUtf8 = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D";
-  writeFile(QStringLiteral("u.htm"), "<meta charset=\"utf-8\"><BODY>" + shalomUtf8 + "</BODY>");
-  prompts.files.push_back(path(QStringLiteral("u.htm")));
-  form->OpenHtml(QString());
-  TWorkForm* w = form->AWForm();
+  TWorkForm* w = openPage(QStringLiteral("u.htm"), "<meta charset=\"utf-8\"><BODY>" + shalomUtf8 + "</BODY>");
   ASSERT_NE(w, nullptr);
   TForm22* win = open();
   win->ListBox1->setCurrentRow(0);
