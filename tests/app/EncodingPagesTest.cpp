@@ -65,6 +65,14 @@ TEST_F(EncodingPages, Utf8PageIsEditedAsTextAndSavedInUtf8) {
   find->Edit2->setText(QStringLiteral("עולם"));
   find->Button1->click();
   EXPECT_NE(w->DocText().find(" \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D \xD0\x96"), std::string::npos) << w->DocText();
+  // Hebrew edit mode: what is typed there comes back as UTF-8.
+  find->hide();
+  w->HebEditMode();
+  ASSERT_TRUE(w->InHebrewMode());
+  w->RichEdit1->setSelStart(0);
+  type(w->RichEdit1, QStringLiteral("אЖ"));
+  w->HebEditMode();
+  EXPECT_EQ(w->DocText().substr(0, 4 + kBdika.size()), "\xD7\x90\xD0\x96" + kBdika) << w->DocText();
 }
 
 // The quick-edit line shows a UTF-8 line as its characters and writes what is
