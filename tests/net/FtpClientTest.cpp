@@ -308,6 +308,22 @@ TEST(FtpUploads, ServersThatRefuseTheRename) {
   }
 }
 
+// A cancel that comes while the complete upload is renamed into place is too
+// late to stop it: stopping there could only lose the page or leave its fate unknown.
+TEST(FtpUploads, ACancelDuringTheRenameIsTooLate) {
+  qmtest::FtpServer server;
+  writeFile(server.file(QStringLiteral("page.htm")), "old page");
+  const auto session = std::make_shared<FtpSession>();
+  session->Connect("127.0.0.1", server.port(), qmtest::FtpServer::User, qmtest::FtpServer::Password);
+  session->Client().ReportLevel = 1;
+  session->Client().OnStatus = [&session](TSocketClient*, const std::string& s) {
+    if (s.rfind("RNTO ", 0) == 0) session->Cancel();
+  };
+  const FtpSession::Outcome o = session->Upload("new page", QStringLiteral("page.htm"));
+  EXPECT_TRUE(o.ok && !o.cancelled) << o.error.toStdString();
+  EXPECT_EQ(readFile(server.file(QStringLiteral("page.htm"))), "new page");
+}
+
 // ---------------------------------------------------------------- scripted servers
 
 namespace {
