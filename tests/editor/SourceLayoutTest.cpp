@@ -178,9 +178,6 @@ TEST_F(SourceLayout, LineNumbersStandAtTheRowsOfTheirLines) {
       EXPECT_EQ(n.number, numbers.front().number + static_cast<int>(i)) << where;
       const int start = e->document()->findBlockByNumber(n.number - 1).position();
       EXPECT_DOUBLE_EQ(n.rect.top(), e->caretRect(start).top()) << where << " line " << n.number;
-      EXPECT_EQ(e->document()->findBlock(e->positionAt(QPoint(5, static_cast<int>(n.rect.center().y())))).blockNumber(),
-                n.number - 1)
-          << where << " line " << n.number;
       EXPECT_EQ(n.current, e->textCursor().blockNumber() == n.number - 1) << where;
     }
   };
