@@ -6,11 +6,13 @@
 
 namespace qmtest {
 
-FtpServer::FtpServer() {
+FtpServer::FtpServer(Tls tls) {
   process_.setProgram(QStringLiteral(QM_TEST_PYTHON));
-  process_.setArguments({QStringLiteral(QM_TEST_SUPPORT_DIR "/ftp_server.py"), QStringLiteral("--root"), dir_.path(),
-                         QStringLiteral("--user"), QString::fromLatin1(User), QStringLiteral("--password"),
-                         QString::fromLatin1(Password)});
+  QStringList args{QStringLiteral(QM_TEST_SUPPORT_DIR "/ftp_server.py"), QStringLiteral("--root"), dir_.path(),
+                   QStringLiteral("--user"), QString::fromLatin1(User), QStringLiteral("--password"),
+                   QString::fromLatin1(Password)};
+  if (tls == Tls::Required) args << QStringLiteral("--tls") << certificate();
+  process_.setArguments(args);
   process_.setProcessChannelMode(QProcess::SeparateChannels);
   process_.start();
   if (!process_.waitForStarted(10000)) {

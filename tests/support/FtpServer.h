@@ -7,13 +7,16 @@
 namespace qmtest {
 
 // A real FTP server (pyftpdlib) on 127.0.0.1 at a free port, serving a fresh
-// temporary folder to one user. It stops when the object is destroyed.
+// temporary folder to one user. It stops when the object is destroyed. With
+// TLS it requires encryption on every connection, with a self-signed
+// certificate of its own for 127.0.0.1 (a new one for each server).
 class FtpServer {
  public:
   static constexpr const char* User = "tester";
   static constexpr const char* Password = "secret";
 
-  FtpServer();
+  enum class Tls { Off, Required };
+  explicit FtpServer(Tls tls = Tls::Off);
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;
@@ -24,9 +27,12 @@ class FtpServer {
   // The folder the user sees as "/".
   QString root() const { return dir_.path(); }
   QString file(const QString& name) const { return dir_.filePath(name); }
+  // The PEM file of the server's key and certificate (TLS only).
+  QString certificate() const { return etc_.filePath(QStringLiteral("server.pem")); }
 
  private:
   QTemporaryDir dir_;
+  QTemporaryDir etc_;  // beside the served folder, not in it
   QProcess process_;
   int port_ = 0;
   QString error_;
