@@ -272,7 +272,8 @@ void TForm1::connectInsertCommands() {
        ReplaceWholeText(w, [](const std::string& t) { return qm::StripTag(t); });
      }));
   on("NCIE1", withDoc([](TWorkForm* w) {
-       ReplaceWholeText(w, [](const std::string& t) { return qm::convertEntityHebrew(t); });
+       const bool utf8 = w->Memo1->utf8();
+       ReplaceWholeText(w, [utf8](const std::string& t) { return qm::convertEntityHebrew(t, utf8); });
      }));
 
   // Hebrew menu: the Hebrew edit mode of the document.

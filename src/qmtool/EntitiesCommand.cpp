@@ -1,7 +1,9 @@
-// qmtool entities: Hebrew written as Latin-1 named entities becomes code-page 1255 letters.
+// qmtool entities: Hebrew written as Latin-1 named entities becomes letters in
+// the file's own encoding (code page 1255, or UTF-8 for a UTF-8 page).
 #include <string>
 
 #include "core/markup/Entities.h"
+#include "core/text/Encoding.h"
 #include "qmtool/Command.h"
 
 namespace {
@@ -12,7 +14,9 @@ int run(const std::vector<std::string>& args) {
   if (args.size() > 1 || (!args.empty() && args[0].size() > 1 && args[0][0] == '-')) {
     return qmtool::fail(std::string("usage: qmtool ") + kUsage);
   }
-  qmtool::writeOutput(qm::convertEntityHebrew(qmtool::readInput(args.empty() ? "" : args[0])));
+  const std::string page = qmtool::readInput(args.empty() ? "" : args[0]);
+  const bool utf8 = qm::encoding::detect(page).charset == qm::encoding::Charset::Utf8;
+  qmtool::writeOutput(qm::convertEntityHebrew(page, utf8));
   return 0;
 }
 

@@ -51,6 +51,7 @@ int run(const std::vector<std::string>& args) {
   bool passive = false;
   bool tls = false;
   std::string caFile, fingerprint;
+  bool direct = false;
   std::size_t i = 0;
   auto value = [&](const std::string& opt) -> std::string {
     if (i + 1 >= args.size()) throw std::runtime_error(opt + " needs a value");
@@ -67,6 +68,7 @@ int run(const std::vector<std::string>& args) {
     else if (a == "--tls") tls = true;
     else if (a == "--ca-file") caFile = value(a);
     else if (a == "--fingerprint") fingerprint = value(a);
+    else if (a == "--direct") direct = true;
     else return qmtool::fail("ftp: unknown option " + a);
   }
   if (host.empty()) return qmtool::fail("ftp: --host is required");
@@ -112,6 +114,7 @@ int run(const std::vector<std::string>& args) {
   TFtpClient c;
   c.ParseList = false;
   c.Passive = passive;
+  c.DirectUpload = direct;
   c.ReportLevel = 3;
   c.Host = host;
   c.Port = port;
@@ -163,8 +166,10 @@ int run(const std::vector<std::string>& args) {
 
 const qmtool::Registration reg{{"ftp",
                                 "ftp [--host H] [--port P] [--user U] [--password-env VAR] [--passive] "
-                                "[--timeout MS] [--tls [--ca-file PEM] [--fingerprint SHA256]]\n"
+                                "[--timeout MS] [--direct] [--tls [--ca-file PEM] [--fingerprint SHA256]]\n"
                                 "      ls [DIR] | get REMOTE [LOCAL] | put LOCAL [REMOTE]\n"
+                                "      put stores under a temporary name and renames it over REMOTE once the\n"
+                                "      server has all of it; --direct writes REMOTE itself\n"
                                 "      --tls: AUTH TLS, every connection encrypted; the server's certificate must\n"
                                 "      verify against the system's store (or the certificates in PEM) for the host,\n"
                                 "      or be exactly the one of the SHA-256 fingerprint\n"

@@ -275,7 +275,12 @@ void TForm22::mergeScript() {
   hide();
   qm::PageView* page = host_.ActivePage();
   if (page == nullptr) return;
-  const sc::FilledScript filled = sc::fillScript(*CurScript, Variables(), host_.Standard());
+  sc::FilledScript filled = sc::fillScript(*CurScript, Variables(), host_.Standard());
+  // The library and the fields hold the program's code page; a UTF-8 page
+  // takes the filled script in its own encoding.
+  for (std::string* part : {&filled.caret, &filled.head, &filled.body, &filled.onLoad, &filled.onUnLoad}) {
+    *part = page->PageFromProgram(*part);
+  }
   page->PageOneStep([&] {
     const std::int32_t caret = page->PageSelStart();
     const std::vector<sc::PageEdit> edits = sc::mergeEdits(page->PageText(), static_cast<std::size_t>(caret), filled);

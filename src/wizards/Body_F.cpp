@@ -196,7 +196,8 @@ void TForm7::repaintPanel() {
 
 void TForm7::LoadFromDocument(qm::PageView* page) {
   if (!page) return;
-  const std::string& text = page->PageText();
+  // The fields show the program's text, whatever the page's encoding.
+  const std::string text = page->PageToProgram(page->PageText());
   const auto title = qm::wizards::findTitle(text);
   Label7->setVisible(title.has_value());
   HebEdit1->setVisible(title.has_value());
@@ -244,7 +245,9 @@ void TForm7::Button1Click() {
   Edit1->setText(fromBytes(image));
 
   qm::wizards::BodyChoices c = choices();
-  c.bgImage = image;
+  c.bgImage = page->PageFromProgram(image);
+  c.onLoadText = page->PageFromProgram(c.onLoadText);
+  c.onUnLoadText = page->PageFromProgram(c.onUnLoadText);
   const std::optional<std::string> title =
       HebEdit1->isVisibleTo(this) ? std::optional<std::string>(qm::toCp1255(HebEdit1->text())) : std::nullopt;
 

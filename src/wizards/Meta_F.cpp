@@ -93,7 +93,7 @@ void TForm18::LoadFromDocument(qm::PageView* page) {
   hide();
   clearFields();
   if (page) {
-    const qm::wizards::MetaChoices c = qm::wizards::readMetaChoices(page->PageText());
+    const qm::wizards::MetaChoices c = qm::wizards::readMetaChoices(page->PageToProgram(page->PageText()));
     auto value = [&c](MetaKind k) { return qm::fromCp1255(c.values[at(k)]); };
     Edit1->setText(value(MetaKind::Author));
     Edit2->setText(value(MetaKind::Description));

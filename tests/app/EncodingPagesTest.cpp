@@ -11,6 +11,8 @@
 #include "../editor/DocFixture.h"
 #include "app/Search_f.h"
 #include "hebrew/HebEdit.h"
+#include "wizards/Body_F.h"
+#include "wizards/Meta_F.h"
 
 namespace {
 
@@ -21,12 +23,6 @@ const std::string kBdikaCp = "\xE1\xE3\xE9\xF7\xE4";                  // and in 
 
 class EncodingPages : public DocFixture {
  protected:
-  TWorkForm* open(const QString& name, const std::string& bytes) {
-    writeFile(name, bytes);
-    prompts.files.push_back(path(name));
-    form->OpenHtml(QString());
-    return form->AWForm();
-  }
   QString label(const char* name) const { return form->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
   void activate(TWorkForm* w) { form->mdiArea()->setActiveSubWindow(w->SubWindow()); }
   bool saveAs(const QString& name, int choice) {
@@ -37,7 +33,7 @@ class EncodingPages : public DocFixture {
 };
 
 TEST_F(EncodingPages, Utf8PageIsEditedAsTextAndSavedInUtf8) {
-  TWorkForm* w = open("u.htm", "<p>" + kBdika + "</p>\n<b>x</b>\n");
+  TWorkForm* w = openPage("u.htm", "<p>" + kBdika + "</p>\n<b>x</b>\n");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Memo1->toPlainText(), QStringLiteral("<p>בדיקה</p>\n<b>x</b>\n"));
   EXPECT_EQ(label("EncodingLabel"), "UTF-8");
@@ -69,12 +65,20 @@ TEST_F(EncodingPages, Utf8PageIsEditedAsTextAndSavedInUtf8) {
   find->Edit2->setText(QStringLiteral("עולם"));
   find->Button1->click();
   EXPECT_NE(w->DocText().find(" \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D \xD0\x96"), std::string::npos) << w->DocText();
+  // Hebrew edit mode: what is typed there comes back as UTF-8.
+  find->hide();
+  w->HebEditMode();
+  ASSERT_TRUE(w->InHebrewMode());
+  w->RichEdit1->setSelStart(0);
+  type(w->RichEdit1, QStringLiteral("אЖ"));
+  w->HebEditMode();
+  EXPECT_EQ(w->DocText().substr(0, 4 + kBdika.size()), "\xD7\x90\xD0\x96" + kBdika) << w->DocText();
 }
 
 // The quick-edit line shows a UTF-8 line as its characters and writes what is
 // typed there back in UTF-8, a character no code page holds included.
 TEST_F(EncodingPages, QuickEditLineOnAUtf8Page) {
-  TWorkForm* w = open("q.htm", "<p>" + kBdika + " \xD0\x96</p>\n<b>x</b>\n");
+  TWorkForm* w = openPage("q.htm", "<p>" + kBdika + " \xD0\x96</p>\n<b>x</b>\n");
   ASSERT_NE(w, nullptr);
   w->Memo1->setSelStart(1);
   EXPECT_EQ(form->Edit1->text(), QStringLiteral("<p>בדיקה Ж</p>"));
@@ -90,7 +94,7 @@ TEST_F(EncodingPages, QuickEditLineOnAUtf8Page) {
 // UTF-8 all come back when an edit is undone.
 TEST_F(EncodingPages, Utf8PageComesBackByteForByte) {
   const std::string page = std::string("\xEF\xBB\xBF") + "<p>" + kBdika + "\xF0\x9F\x98\x80</p>\n\xFF\xC3(\r\nend";
-  TWorkForm* w = open("r.htm", page);
+  TWorkForm* w = openPage("r.htm", page);
   EXPECT_EQ(label("EncodingLabel"), "UTF-8 BOM");
   // Each stray byte is one visible character of its own.
   EXPECT_EQ(w->Memo1->document()->findBlockByNumber(1).text().size(), 3);
@@ -102,10 +106,10 @@ TEST_F(EncodingPages, Utf8PageComesBackByteForByte) {
 }
 
 TEST_F(EncodingPages, StandardFollowsTheActivePage) {
-  TWorkForm* iso = open("v.htm", "<meta charset=iso-8859-8><p>" + kBdikaCp + "</p>");
+  TWorkForm* iso = openPage("v.htm", "<meta charset=iso-8859-8><p>" + kBdikaCp + "</p>");
   EXPECT_EQ(label("EncodingLabel"), "ISO-8859-8");
   EXPECT_TRUE(form->Action(QStringLiteral("ISO1"))->isChecked());
-  TWorkForm* win = open("w.htm", "<meta charset=windows-1255><p>" + kBdikaCp + "</p>");
+  TWorkForm* win = openPage("w.htm", "<meta charset=windows-1255><p>" + kBdikaCp + "</p>");
   EXPECT_EQ(label("EncodingLabel"), "windows-1255");
   EXPECT_TRUE(form->Action(QStringLiteral("N50"))->isChecked());
   EXPECT_EQ(form->Standard(), qm::HebrewStandard::WinLogical);
@@ -126,7 +130,7 @@ TEST_F(EncodingPages, StandardFollowsTheActivePage) {
 }
 
 TEST_F(EncodingPages, SaveAsConvertsBetweenTheThreeAndBack) {
-  open("s.htm", "<meta charset=utf-8><p>" + kBdika + " \xD0\x96 \xE2\x82\xAC</p>\r\n");
+  openPage("s.htm", "<meta charset=utf-8><p>" + kBdika + " \xD0\x96 \xE2\x82\xAC</p>\r\n");
   struct Case { int choice; const char* encoding; std::string bytes; int told; };
   const Case cases[] = {
       {2, "windows-1255", "<meta charset=windows-1255><p>" + kBdikaCp + " &#1046; \x80</p>\r\n", 1},
@@ -145,7 +149,7 @@ TEST_F(EncodingPages, SaveAsConvertsBetweenTheThreeAndBack) {
 }
 
 TEST_F(EncodingPages, VisualPageBecomesLogicalUtf8) {
-  TWorkForm* w = open("vis.htm",
+  TWorkForm* w = openPage("vis.htm",
                       "<html>\r\n<head><meta charset=iso-8859-8><title>\xE4\xF7\xE9\xE3\xE1</title></head>\r\n"
                       "<p title=\"1 \xE4\xF7\xE9\xE3\xE1\">\xE4\xF7\xE9\xE3\xE1</p></html>\r\n");
   form->Action(QStringLiteral("UTF81"))->trigger();
@@ -155,6 +159,34 @@ TEST_F(EncodingPages, VisualPageBecomesLogicalUtf8) {
   EXPECT_EQ(label("StandardLabel"), QStringLiteral("עברית לוגית"));
   form->SaveHtml();
   EXPECT_EQ(readFile("vis.htm"), w->DocText());
+}
+
+// Commands that read text out of a UTF-8 page and write it back: the fields
+// show its Hebrew, and what goes back into the page is UTF-8.
+TEST_F(EncodingPages, WizardsAndToolsReadAndWriteAUtf8PagesText) {
+  const std::string head = "<meta charset=utf-8><TITLE>" + kBdika + "</TITLE>";
+  const QString bdika = QString::fromUtf8(kBdika.c_str());
+
+  TWorkForm* w = openPage("b.htm", head + "<BODY onload=\"say('" + kBdika + "')\">x</BODY>");
+  press("SpeedButton6");
+  TForm7* body = form->Window<TForm7>();
+  EXPECT_EQ(body->HebEdit1->text(), bdika);
+  EXPECT_EQ(body->Edit2->text(), "say('" + bdika + "')");
+  body->Button1->click();
+  EXPECT_EQ(w->DocText(), head + "<BODY onLoad=\"say('" + kBdika + "')\" >x</BODY>");
+
+  w = openPage("m.htm", "<HEAD>\r\n<META NAME=\"Author\" CONTENT=\"" + kBdika + "\">\r\n</HEAD>");
+  press("SpeedButton34");
+  TForm18* meta = form->Window<TForm18>();
+  EXPECT_EQ(meta->Edit1->text(), bdika);
+  meta->Button1->click();
+  EXPECT_NE(w->DocText().find("CONTENT=\"" + kBdika + "\""), std::string::npos) << w->DocText();
+  EXPECT_EQ(w->DocText().find(kBdikaCp), std::string::npos);
+
+  // Entities become UTF-8 letters; "º" (C2 BA) stays itself.
+  w = openPage("e.htm", "<meta charset=utf-8>&aacute;\xC2\xBA");
+  press("NCIE1");
+  EXPECT_EQ(w->DocText(), "<meta charset=utf-8>\xD7\x91\xC2\xBA");
 }
 
 }  // namespace

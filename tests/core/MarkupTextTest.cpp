@@ -42,15 +42,17 @@ TEST(TruncPath, FolderPartGoesUnlessPathNamesAreIncluded) {
 }
 
 TEST(EntityHebrew, EntitiesBecomeLetters) {
-  struct Case { std::string in, out; };
+  struct Case { std::string in, out; bool utf8 = false; };
   const Case cases[] = {
       {"&lt;b&gt;", "&lt;b&gt;"},            // not in the table: kept, "&" included
       {"\xBA\xBA", "\xF7\xF7"},
       {"a&agrave;b&uacute;c", "a\xE0" "b\xFA" "c"},
       {"&Agrave;", "&Agrave;"},              // the comparison is case-sensitive
       {"&agrave", "&agrave"},                // no ";", no entity
+      // UTF-8: letters as UTF-8; "º" (C2 BA) and "к" (D0 BA) untouched.
+      {"&agrave;\xC2\xBA&uacute;\xD0\xBA", "\xD7\x90\xC2\xBA\xD7\xAA\xD0\xBA", true},
   };
-  for (const auto& c : cases) EXPECT_EQ(convertEntityHebrew(c.in), c.out) << c.in;
+  for (const auto& c : cases) EXPECT_EQ(convertEntityHebrew(c.in, c.utf8), c.out) << c.in;
 }
 
 TEST(EntityHebrew, TableCoversAlefToTavOnce) {

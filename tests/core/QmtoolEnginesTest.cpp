@@ -35,6 +35,7 @@ TEST(QmtoolEngines, CommandsKeepLineEndsAndHonourTheirOptions) {
       {"xferheb", shalom + " 12\r\n(" + shalom + ")\nab\rx", "12 " + molash + "\r\n(" + molash + ")\nab\rx"},
       {"xferheb --no-hebrew-only --no-mirror", "ab(c\n", "c(ba\n"},
       {"entities", "&aacute;&lt;\xBA\r\n", "\xE1&lt;\xF7\r\n"},
+      {"entities", "<meta charset=utf-8>&aacute;\xC2\xBA\n", "<meta charset=utf-8>\xD7\x91\xC2\xBA\n"},
       {"strip-tags", "a<b\r\nc>d\n", "ad\n"},
       {"remove-paths", "<img src=\"C:\\p\\a.gif\">\n\xF9\\x", "<img src=\"a.gif\">\n\xF9\\x"},
       {"remove-paths <", "SRC=\"d\\b.gif\"\r\n", "SRC=\"b.gif\"\r\n"},  // standard input

@@ -92,6 +92,13 @@ class DocFixture : public ::testing::Test {
     w->Memo1->select(selStart, selLength);
     return w;
   }
+  // Writes `bytes` to a file and opens it as the user does (File / Open).
+  TWorkForm* openPage(const QString& name, const std::string& bytes) {
+    writeFile(name, bytes);
+    prompts.files.push_back(path(name));
+    form->OpenHtml(QString());
+    return form->AWForm();
+  }
   // Clicks a palette button or triggers a menu/tool-bar item, which must be enabled.
   void press(const char* name) {
     if (QAbstractButton* b = form->PaletteButton(QString::fromLatin1(name))) {

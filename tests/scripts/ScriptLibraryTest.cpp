@@ -69,6 +69,19 @@ TEST_F(ScriptLibrary, FillsTheVariablesAndInsertsEverythingAsOneUndoStep) {
   }
 }
 
+TEST_F(ScriptLibrary, AUtf8PageTakesTheScriptInUtf8) {
+  sc::ScriptRec s{"heb", "d", "", "", "<B>$$T$</B>", "", "", ""};
+  s.ListOfVars = sc::formatVars({{"T", "t", SHALOM, "SH"}});
+  library({s});
+  const std::string shalomUtf8 = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D";
+  TWorkForm* w = openPage(QStringLiteral("u.htm"), "<meta charset=\"utf-8\"><BODY>" + shalomUtf8 + "</BODY>");
+  ASSERT_NE(w, nullptr);
+  TForm22* win = open();
+  win->ListBox1->setCurrentRow(0);
+  win->Button1->click();
+  EXPECT_EQ(w->PageFileBytes(), "<meta charset=\"utf-8\"><BODY><B>" + shalomUtf8 + "</B>" + shalomUtf8 + "</BODY>");
+}
+
 TEST_F(ScriptLibrary, EditorAddsEditsAndRefusesATakenName) {
   TForm22* win = open();  // no file yet: the starter scripts
   const int starters = win->ListBox1->count();

@@ -6,13 +6,12 @@
 
 namespace qmtest {
 
-FtpServer::FtpServer(Tls tls) {
+void FtpServer::start(const QStringList& options) {
   process_.setProgram(QStringLiteral(QM_TEST_PYTHON));
-  QStringList args{QStringLiteral(QM_TEST_SUPPORT_DIR "/ftp_server.py"), QStringLiteral("--root"), dir_.path(),
-                   QStringLiteral("--user"), QString::fromLatin1(User), QStringLiteral("--password"),
-                   QString::fromLatin1(Password)};
-  if (tls == Tls::Required) args << QStringLiteral("--tls") << certificate();
-  process_.setArguments(args);
+  process_.setArguments(QStringList{QStringLiteral(QM_TEST_SUPPORT_DIR "/ftp_server.py"), QStringLiteral("--root"),
+                                    dir_.path(), QStringLiteral("--user"), QString::fromLatin1(User),
+                                    QStringLiteral("--password"), QString::fromLatin1(Password)} +
+                        options);
   process_.setProcessChannelMode(QProcess::SeparateChannels);
   process_.start();
   if (!process_.waitForStarted(10000)) {

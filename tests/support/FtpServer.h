@@ -2,21 +2,26 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace qmtest {
 
 // A real FTP server (pyftpdlib) on 127.0.0.1 at a free port, serving a fresh
-// temporary folder to one user. It stops when the object is destroyed. With
-// TLS it requires encryption on every connection, with a self-signed
-// certificate of its own for 127.0.0.1 (a new one for each server).
+// temporary folder to one user. It stops when the object is destroyed.
+// `options` go to ftp_server.py: "--read-limit N" (uploads read at N bytes a
+// second), "--cut-after N" (an upload's data connection dropped after N
+// bytes), "--refuse CMD:CODE", "--no-rename-over". With TLS it requires
+// encryption on every connection, with a self-signed certificate of its own
+// for 127.0.0.1 (a new one for each server).
 class FtpServer {
  public:
   static constexpr const char* User = "tester";
   static constexpr const char* Password = "secret";
 
   enum class Tls { Off, Required };
-  explicit FtpServer(Tls tls = Tls::Off);
+  explicit FtpServer(const QStringList& options = {}) { start(options); }
+  explicit FtpServer(Tls tls) { start(tls == Tls::Required ? QStringList{QStringLiteral("--tls"), certificate()} : QStringList{}); }
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;
@@ -31,6 +36,8 @@ class FtpServer {
   QString certificate() const { return etc_.filePath(QStringLiteral("server.pem")); }
 
  private:
+  void start(const QStringList& options);
+
   QTemporaryDir dir_;
   QTemporaryDir etc_;  // beside the served folder, not in it
   QProcess process_;

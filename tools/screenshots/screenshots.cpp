@@ -191,6 +191,30 @@ int main(int argc, char** argv) {
     ok = save(&form, out, "logical-page.png") && ok;
     page->Memo1->setModified(false);
   }
+  // A UTF-8 page with Hebrew beside other scripts, edited: the status bar shows
+  // its encoding, standard, caret position and the unsaved change.
+  {
+    QFile page(work.filePath(QStringLiteral("utf8.htm")));
+    if (!page.open(QIODevice::WriteOnly)) return 1;
+    page.write(QByteArrayLiteral(
+        "<!DOCTYPE html>\n<html dir=\"rtl\" lang=\"he\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<title>\xD7\x97\xD7\x93\xD7\xA9\xD7\x95\xD7\xAA</title>\n</head>\n<body>\n"
+        "<h1>\xD7\x97\xD7\x93\xD7\xA9\xD7\x95\xD7\xAA \xD7\x94\xD7\x90\xD7\xAA\xD7\xA8</h1>\n"
+        "<p>\xD7\x9E\xD7\x97\xD7\x99\xD7\xA8: 25 \xE2\x82\xAC \xE2\x80\x94 "
+        "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xCE\xB1\xCE\xB2\xCE\xB3</p>\n</body>\n</html>\n"));
+  }
+  form.OpenHtml(work.filePath(QStringLiteral("utf8.htm")));
+  if (TWorkForm* page = form.AWForm()) {
+    page->SubWindow()->showMaximized();
+    const std::string text = page->DocText();
+    page->Memo1->setSelStart(static_cast<std::int32_t>(text.find("</h1>")));
+    page->Memo1->replaceSelection("!");
+    page->Memo1->setSelStart(0);  // the quick-edit line follows the caret's line
+    page->Memo1->setSelStart(static_cast<std::int32_t>(text.find("</h1>")) + 1);
+    pause(400);
+    ok = save(&form, out, "utf8-page.png") && ok;
+    page->Memo1->setModified(false);
+  }
   if (TWorkForm* page = linesPage(form, true)) {
     ok = save(&form, out, "visual-page.png") && ok;
     page->HebEditMode();

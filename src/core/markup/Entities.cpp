@@ -11,12 +11,12 @@ const std::array<EntityEntry, 27> EntityTable = {{
     {"&ugrave;", 0xF9}, {"&uacute;", 0xFA},
 }};
 
-std::string convertEntityHebrew(std::string_view text) {
+std::string convertEntityHebrew(std::string_view text, bool utf8) {
   std::string out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    const std::size_t next = text.find_first_of("&\xBA", i);
+    const std::size_t next = utf8 ? text.find('&', i) : text.find_first_of("&\xBA", i);
     if (next == std::string_view::npos) {
       out.append(text.substr(i));
       break;
@@ -32,7 +32,13 @@ std::string convertEntityHebrew(std::string_view text) {
     bool matched = false;
     for (const auto& e : EntityTable) {
       if (rest.substr(0, e.name.size()) == e.name) {
-        out += static_cast<char>(e.byte);
+        if (utf8) {
+          // Alef..tav are U+05D0..U+05EA: D7 90..D7 AA.
+          out += '\xD7';
+          out += static_cast<char>(0x90 + (e.byte - 0xE0));
+        } else {
+          out += static_cast<char>(e.byte);
+        }
         i += e.name.size();
         matched = true;
         break;

@@ -20,6 +20,8 @@ extern const std::array<EntityEntry, 27> EntityTable;
 // The page with every entity of EntityTable replaced by its byte and every byte
 // 0xBA (the division sign of the old encoding) replaced by 0xF7 (tav). An "&"
 // that starts no entry of the table is kept as it is.
-std::string convertEntityHebrew(std::string_view text);
+// On a UTF-8 page (`utf8`) each letter is written as its UTF-8 sequence and
+// 0xBA is left alone: there it is part of another character.
+std::string convertEntityHebrew(std::string_view text, bool utf8 = false);
 
 }  // namespace qm
