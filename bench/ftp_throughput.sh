@@ -7,9 +7,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
 size_mb=${2:-100}
 rounds=${3:-3}
+baseline=${4:-}
 qmtool=$build/qmtool
 python=/usr/bin/python3   # Debian's python3-pyftpdlib belongs to this interpreter
 [ -x "$qmtool" ] || { echo "no qmtool in $build (build it first)" >&2; exit 1; }
+[ -z "$baseline" ] || [ -x "$baseline" ] || { echo "no baseline qmtool at $baseline" >&2; exit 1; }
 command -v curl >/dev/null || { echo "curl is needed" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -39,6 +41,7 @@ seconds() {  # runs "$@" and prints the elapsed seconds
 }
 
 qm=("$qmtool" ftp --host 127.0.0.1 --port "$port" --user bench --password-env QM_BENCH_PW --passive)
+base=("$baseline" "${qm[@]:1}")
 
 # The programs take turns within each round, so both meet the same load on a
 # shared machine; each download and upload goes to a new file for both.
@@ -49,6 +52,11 @@ for _ in $(seq "$rounds"); do
   echo "curl_get $(seconds curl -sS -o "$work/local/curl.bin" "$url/big.bin")" >> "$work/times"
   echo "qm_put $(seconds "${qm[@]}" put "$work/local/up.bin" qm-up.bin)" >> "$work/times"
   echo "curl_put $(seconds curl -sS -T "$work/local/up.bin" "$url/curl-up.bin")" >> "$work/times"
+  if [ -n "$baseline" ]; then
+    rm -f "$work/local/base.bin" "$root/base-up.bin"
+    echo "base_get $(seconds "${base[@]}" get big.bin "$work/local/base.bin")" >> "$work/times"
+    echo "base_put $(seconds "${base[@]}" put "$work/local/up.bin" base-up.bin)" >> "$work/times"
+  fi
 done
 cmp -s "$root/big.bin" "$work/local/qm.bin" || { echo "qmtool download differs" >&2; exit 1; }
 cmp -s "$root/big.bin" "$work/local/curl.bin" || { echo "curl download differs" >&2; exit 1; }
@@ -60,7 +68,12 @@ qm_get=$(pick qm_get); curl_get=$(pick curl_get); qm_put=$(pick qm_put); curl_pu
 
 rate() { awk -v s="$size_mb" -v t="$1" 'BEGIN { printf "%.1f", s / t }'; }
 ratio() { awk -v q="$1" -v c="$2" 'BEGIN { printf "%.2f", c / q }'; }   # curl time / qmtool time = qmtool rate / curl rate
-printf '%-10s %12s %12s %8s\n' "" "qmtool MB/s" "curl MB/s" "ratio"
-printf '%-10s %12s %12s %8s\n' download "$(rate "$qm_get")" "$(rate "$curl_get")" "$(ratio "$qm_get" "$curl_get")"
-printf '%-10s %12s %12s %8s\n' upload "$(rate "$qm_put")" "$(rate "$curl_put")" "$(ratio "$qm_put" "$curl_put")"
+printf '%-10s %12s %12s %8s' "" "qmtool MB/s" "curl MB/s" "ratio"
+[ -z "$baseline" ] || printf ' %14s' "baseline MB/s"
+printf '\n%-10s %12s %12s %8s' download "$(rate "$qm_get")" "$(rate "$curl_get")" "$(ratio "$qm_get" "$curl_get")"
+[ -z "$baseline" ] || printf ' %14s' "$(rate "$(pick base_get)")"
+printf '\n%-10s %12s %12s %8s' upload "$(rate "$qm_put")" "$(rate "$curl_put")" "$(ratio "$qm_put" "$curl_put")"
+[ -z "$baseline" ] || printf ' %14s' "$(rate "$(pick base_put)")"
+printf '\n'
+
 echo "($size_mb MB file, median of $rounds rounds, the programs taking turns, pyftpdlib on 127.0.0.1, passive mode)"

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/net/NetText.h"
+#include "core/net/UploadPlan.h"
 #include "core/text/Cp1255.h"
 #include "net/Cp1255Names.h"
 #include "net/ReplacingFile.h"
@@ -52,6 +53,7 @@ void TFtpClient::SocketConnected() {
 
 void TFtpClient::Abort() {
   Status(8, "Abort");
+  if (m_committing) return;
   if (m_dataSocket) m_dataSocket->Abort();
   // Also ends a wait on the control connection (a reply that does not come);
   // after a transfer the pending request sends ABOR.
@@ -160,6 +162,7 @@ void TFtpClient::LoginStep(const std::string& shown, const std::string& command)
 
 void TFtpClient::Connect() {
   if (Connected()) return;
+  m_noRename = false;
   try {
     CancelRequested = false;
     ClearInput();
@@ -422,13 +425,37 @@ QString bareName(const QString& path) {
 
 }  // namespace
 
+bool TFtpClient::Store(const QString& local, const std::string& remote, const std::string& shown) {
+  m_storeBegan = false;
+  ClearInput();
+  DataSocketScope scope(*this);
+  MakeDataSocket(true);
+  if (!BinaryType(TCmdType::Upload)) return false;
+  if (!OpenDataConnection(TCmdType::Upload)) return false;
+  Status(1, "STOR " + shown);
+  Transaction("STOR " + remote);
+  if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
+    ReportFailure(TCmdType::Upload);
+    return false;
+  }
+  m_storeBegan = true;
+  m_awaitingFinal = true;
+  AcceptIfActive();
+  if (OnTransactionStart) OnTransactionStart(this);
+  if (!CancelRequested && !TimedOut) m_dataSocket->SendFile(local);
+  if (OnTransactionStop) OnTransactionStop(this);
+  m_dataSocket->CloseGracefully();
+  // The server takes a closed data connection for a complete file, so an
+  // upload cut short must not count as one.
+  if (CancelRequested) throw EAbortError("Upload aborted");
+  if (TimedOut) throw ESockError("Upload timed out");
+  return FinalReply(TCmdType::Upload);
+}
+
 void TFtpClient::Upload(const QString& local, const std::string& remote) {
   try {
     CancelRequested = false;
     CheckConnection();
-    ClearInput();
-    DataSocketScope scope(*this);
-    MakeDataSocket(true);
     {
       const QFileInfo info(local);
       QFile file(local);
@@ -436,26 +463,53 @@ void TFtpClient::Upload(const QString& local, const std::string& remote) {
         throw std::runtime_error("Cannot open " + local.toStdString() + ": " + file.errorString().toStdString());
       TransferSize = info.size();
     }
-    if (!BinaryType(TCmdType::Upload)) return;
-    if (!OpenDataConnection(TCmdType::Upload)) return;
-    if (!remote.empty()) {
-      Status(1, "STOR " + remote);
-      Transaction("STOR " + remote);
-    } else {
-      Status(1, "STOR " + toBytes(local));
-      Transaction("STOR " + toBytes(bareName(local)));
+    const std::string target = remote.empty() ? toBytes(bareName(local)) : remote;
+    const std::string notice = toBytes(QString::fromUtf8(kDirectUploadNotice)) + target;
+    UploadPlan plan(target, TransferSize, DirectUpload || m_noRename);
+    if (m_noRename && !DirectUpload) Status(1, notice);
+    std::exception_ptr error;
+    while (!plan.Finished()) {
+      const UploadAct act = plan.Act();
+      const std::string command = plan.Command();
+      if (act == UploadAct::StoreTemp || act == UploadAct::StoreDirect) {
+        if (plan.FellBack() && !m_noRename) {
+          m_noRename = true;
+          Status(1, notice);
+        }
+        bool ok = false;
+        try {
+          // The log names the file as the user gave it.
+          const std::string shown = remote.empty() && act == UploadAct::StoreDirect ? toBytes(local) : command.substr(5);
+          ok = Store(local, plan.StoreName(), shown);
+        } catch (...) {
+          error = std::current_exception();
+        }
+        plan.Stored(ok, m_storeBegan);
+      } else if (act == UploadAct::DeleteTemp) {
+        // Cleaning up after the upload's outcome is decided: only while the
+        // connection allows, and its own failure changes nothing.
+        if (Connected()) {
+          try {
+            Status(1, command);
+            Transaction(command);
+          } catch (...) {
+          }
+        }
+        plan.Replied(ReplyCode, ReplyText);
+      } else {
+        m_committing = act != UploadAct::CheckSize;
+        struct Reset {
+          bool& flag;
+          ~Reset() { flag = false; }
+        } reset{m_committing};
+        Status(1, command);
+        Transaction(command);
+        plan.Replied(ReplyCode, ReplyText);
+      }
     }
-    if (isFailureReply(ReplyStep::Transfer, ReplyCode)) {
-      ReportFailure(TCmdType::Upload);
-      return;
-    }
-    m_awaitingFinal = true;
-    AcceptIfActive();
-    if (OnTransactionStart) OnTransactionStart(this);
-    if (!CancelRequested && !TimedOut) m_dataSocket->SendFile(local);
-    if (OnTransactionStop) OnTransactionStop(this);
-    m_dataSocket->CloseGracefully();
-    if (!CancelRequested && !TimedOut && !FinalReply(TCmdType::Upload)) return;
+    if (error) std::rethrow_exception(error);
+    if (!plan.Mismatch().empty()) throw ESockError(plan.Mismatch());
+    if (plan.Act() == UploadAct::Failed) return;  // a failure reply the handler took
   } catch (...) {
     if (OfferFailure(TCmdType::Upload, std::current_exception())) return;
     throw;

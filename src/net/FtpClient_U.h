@@ -66,6 +66,9 @@ class TFtpClient : public TSocketClient {
   // than MinRateBytes move in any MinRateMs (0 bytes: no floor).
   long long MinRateBytes = 1024;
   int MinRateMs = 30000;
+  // Upload writes straight into the target instead of a temporary file that
+  // replaces it once complete (which needs RNFR / RNTO).
+  bool DirectUpload = false;
 
   // Events of the client itself (the socket events are inherited). OnConnect
   // is raised after a complete login, not when the socket connects.
@@ -96,7 +99,12 @@ class TFtpClient : public TSocketClient {
   // Retrieves `remote` into `local` (the remote name in the current folder when
   // empty). The local file is replaced only after a complete transfer.
   void Download(const std::string& remote, const QString& local);
-  // Stores `local` as `remote` (the local file's name when empty).
+  // Stores `local` as `remote` (the local file's name when empty): under a
+  // temporary name in the same folder, renamed over `remote` only once the
+  // server confirmed the whole file. A failed or cancelled upload leaves
+  // `remote` as it was and deletes its temporary file while the connection
+  // allows. A server that refuses the rename gets the file written directly
+  // (said in the status texts), and so does every later upload of the session.
   void Upload(const QString& local, const std::string& remote);
 
   TFTPDirectoryList* ListParser() const { return m_listParser.get(); }
@@ -138,6 +146,9 @@ class TFtpClient : public TSocketClient {
   // Reads the final reply of a transfer; false when a failure was handled quietly.
   bool FinalReply(TCmdType kind);
   void EndTransfer();
+  // One STOR of `local` as `remote`; true once the server confirmed it.
+  // m_storeBegan tells whether the server accepted the command.
+  bool Store(const QString& local, const std::string& remote, const std::string& shown);
   // For a failed Upload or Download: offer it to OnFailure unless that
   // happened already; true when the handler set `handled`.
   bool OfferFailure(TCmdType kind, std::exception_ptr error);
@@ -146,6 +157,11 @@ class TFtpClient : public TSocketClient {
   std::unique_ptr<TFTPDirectoryList> m_listParser;
   bool m_listBusy = false;
   bool m_awaitingFinal = false;  // a transfer command was accepted; its final reply is due
+  bool m_storeBegan = false;
+  // Renaming the complete upload over its target: a cancel would only leave
+  // the target deleted or its fate unknown, so it waits for the few replies.
+  bool m_committing = false;
+  bool m_noRename = false;  // the server refused the rename; cleared when the session ends
 };
 
 }  // namespace qm::net

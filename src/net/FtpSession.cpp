@@ -6,6 +6,7 @@
 
 #include "core/net/NetText.h"
 #include "core/net/PublishText.h"
+#include "core/net/UploadPlan.h"
 #include "core/text/Cp1255.h"
 #include "net/Cp1255Names.h"
 #include "net/FtpClient_U.h"
@@ -57,7 +58,10 @@ FtpSession::FtpSession() : m_client(std::make_unique<TFtpClient>()) {
   };
   c.OnListItem = [this](const std::string& line) {
     if (trimmed(line).empty()) return;
-    m_incoming.push_back(fromBytes(listEntry(line)));
+    // The temporary file of an upload that was cut off is no page of the user's.
+    std::string entry = listEntry(line);
+    if (isUploadTempName(entry)) return;
+    m_incoming.push_back(fromBytes(entry));
   };
   c.OnSuccess = [this](TCmdType kind) {
     if (kind == TCmdType::Download || kind == TCmdType::Upload || kind == TCmdType::List) m_transferOk = true;
@@ -121,8 +125,10 @@ FtpSession::Outcome FtpSession::Transfer(const std::function<void()>& call) {
   m_transferOk = false;
   m_cancelled = false;
   Outcome o = Run(call);
-  o.cancelled = o.cancelled || m_cancelled;
-  o.ok = o.ok && m_transferOk && !o.cancelled;
+  // A cancel that came too late to stop a completed transfer (an upload
+  // already being renamed into place) does not make it a cancelled one.
+  o.ok = o.ok && m_transferOk;
+  o.cancelled = !o.ok && (o.cancelled || m_cancelled);
   return o;
 }
 

@@ -62,7 +62,8 @@ class FtpSession : public std::enable_shared_from_this<FtpSession> {
   // The folder the last listing was taken in ("/docs"; empty when unknown).
   const QString& Dir() const { return m_dir; }
   // The remote list, sorted without regard to case: "/" + name for a folder,
-  // which puts the folders first. Empty listing lines are left out.
+  // which puts the folders first. Empty listing lines and the temporary files
+  // of cut-off uploads are left out.
   const std::vector<QString>& Entries() const { return m_entries; }
 
   // Logs in and, when that worked, lists the folder the server starts in.

@@ -48,6 +48,7 @@ int run(const std::vector<std::string>& args) {
   int port = 21;
   int timeout = 7000;
   bool passive = false;
+  bool direct = false;
   std::size_t i = 0;
   auto value = [&](const std::string& opt) -> std::string {
     if (i + 1 >= args.size()) throw std::runtime_error(opt + " needs a value");
@@ -61,6 +62,7 @@ int run(const std::vector<std::string>& args) {
     else if (a == "--password-env") passwordEnv = value(a);
     else if (a == "--timeout") timeout = qm::strToIntDef(value(a), -1);
     else if (a == "--passive") passive = true;
+    else if (a == "--direct") direct = true;
     else return qmtool::fail("ftp: unknown option " + a);
   }
   if (host.empty()) return qmtool::fail("ftp: --host is required");
@@ -96,6 +98,7 @@ int run(const std::vector<std::string>& args) {
   TFtpClient c;
   c.ParseList = false;
   c.Passive = passive;
+  c.DirectUpload = direct;
   c.ReportLevel = 3;
   c.Host = host;
   c.Port = port;
@@ -144,7 +147,9 @@ int run(const std::vector<std::string>& args) {
 
 const qmtool::Registration reg{{"ftp",
                                 "ftp [--host H] [--port P] [--user U] [--password-env VAR] [--passive] "
-                                "[--timeout MS] ls [DIR] | get REMOTE [LOCAL] | put LOCAL [REMOTE]\n"
+                                "[--timeout MS] [--direct] ls [DIR] | get REMOTE [LOCAL] | put LOCAL [REMOTE]\n"
+                                "      put stores under a temporary name and renames it over REMOTE once the\n"
+                                "      server has all of it; --direct writes REMOTE itself\n"
                                 "      --timeout MS: a reply must arrive, and a transfer may stall, for at most\n"
                                 "      MS milliseconds (default 7000; 0: no time-out, a silent server is waited for)",
                                 run}};

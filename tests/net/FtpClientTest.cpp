@@ -4,15 +4,21 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <random>
 
 #include "NetTestUtil.h"
+#include "core/net/UploadPlan.h"
+#include "net/Cp1255Names.h"
 #include "net/FtpClient_U.h"
+#include "net/FtpSession.h"
 #include "support/FtpServer.h"
 #include "support/ScriptedServer.h"
 
@@ -115,23 +121,17 @@ TEST_F(FtpReal, RefusedLoginEndsTheSession) {
   EXPECT_EQ(r.authNeeded, 1);
 }
 
-TEST_F(FtpReal, FailedTransfersAreReportedOnceAndKeepTheLocalFile) {
+// A refused upload is reported once (a handled failure raises no error); the
+// session goes on. (A failed download keeps the local file: the scripted tests.)
+TEST_F(FtpReal, ARefusedUploadIsReportedOnce) {
   const QString existing = local.filePath(QStringLiteral("keep.htm"));
-  for (const bool upload : {false, true}) {
-    writeFile(existing, "old text");
-    Recorder r(server->port(), true);
-    r.handleFailures = upload;  // a handled failure raises no error
-    r.c.Connect();
-    const std::string error = errorOf([&] {
-      if (upload) r.c.Upload(existing, "no-such-folder/keep.htm");
-      else r.c.Download("no-such-file.htm", existing);
-    });
-    EXPECT_EQ(error.substr(0, 4), upload ? "(no " : "550 ") << error;
-    EXPECT_EQ(r.failures.size(), 1u) << "upload=" << upload;
-    EXPECT_EQ(readFile(existing), "old text");
-    // The session goes on.
-    EXPECT_EQ(r.c.CurrentDir(), "/");
-  }
+  writeFile(existing, "old text");
+  Recorder r(server->port(), true);
+  r.handleFailures = true;
+  r.c.Connect();
+  EXPECT_EQ(errorOf([&] { r.c.Upload(existing, "no-such-folder/keep.htm"); }), "(no error)");
+  EXPECT_EQ(r.failures.size(), 1u);
+  EXPECT_EQ(r.c.CurrentDir(), "/");
 }
 
 TEST_F(FtpReal, ASecondListIsRefusedWhileOneRuns) {
@@ -211,6 +211,117 @@ TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
   // The transfer's late final reply is not mistaken for the next answer.
   EXPECT_EQ(r.c.CurrentDir(), "/");
   EXPECT_EQ(r.c.CurrentDir(), "/");
+}
+
+// ---------------------------------------------------------------- uploads over the live page
+
+namespace {
+// The files of the server's folder besides page.htm (a temporary file shows here).
+QStringList besidesPage(const qmtest::FtpServer& s) {
+  QStringList names = QDir(s.root()).entryList(QDir::Files | QDir::Hidden);
+  names.removeAll(QStringLiteral("page.htm"));
+  return names;
+}
+
+}  // namespace
+
+// An upload cancelled, killed with its process, or cut off by the server
+// leaves the live page byte for byte as it was (a killed one's temporary file
+// stays, unlisted); the next complete upload replaces the page and leaves
+// nothing beside it.
+TEST(FtpUploads, InterruptedUploadsLeaveThePageAsItWas) {
+  enum Way { Cancel, Kill, Cut };
+  const std::pair<Way, QStringList> ways[] = {{Cancel, {"--read-limit", "65536"}},
+                                              {Kill, {"--read-limit", "65536"}},
+                                              {Cut, {"--cut-after", "65536"}}};
+  const std::string old = "<p>\xf9\xec\xe5\xed</p>\r\n", fresh = binaryBytes(4096);
+  QTemporaryDir local;
+  const QString big = local.filePath(QStringLiteral("big.htm")), small = local.filePath(QStringLiteral("small.htm"));
+  writeFile(big, binaryBytes(1 << 20));
+  writeFile(small, fresh);
+  for (const auto& [way, options] : ways) {
+    qmtest::FtpServer server(options);
+    ASSERT_TRUE(server.running()) << server.error().toStdString();
+    const QString page = server.file(QStringLiteral("page.htm"));
+    const QString temp = server.file(QStringLiteral(".page.htm.quillmark-upload"));
+    for (const bool passive : {true, false}) {
+      const std::string trace = "way " + std::to_string(way) + (passive ? " passive" : " active");
+      writeFile(page, old);
+      if (way == Kill) {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QM_FTP_PW"), QString::fromLatin1(qmtest::FtpServer::Password));
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral(QM_QMTOOL),
+                   QStringList{"ftp", "--host", "127.0.0.1", "--port", QString::number(server.port()), "--user",
+                               qmtest::FtpServer::User, "--password-env", "QM_FTP_PW"} +
+                       (passive ? QStringList{"--passive"} : QStringList{}) + QStringList{"put", big, "page.htm"});
+        for (int i = 0; i < 1000 && QFileInfo(temp).size() == 0 && readFile(page) == old; ++i) QThread::msleep(10);
+        tool.kill();
+        tool.waitForFinished(5000);
+        EXPECT_TRUE(QFile::exists(temp)) << trace;
+        const auto session = std::make_shared<FtpSession>();
+        session->Client().Passive = passive;
+        session->Connect("127.0.0.1", server.port(), qmtest::FtpServer::User, qmtest::FtpServer::Password);
+        EXPECT_EQ(session->Entries(), std::vector<QString>{QStringLiteral("page.htm")}) << trace;
+      } else {
+        Recorder r(server.port(), passive);
+        r.c.Connect();
+        if (way == Cancel) r.c.OnPacketSent = [&r](TSocketClient*) { r.c.Abort(); };
+        EXPECT_NE(errorOf([&] { r.c.Upload(big, "page.htm"); }), "(no error)") << trace;
+        EXPECT_EQ(besidesPage(server), QStringList()) << trace;
+      }
+      EXPECT_TRUE(readFile(page) == old) << trace;  // (no dump of a megabyte)
+      Recorder r(server.port(), passive);
+      r.c.Connect();
+      r.c.Upload(small, "page.htm");
+      EXPECT_TRUE(readFile(page) == fresh) << trace;
+      EXPECT_EQ(besidesPage(server), QStringList()) << trace;
+    }
+  }
+}
+
+// A server that will not rename gets the page written directly, said in the
+// log, for the rest of the session; one that will not rename onto an existing
+// file gets the page deleted just before the rename.
+TEST(FtpUploads, ServersThatRefuseTheRename) {
+  const std::string notice = toBytes(QString::fromUtf8(kDirectUploadNotice)) + "page.htm";
+  const std::pair<QStringList, bool> cases[] = {
+      {{"--refuse", "RNFR:502"}, true}, {{"--refuse", "RNTO:550"}, true}, {{"--no-rename-over"}, false}};
+  QTemporaryDir local;
+  const QString fresh = local.filePath(QStringLiteral("new.htm"));
+  writeFile(fresh, "new page");
+  for (const auto& [options, fallback] : cases) {
+    SCOPED_TRACE(options.join(' ').toStdString());
+    qmtest::FtpServer server(options);
+    writeFile(server.file(QStringLiteral("page.htm")), "old page");
+    Recorder r(server.port(), true);
+    std::vector<std::string> log;
+    r.c.OnStatus = [&log](TSocketClient*, const std::string& s) { log.push_back(s); };
+    r.c.Connect();
+    for (int i = 0; i < 2; ++i) r.c.Upload(fresh, "page.htm");
+    const auto stores = std::count_if(log.begin(), log.end(), [](const std::string& s) { return s.rfind("STOR ", 0) == 0; });
+    EXPECT_EQ(stores, fallback ? 3 : 2);
+    EXPECT_EQ(std::count(log.begin(), log.end(), notice), fallback ? 2 : 0);
+    EXPECT_EQ(readFile(server.file(QStringLiteral("page.htm"))), "new page");
+    EXPECT_EQ(besidesPage(server), QStringList());
+  }
+}
+
+// A cancel that comes while the complete upload is renamed into place is too
+// late to stop it: stopping there could only lose the page or leave its fate unknown.
+TEST(FtpUploads, ACancelDuringTheRenameIsTooLate) {
+  qmtest::FtpServer server;
+  writeFile(server.file(QStringLiteral("page.htm")), "old page");
+  const auto session = std::make_shared<FtpSession>();
+  session->Connect("127.0.0.1", server.port(), qmtest::FtpServer::User, qmtest::FtpServer::Password);
+  session->Client().ReportLevel = 1;
+  session->Client().OnStatus = [&session](TSocketClient*, const std::string& s) {
+    if (s.rfind("RNTO ", 0) == 0) session->Cancel();
+  };
+  const FtpSession::Outcome o = session->Upload("new page", QStringLiteral("page.htm"));
+  EXPECT_TRUE(o.ok && !o.cancelled) << o.error.toStdString();
+  EXPECT_EQ(readFile(server.file(QStringLiteral("page.htm"))), "new page");
 }
 
 // ---------------------------------------------------------------- scripted servers

@@ -46,7 +46,10 @@ TEST_F(QmtoolFtp, PutListGetRoundTrip) {
   const QString up = local.filePath(QStringLiteral("pic.gif"));
   const QString down = local.filePath(QStringLiteral("back.gif"));
   ASSERT_TRUE(nettest::writeFile(up, bytes));
-  EXPECT_EQ(qmtool(ftpArgs(server.port(), {"put", up})).exitCode, 0);
+  // --direct writes the target itself: no temporary file renamed over it.
+  const auto put = qmtool(ftpArgs(server.port(), {"--direct", "put", up}));
+  EXPECT_EQ(put.exitCode, 0) << put.err;
+  EXPECT_FALSE(has(put.err, "RNFR")) << put.err;
   const auto ls = qmtool(ftpArgs(server.port(), {"ls"}));
   EXPECT_TRUE(has(ls.out, "pic.gif\n")) << ls.out;
   // The log is written like the window's, without the password.

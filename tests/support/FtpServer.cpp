@@ -6,11 +6,12 @@
 
 namespace qmtest {
 
-FtpServer::FtpServer() {
+FtpServer::FtpServer(const QStringList& options) {
   process_.setProgram(QStringLiteral(QM_TEST_PYTHON));
-  process_.setArguments({QStringLiteral(QM_TEST_SUPPORT_DIR "/ftp_server.py"), QStringLiteral("--root"), dir_.path(),
-                         QStringLiteral("--user"), QString::fromLatin1(User), QStringLiteral("--password"),
-                         QString::fromLatin1(Password)});
+  process_.setArguments(QStringList{QStringLiteral(QM_TEST_SUPPORT_DIR "/ftp_server.py"), QStringLiteral("--root"),
+                                    dir_.path(), QStringLiteral("--user"), QString::fromLatin1(User),
+                                    QStringLiteral("--password"), QString::fromLatin1(Password)} +
+                        options);
   process_.setProcessChannelMode(QProcess::SeparateChannels);
   process_.start();
   if (!process_.waitForStarted(10000)) {

@@ -10,8 +10,43 @@ import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
+
+
+class Handler(FTPHandler):
+    """Answers given commands with a given refusal; may refuse to rename
+    onto an existing file, as some servers do."""
+    refused = {}
+    no_rename_over = False
+
+    def pre_process_command(self, line, cmd, arg):
+        if cmd in self.refused:
+            self.respond("%s Refused by this server." % self.refused[cmd])
+            return
+        super().pre_process_command(line, cmd, arg)
+
+    def ftp_RNTO(self, path):
+        if self.no_rename_over and self._rnfr and self.fs.lexists(path):
+            self._rnfr = None
+            self.respond("550 File exists.")
+            return None
+        return super().ftp_RNTO(path)
+
+
+class DataHandler(ThrottledDTPHandler):
+    """Reads uploads at read_limit bytes a second (0: at once); with
+    cut_after, drops an upload's data connection after that many bytes."""
+    read_limit = 0
+    cut_after = 0
+
+    def handle_read(self):
+        super().handle_read()
+        if self.cut_after and self.receive and not self._closed and self.tot_bytes_received >= self.cut_after:
+            self._resp = ("426 Connection closed; transfer aborted.", logging.debug)
+            self.close()
+
+    handle_read_event = handle_read
 
 
 def main():
@@ -20,12 +55,22 @@ def main():
     ap.add_argument("--user", default="tester")
     ap.add_argument("--password", default="secret")
     ap.add_argument("--port", type=int, default=0)
+    ap.add_argument("--read-limit", type=int, default=0, help="bytes a second an upload is read at")
+    ap.add_argument("--cut-after", type=int, default=0, help="drop an upload's data connection after this many bytes")
+    ap.add_argument("--refuse", action="append", default=[], help="CMD:CODE, e.g. RNTO:502")
+    ap.add_argument("--no-rename-over", action="store_true", help="refuse RNTO onto an existing file")
     args = ap.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
-    handler = FTPHandler
+    handler = Handler
+    handler.refused = dict(r.split(":", 1) for r in args.refuse)
+    handler.no_rename_over = args.no_rename_over
+    if args.read_limit or args.cut_after:  # (the plain handler sends files faster)
+        DataHandler.read_limit = args.read_limit
+        DataHandler.cut_after = args.cut_after
+        handler.dtp_handler = DataHandler
     handler.authorizer = authorizer
     handler.permit_foreign_addresses = False
     handler.passive_ports = None
