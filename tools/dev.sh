@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libgl-dev libxkbcommon-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-pyftpdlib curl
+  python3 python3-pyftpdlib python3-openssl curl
   culmus fonts-dejavu-core xvfb xauth desktop-file-utils qt6-translations-l10n)
 
 install_missing() {

@@ -166,6 +166,7 @@ void TFtpClient::Connect() {
   try {
     CancelRequested = false;
     ClearInput();
+    Secure = UseTls;
     TSocketClient::Connect();
 
     // The greeting, possibly several lines; a refusal ends the session here.
@@ -177,6 +178,7 @@ void TFtpClient::Connect() {
       ReplyCode = leadingNumber(first);
     }
     if (isFailureReply(ReplyStep::Greeting, ReplyCode)) FailConnect();
+    if (UseTls) SecureControl();
 
     if (FWAuthenticate) {
       LoginStep({}, "USER " + FWUserID);
@@ -211,6 +213,25 @@ void TFtpClient::Connect() {
     DropControl();
     Status(1, "Disconnected");
     throw;
+  }
+}
+
+TlsPolicy TFtpClient::Policy(const QByteArray& fingerprint) const {
+  return {QString::fromLatin1(Host.data(), static_cast<qsizetype>(Host.size())), CaCertificates, fingerprint};
+}
+
+void TFtpClient::SecureControl() {
+  Status(1, "AUTH TLS");
+  Transaction("AUTH TLS");
+  // Anything but "234": the server does not speak TLS, and the user's name
+  // and password are not sent in clear text instead.
+  if (ReplyCode != 234) FailConnect();
+  StartTls(Policy(AcceptFingerprint));
+  Status(1, "Session encrypted (" + TlsDescription() + ")");
+  for (const char* command : {"PBSZ 0", "PROT P"}) {
+    Status(1, command);
+    Transaction(command);
+    if (ReplyCode / 100 != 2) FailConnect();
   }
 }
 
@@ -257,6 +278,8 @@ std::string TFtpClient::CurrentDir() {
 void TFtpClient::MakeDataSocket(bool forUpload) {
   m_dataSocket = std::make_unique<TSocketClient>();
   m_dataSocket->TimeOut = TimeOut;
+  m_dataSocket->Secure = UseTls;
+  m_dataUpload = forUpload;
   m_dataSocket->WatchRate(MinRateBytes, MinRateMs);
   if (forUpload) m_dataSocket->OnPacketSent = OnPacketSent;
   else m_dataSocket->OnPacketRecvd = OnPacketRecvd;
@@ -288,8 +311,14 @@ bool TFtpClient::OpenDataConnection(TCmdType kind) {
   return true;
 }
 
-void TFtpClient::AcceptIfActive() {
+void TFtpClient::OpenDataStream() {
   if (!Passive) m_dataSocket->Accept();
+  // The data connection must show the certificate the control connection
+  // was accepted with (or one that verifies on its own).
+  if (!UseTls) return;
+  TlsPolicy policy = Policy(certificateFingerprint(PeerCertificate()));
+  policy.Tls12 = m_dataUpload;
+  m_dataSocket->StartTls(policy);
 }
 
 bool TFtpClient::BinaryType(TCmdType kind) {
@@ -388,7 +417,7 @@ bool TFtpClient::ListBody() {
     return false;
   }
   m_awaitingFinal = true;
-  AcceptIfActive();
+  OpenDataStream();
   if (OnTransactionStart) OnTransactionStart(this);
   const auto deliver = [this](const std::string& raw) {
     const std::string line = listingLine(raw);
@@ -440,7 +469,7 @@ bool TFtpClient::Store(const QString& local, const std::string& remote, const st
   }
   m_storeBegan = true;
   m_awaitingFinal = true;
-  AcceptIfActive();
+  OpenDataStream();
   if (OnTransactionStart) OnTransactionStart(this);
   if (!CancelRequested && !TimedOut) m_dataSocket->SendFile(local);
   if (OnTransactionStop) OnTransactionStop(this);
@@ -548,7 +577,7 @@ void TFtpClient::Download(const std::string& remote, const QString& local) {
     }
     TransferSize = announced;
     m_awaitingFinal = true;
-    AcceptIfActive();
+    OpenDataStream();
 
     const QString target = local.isEmpty() ? fromBytes(remote) : local;
     ReplacingFile file(target);

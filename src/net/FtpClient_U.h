@@ -62,6 +62,15 @@ class TFtpClient : public TSocketClient {
   std::string FWUserID;
   std::string FWPassword;
   bool FWAuthenticate = false;
+  // Explicit TLS: "AUTH TLS" right after the greeting, then "PBSZ 0" and
+  // "PROT P", and every data connection encrypted too. There is no fallback
+  // to clear text: when the encryption fails, so does the connection.
+  bool UseTls = false;
+  // The server's certificate must verify against the system's store (or
+  // these certificates, when given) for Host, or be exactly the certificate
+  // of AcceptFingerprint (SHA-256). Otherwise Connect raises ECertificateError.
+  QList<QSslCertificate> CaCertificates;
+  QByteArray AcceptFingerprint;
   // The floor under the rate of a listing or a transfer: it fails when fewer
   // than MinRateBytes move in any MinRateMs (0 bytes: no floor).
   long long MinRateBytes = 1024;
@@ -137,10 +146,15 @@ class TFtpClient : public TSocketClient {
   void ReportFailure(TCmdType kind, bool offerUnsupported = true);
   void LoginStep(const std::string& shown, const std::string& command);
   void FailConnect();
+  // AUTH TLS and the handshake, then PBSZ and PROT.
+  void SecureControl();
+  TlsPolicy Policy(const QByteArray& fingerprint) const;
   void MakeDataSocket(bool forUpload);
   // PASV or PORT; false when a failure was handled quietly.
   bool OpenDataConnection(TCmdType kind);
-  void AcceptIfActive();
+  // Once the server accepted a transfer: takes its data connection in active
+  // mode, and encrypts the data connection under TLS.
+  void OpenDataStream();
   // "TYPE I" before a transfer; false when a failure was handled quietly.
   bool BinaryType(TCmdType kind);
   // Reads the final reply of a transfer; false when a failure was handled quietly.
@@ -156,6 +170,7 @@ class TFtpClient : public TSocketClient {
   std::unique_ptr<TSocketClient> m_dataSocket;
   std::unique_ptr<TFTPDirectoryList> m_listParser;
   bool m_listBusy = false;
+  bool m_dataUpload = false;  // the data connection carries an upload
   bool m_awaitingFinal = false;  // a transfer command was accepted; its final reply is due
   bool m_storeBegan = false;
   // Renaming the complete upload over its target: a cancel would only leave

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <optional>
 
 #include "core/net/NetText.h"
 #include "core/net/PublishText.h"
@@ -72,6 +73,7 @@ FtpSession::FtpSession() : m_client(std::make_unique<TFtpClient>()) {
 FtpSession::~FtpSession() = default;
 
 void FtpSession::Unbind() {
+  Trust = nullptr;
   OnChange = nullptr;
   OnLog = nullptr;
   OnConnected = nullptr;
@@ -145,7 +147,25 @@ FtpSession::Outcome FtpSession::Connect(const std::string& host, int port, const
   c.Port = port;
   c.UserID = user;
   c.Password = password;
-  const Outcome o = Run([&c] { c.Connect(); });
+  c.AcceptFingerprint = Trust && c.UseTls ? Trust->Trusted(host) : QByteArray();
+  std::optional<ECertificateError> refused;
+  const auto connect = [&c, &refused] {
+    try {
+      c.Connect();
+    } catch (const ECertificateError& e) {
+      refused = e;
+      throw;
+    }
+  };
+  Outcome o = Run(connect);
+  if (refused && Trust) {
+    const CertificateTrust::Question q{host, refused->Certificate, refused->Problems, !c.AcceptFingerprint.isEmpty()};
+    refused.reset();
+    if (Trust->Ask(q)) {
+      c.AcceptFingerprint = certificateFingerprint(q.certificate);
+      o = Run(connect);
+    }
+  }
   if (!Connected()) return o;
   return Refresh();
 }

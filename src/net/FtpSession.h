@@ -8,7 +8,10 @@
 // any moment leaves the window disconnected and ready to connect again.
 // Every action is logged as "QX>...".
 
+#include <QByteArray>
+#include <QSslCertificate>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +22,25 @@
 namespace qm::net {
 
 class TFtpClient;
+
+// Decides about a server certificate that does not verify (self-signed, for
+// another name, expired): the publishing window asks the user and keeps the
+// answer; tests answer for themselves.
+class CertificateTrust {
+ public:
+  struct Question {
+    std::string host;
+    QSslCertificate certificate;
+    QStringList problems;  // why it does not verify
+    bool changed = false;  // another certificate was trusted for this host
+  };
+  virtual ~CertificateTrust() = default;
+  // The SHA-256 fingerprint of the certificate trusted for `host` (empty: none).
+  virtual QByteArray Trusted(const std::string& host) = 0;
+  // True when the certificate is trusted for the host from now on (and is
+  // kept, so that Trusted names it).
+  virtual bool Ask(const Question& question) = 0;
+};
 
 // Made with std::make_shared: an operation keeps its session alive until it
 // returns, even when the window that started it is destroyed meanwhile.
@@ -66,7 +88,12 @@ class FtpSession : public std::enable_shared_from_this<FtpSession> {
   // of cut-off uploads are left out.
   const std::vector<QString>& Entries() const { return m_entries; }
 
+  // Asked about certificates that do not verify; none: they are refused.
+  CertificateTrust* Trust = nullptr;
+
   // Logs in and, when that worked, lists the folder the server starts in.
+  // Under TLS a certificate that does not verify and is not the one trusted
+  // for the host goes to Trust; trusted, the login starts again.
   Outcome Connect(const std::string& host, int port, const std::string& user, const std::string& password);
   Outcome Disconnect();
   // The current folder asked from the server, then its listing.

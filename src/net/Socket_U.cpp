@@ -1,11 +1,17 @@
 #include "net/Socket_U.h"
 
+#include <QCryptographicHash>
 #include <QEventLoop>
 #include <QFile>
 #include <QHostInfo>
+#include <QPointer>
+#include <QSslCipher>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "core/net/NetText.h"
@@ -27,7 +33,49 @@ std::vector<QEventLoop*>& activeLoops() {
   static std::vector<QEventLoop*> loops;
   return loops;
 }
+
+// A listening socket whose connections can be encrypted: in active mode the
+// server connects to us, yet we are the TLS client on that connection.
+class TlsCapableServer : public QTcpServer {
+ public:
+  using QTcpServer::QTcpServer;
+
+ protected:
+  void incomingConnection(qintptr descriptor) override {
+    auto* s = new QSslSocket(this);
+    if (!s->setSocketDescriptor(descriptor)) {
+      delete s;
+      return;
+    }
+    addPendingConnection(s);
+  }
+};
+
+std::string protocolName(QSsl::SslProtocol p) {
+  switch (p) {
+    case QSsl::TlsV1_2: return "TLSv1.2";
+    case QSsl::TlsV1_3: return "TLSv1.3";
+    default: return "TLS";
+  }
+}
 }  // namespace
+
+QByteArray certificateFingerprint(const QSslCertificate& c) { return c.digest(QCryptographicHash::Sha256); }
+
+QString fingerprintText(const QByteArray& fingerprint) {
+  return QString::fromLatin1(fingerprint.toHex(':').toUpper());
+}
+
+QByteArray parseFingerprint(const std::string& text) {
+  QByteArray hex;
+  for (const char ch : text) {
+    if (ch == ':' || ch == ' ') continue;
+    if (!std::isxdigit(static_cast<unsigned char>(ch))) return {};
+    hex += ch;
+  }
+  if (hex.size() != 64) return {};
+  return QByteArray::fromHex(hex);
+}
 
 int socketErrorNumber(int qtSocketError) {
   switch (static_cast<QAbstractSocket::SocketError>(qtSocketError)) {
@@ -82,7 +130,12 @@ TSocketClient::~TSocketClient() {
 
 // ---------------------------------------------------------------- plumbing
 
-void TSocketClient::MakeSocket() { AdoptSocket(new QTcpSocket(this)); }
+void TSocketClient::MakeSocket() { AdoptSocket(Secure ? new QSslSocket(this) : new QTcpSocket(this)); }
+
+qint64 TSocketClient::Unsent() const {
+  const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
+  return m_socket->bytesToWrite() + (ssl ? ssl->encryptedBytesToWrite() : 0);
+}
 
 void TSocketClient::AdoptSocket(QTcpSocket* s) {
   m_socket = s;
@@ -110,6 +163,7 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
     if (s != m_socket || m_closing) return;
     if (e != QAbstractSocket::RemoteHostClosedError) {
+      m_errorText = s->errorString();
       LastError = socketErrorNumber(e);
       if (m_connected) m_peerError = LastError;
     }
@@ -118,6 +172,25 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   });
   connect(s, &QTcpSocket::readyRead, this, [] { WakeAll(); });
   connect(s, &QTcpSocket::bytesWritten, this, [] { WakeAll(); });
+  auto* ssl = qobject_cast<QSslSocket*>(s);
+  if (!ssl) return;
+  connect(ssl, &QSslSocket::encrypted, this, [] { WakeAll(); });
+  connect(ssl, &QSslSocket::encryptedBytesWritten, this, [] { WakeAll(); });
+  connect(ssl, &QSslSocket::sslErrors, this, [this, ssl](const QList<QSslError>& errors) {
+    if (ssl != m_socket) return;
+    const QSslCertificate cert = ssl->peerCertificate();
+    // The certificate the user or the caller accepted by its fingerprint
+    // passes whatever the verification says about it.
+    if (!m_tlsFingerprint.isEmpty() && !cert.isNull() && certificateFingerprint(cert) == m_tlsFingerprint) {
+      ssl->ignoreSslErrors();
+      return;
+    }
+    m_tlsRefused = true;
+    m_refusedCertificate = cert;
+    m_tlsProblems.clear();
+    for (const QSslError& e : errors) m_tlsProblems << e.errorString();
+    WakeAll();
+  });
 }
 
 void TSocketClient::SocketConnected() {
@@ -333,6 +406,12 @@ void TSocketClient::Connect() {
     if (OnConnectionFailed) OnConnectionFailed(this);
     throw ESockError("Connection Failed");
   }
+  if (Secure != (qobject_cast<QSslSocket*>(m_socket) != nullptr)) {
+    m_closing = true;
+    m_socket->disconnect(this);
+    m_socket->deleteLater();
+    MakeSocket();
+  }
   m_asyncOk = true;
   m_peerError = 0;
   TimedOut = false;
@@ -374,7 +453,7 @@ void TSocketClient::Listen(const std::string& address) {
     m_server->deleteLater();
   }
   DropIncoming();
-  QTcpServer* server = new QTcpServer(this);
+  QTcpServer* server = Secure ? new TlsCapableServer(this) : new QTcpServer(this);
   m_server = server;
   connect(server, &QTcpServer::newConnection, this, [this, server] {
     if (server != m_server) return;
@@ -448,6 +527,58 @@ void TSocketClient::Accept() {
   m_connected = accepted->state() == QAbstractSocket::ConnectedState || accepted->bytesAvailable() > 0;
 }
 
+// ---------------------------------------------------------------- TLS
+
+void TSocketClient::StartTls(const TlsPolicy& policy) {
+  Status(8, "StartTls");
+  QPointer<QSslSocket> s = qobject_cast<QSslSocket*>(m_socket);
+  if (!s || s->state() != QAbstractSocket::ConnectedState) throw ESockError("TLS handshake failed: not connected");
+  QSslConfiguration conf = s->sslConfiguration();
+  if (!policy.CaCertificates.isEmpty()) conf.setCaCertificates(policy.CaCertificates);
+  conf.setPeerVerifyMode(QSslSocket::VerifyPeer);
+  if (policy.Tls12) conf.setProtocol(QSsl::TlsV1_2);
+  s->setSslConfiguration(conf);
+  s->setPeerVerifyName(policy.PeerName);
+  m_tlsFingerprint = policy.Fingerprint;
+  m_tlsRefused = false;
+  m_refusedCertificate = QSslCertificate();
+  m_tlsProblems.clear();
+  m_errorText.clear();
+  s->startClientEncryption();
+  TimerOn();
+  WaitFor([this, s] { return s != m_socket || s->isEncrypted() || PeerGone() || m_tlsRefused; });
+  const bool ok = s && s == m_socket && s->isEncrypted() && !m_tlsRefused;
+  if (ok) m_peerCertificate = s->peerCertificate();
+  // Nothing more goes over a connection whose encryption failed.
+  else if (m_connected) CloseSocket();
+  try {
+    EndWait("TLS handshake timed out", "TLS handshake aborted");
+  } catch (...) {
+    if (m_connected) CloseSocket();
+    throw;
+  }
+  if (ok) return;
+  if (m_tlsRefused) {
+    const std::string why = m_tlsProblems.join(QStringLiteral("; ")).toStdString();
+    throw ECertificateError("Certificate not trusted (" + why + "), SHA-256 " +
+                                fingerprintText(certificateFingerprint(m_refusedCertificate)).toStdString(),
+                            m_refusedCertificate, m_tlsProblems);
+  }
+  throw ESockError("TLS handshake failed: " +
+                   (m_errorText.isEmpty() ? std::string("connection closed") : m_errorText.toStdString()));
+}
+
+bool TSocketClient::Encrypted() const {
+  const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
+  return ssl && ssl->isEncrypted();
+}
+
+std::string TSocketClient::TlsDescription() const {
+  const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
+  if (!ssl || !ssl->isEncrypted()) return {};
+  return protocolName(ssl->sessionProtocol()) + ", " + ssl->sessionCipher().name().toStdString();
+}
+
 // ---------------------------------------------------------------- writing
 
 void TSocketClient::Write(const std::string& text) {
@@ -465,10 +596,10 @@ void TSocketClient::Write(const std::string& text) {
       LastError = socketErrorNumber(m_socket->error());
       RaiseSocketError(0);
     }
-    WaitFor([this] { return m_socket->bytesToWrite() == 0 || PeerGone(); });
+    WaitFor([this] { return Unsent() == 0 || PeerGone(); });
   }
   EndWait("Socket send timed out", "Socket send aborted");
-  if (m_socket->bytesToWrite() > 0) {
+  if (Unsent() > 0) {
     LastError = m_socket->error() == QAbstractSocket::UnknownSocketError ? sockerr::NotConnected
                                                                           : socketErrorNumber(m_socket->error());
     RaiseSocketError(0);
@@ -494,7 +625,7 @@ void TSocketClient::SendFile(const QString& path) {
   bool failed = false;
   while (!CancelRequested && !TimedOut) {
     // Keep a window of data queued ahead of the network, then wait for room.
-    while (m_socket->bytesToWrite() < kSendWindow && !file.atEnd()) {
+    while (Unsent() < kSendWindow && !file.atEnd()) {
       const qint64 n = file.read(block.data(), kBlock);
       if (n < 0) throw std::runtime_error("Cannot read " + path.toStdString());
       if (n == 0) break;
@@ -506,13 +637,13 @@ void TSocketClient::SendFile(const QString& path) {
       if (OnPacketSent) OnPacketSent(this);
     }
     if (failed || PeerGone()) break;
-    if (file.atEnd() && m_socket->bytesToWrite() == 0) break;
-    const qint64 before = m_socket->bytesToWrite();
-    WaitFor([this, before] { return m_socket->bytesToWrite() < before || PeerGone(); });
+    if (file.atEnd() && Unsent() == 0) break;
+    const qint64 before = Unsent();
+    WaitFor([this, before] { return Unsent() < before || PeerGone(); });
     RestartTimer();
   }
   EndWait("Socket send timed out", "Socket send aborted");
-  if (failed || m_socket->bytesToWrite() > 0 || !file.atEnd()) {
+  if (failed || Unsent() > 0 || !file.atEnd()) {
     LastError = m_socket->error() == QAbstractSocket::UnknownSocketError ? sockerr::NotConnected
                                                                           : socketErrorNumber(m_socket->error());
     RaiseSocketError(0);

@@ -14,8 +14,12 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
 #include <QDeadlineTimer>
 #include <QHostAddress>
+#include <QList>
+#include <QSslCertificate>
+#include <QStringList>
 
 class QIODevice;
 class QTcpServer;
@@ -36,6 +40,39 @@ class EAbortError : public ESockError {
   using ESockError::ESockError;
 };
 
+// A TLS handshake refused because the server's certificate is not trusted: it
+// does not verify (self-signed, another name, expired ...) and is not the one
+// accepted by its fingerprint.
+class ECertificateError : public ESockError {
+ public:
+  ECertificateError(const std::string& text, QSslCertificate certificate, QStringList problems)
+      : ESockError(text), Certificate(std::move(certificate)), Problems(std::move(problems)) {}
+  QSslCertificate Certificate;
+  QStringList Problems;  // why it does not verify, one text each
+};
+
+// What a TLS handshake as client accepts: a certificate that verifies against
+// the system's certificate store (or CaCertificates, when given) for
+// PeerName, or exactly the certificate of Fingerprint.
+struct TlsPolicy {
+  QString PeerName;
+  QList<QSslCertificate> CaCertificates;
+  QByteArray Fingerprint;  // SHA-256, 32 bytes; empty: none
+  // TLS 1.2 only. A TLS 1.3 server sends its session tickets after the
+  // handshake; on a connection that only sends and then closes, tickets
+  // arriving after the close make the system reset the connection, and the
+  // server loses the data it had not read yet.
+  bool Tls12 = false;
+};
+
+// The SHA-256 fingerprint of a certificate, 32 bytes.
+QByteArray certificateFingerprint(const QSslCertificate& c);
+// As people read it: "AB:CD:...".
+QString fingerprintText(const QByteArray& fingerprint);
+// A fingerprint typed by a person: 64 hex digits, colons and spaces allowed
+// between them; empty when it is not one.
+QByteArray parseFingerprint(const std::string& text);
+
 class TSocketClient : public QObject {
   Q_OBJECT
 
@@ -54,6 +91,9 @@ class TSocketClient : public QObject {
   // closed as they arrive and the wait goes on. Empty: from anyone. Set it
   // before Listen.
   std::string AcceptFrom;
+  // The connections made from now on (Connect, Listen) can be encrypted with
+  // StartTls.
+  bool Secure = false;
 
   // Events. Plain callbacks: an unassigned one is simply not called, and a
   // handler with a `handled` argument may set it to change what follows.
@@ -112,6 +152,16 @@ class TSocketClient : public QObject {
   // received to `take`. The idle time-out restarts with every block.
   void CaptureBlocks(const std::function<bool(const char* data, std::size_t size)>& take);
   std::string CaptureString(long long limit = -1);
+  // Encrypts the connection, this side being the TLS client (also on an
+  // accepted connection), within the time-out. A certificate the policy does
+  // not accept raises ECertificateError; any other failure ESockError. The
+  // connection is closed when it fails.
+  void StartTls(const TlsPolicy& policy);
+  bool Encrypted() const;
+  // The server's certificate of the encrypted connection (kept after it closed).
+  const QSslCertificate& PeerCertificate() const { return m_peerCertificate; }
+  // "TLSv1.3, TLS_AES_256_GCM_SHA384" for an encrypted connection.
+  std::string TlsDescription() const;
   // Listens on `address` (any address when empty) and Port (0: a free port).
   void Listen(const std::string& address = {});
   int ListeningPort() const;
@@ -174,6 +224,8 @@ class TSocketClient : public QObject {
 
  private:
   void MakeSocket();
+  // Bytes written and not yet handed to the network (ciphertext included).
+  qint64 Unsent() const;
   // Milliseconds the time-out timer runs for the next wait: TimeOut, or less
   // when a WholeWait deadline comes first; -1 for no timer.
   int TimerInterval() const;
@@ -208,6 +260,13 @@ class TSocketClient : public QObject {
   long long m_rateMark = 0;
   bool m_tooSlow = false;
   long long BytesMoved() const;
+  // The handshake in progress: the policy, and what refused the certificate.
+  QByteArray m_tlsFingerprint;
+  bool m_tlsRefused = false;
+  QSslCertificate m_refusedCertificate;
+  QStringList m_tlsProblems;
+  QSslCertificate m_peerCertificate;
+  QString m_errorText;  // the text of the last socket error
 };
 
 // Maps a Qt socket error to the program's socket error number.

@@ -54,6 +54,11 @@ inline constexpr Setting<std::int32_t> RefreshEveryXChrs{"RefreshEveryXChrs", 60
 // The FTP window's last host and user (the password is never stored).
 inline constexpr Setting<const char*> LastHost{"LastHost", ""};
 inline constexpr Setting<const char*> UserID{"UserID", ""};
+// Its last choice of passive mode (the data connection opened by the program,
+// which works behind home routers and firewalls).
+inline constexpr Setting<bool> LastPassive{"LastPassive", true};
+// ... and of FTP over TLS.
+inline constexpr Setting<bool> LastTls{"LastTls", false};
 // The floor under the rate of an FTP listing or transfer: it fails when fewer
 // bytes than this arrive in that many seconds.
 inline constexpr Setting<std::int32_t> FtpMinRateBytes{"FtpMinRateBytes", 1024};

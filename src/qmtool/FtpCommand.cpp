@@ -1,5 +1,6 @@
 // qmtool ftp: the FTP client on the command line, logging as the FTP window does.
 #include <QCoreApplication>
+#include <QSslCertificate>
 #include <QString>
 #include <cstdlib>
 #include <iostream>
@@ -48,6 +49,8 @@ int run(const std::vector<std::string>& args) {
   int port = 21;
   int timeout = 7000;
   bool passive = false;
+  bool tls = false;
+  std::string caFile, fingerprint;
   bool direct = false;
   std::size_t i = 0;
   auto value = [&](const std::string& opt) -> std::string {
@@ -62,12 +65,19 @@ int run(const std::vector<std::string>& args) {
     else if (a == "--password-env") passwordEnv = value(a);
     else if (a == "--timeout") timeout = qm::strToIntDef(value(a), -1);
     else if (a == "--passive") passive = true;
+    else if (a == "--tls") tls = true;
+    else if (a == "--ca-file") caFile = value(a);
+    else if (a == "--fingerprint") fingerprint = value(a);
     else if (a == "--direct") direct = true;
     else return qmtool::fail("ftp: unknown option " + a);
   }
   if (host.empty()) return qmtool::fail("ftp: --host is required");
   if (port < 1 || port > 65535) return qmtool::fail("ftp: --port needs a number from 1 to 65535");
   if (timeout < 0) return qmtool::fail("ftp: --timeout needs a number of milliseconds");
+  if ((!caFile.empty() || !fingerprint.empty()) && !tls) return qmtool::fail("ftp: --ca-file and --fingerprint go with --tls");
+  const QByteArray accepted = qm::net::parseFingerprint(fingerprint);
+  if (!fingerprint.empty() && accepted.isEmpty())
+    return qmtool::fail("ftp: --fingerprint needs a SHA-256 fingerprint: 64 hex digits (colons allowed)");
   if (i >= args.size()) return qmtool::fail("ftp: say ls, get or put");
   const std::string op = args[i++];
   const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
@@ -94,6 +104,12 @@ int run(const std::vector<std::string>& args) {
   static char* argv[] = {name, nullptr};
   std::optional<QCoreApplication> app;
   if (!QCoreApplication::instance()) app.emplace(argc, argv);
+  // (The TLS back end is found once the application exists.)
+  QList<QSslCertificate> authorities;
+  if (!caFile.empty()) {
+    authorities = QSslCertificate::fromPath(localName(caFile), QSsl::Pem, QSslCertificate::PatternSyntax::FixedString);
+    if (authorities.isEmpty()) return qmtool::fail("ftp: --ca-file: no PEM certificate in " + caFile);
+  }
 
   TFtpClient c;
   c.ParseList = false;
@@ -105,6 +121,9 @@ int run(const std::vector<std::string>& args) {
   c.UserID = user;
   c.Password = password;
   c.TimeOut = timeout;
+  c.UseTls = tls;
+  c.CaCertificates = authorities;
+  c.AcceptFingerprint = accepted;
   bindLog(c);
 
   try {
@@ -147,9 +166,13 @@ int run(const std::vector<std::string>& args) {
 
 const qmtool::Registration reg{{"ftp",
                                 "ftp [--host H] [--port P] [--user U] [--password-env VAR] [--passive] "
-                                "[--timeout MS] [--direct] ls [DIR] | get REMOTE [LOCAL] | put LOCAL [REMOTE]\n"
+                                "[--timeout MS] [--direct] [--tls [--ca-file PEM] [--fingerprint SHA256]]\n"
+                                "      ls [DIR] | get REMOTE [LOCAL] | put LOCAL [REMOTE]\n"
                                 "      put stores under a temporary name and renames it over REMOTE once the\n"
                                 "      server has all of it; --direct writes REMOTE itself\n"
+                                "      --tls: AUTH TLS, every connection encrypted; the server's certificate must\n"
+                                "      verify against the system's store (or the certificates in PEM) for the host,\n"
+                                "      or be exactly the one of the SHA-256 fingerprint\n"
                                 "      --timeout MS: a reply must arrive, and a transfer may stall, for at most\n"
                                 "      MS milliseconds (default 7000; 0: no time-out, a silent server is waited for)",
                                 run}};

@@ -1,4 +1,5 @@
 // The FTP publishing window against a real FTP server (pyftpdlib on 127.0.0.1).
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSslCertificate>
 #include <QTimer>
 #include <QToolButton>
 
@@ -92,6 +94,48 @@ TEST_F(FtpWindow, ConnectListEnterFoldersAndDisconnect) {
   w->Button2->click();
   EXPECT_TRUE(form->Label3->text().isEmpty());
   EXPECT_TRUE(w->Button1->isEnabled() && !w->Button3->isEnabled() && entries(w).isEmpty());
+}
+
+// Passive mode by default, TLS when asked for; the choices outlive the window.
+// Over TLS a certificate that does not verify is asked about, with its
+// fingerprint; trusted, it is kept for the host and not asked about again.
+// Another certificate for the same host comes with a warning and, refused,
+// does not connect.
+TEST_F(FtpWindow, TlsAndTheCertificateQuestion) {
+  const qmtest::FtpServer secure(qmtest::FtpServer::Tls::Required), impostor(qmtest::FtpServer::Tls::Required);
+  ASSERT_TRUE(secure.running() && impostor.running());
+  const QString fingerprint = qm::net::fingerprintText(
+      qm::net::certificateFingerprint(QSslCertificate::fromPath(secure.certificate()).value(0)));
+  const char* user = qmtest::FtpServer::User;
+  const char* password = qmtest::FtpServer::Password;
+  TForm21* w = open("FTP3");
+  EXPECT_TRUE(w->PassiveCheck->isChecked() && !w->TlsCheck->isChecked());
+  w->TlsCheck->setChecked(true);
+  prompts.answers = {qm::Answer::No, qm::Answer::Yes};
+  EXPECT_FALSE(login(w, user, password, secure.port())->FtpClient1->Connected());
+  EXPECT_TRUE(login(w, user, password, secure.port())->FtpClient1->Connected());
+  EXPECT_EQ(w->Label5->text(), QStringLiteral("connected (TLS) ! מחובר בחיבור מוצפן"));
+  EXPECT_EQ(entries(w), QStringList());
+  auto asked = prompts.texts("yesNo");
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_TRUE(asked[0].startsWith(QStringLiteral("לא ניתן לאמת")) && asked[0].contains(fingerprint)) << asked[0].toStdString();
+  EXPECT_EQ(log(w).filter(QStringLiteral("QX<227 ")).size(), 1);
+  w->Button2->click();
+  w->PassiveCheck->setChecked(false);
+  w->SaveLogin();
+
+  form = std::make_unique<TForm1>(settings.store());
+  w = open("FTP3");
+  EXPECT_TRUE(!w->PassiveCheck->isChecked() && w->TlsCheck->isChecked());
+  EXPECT_TRUE(login(w, user, password, secure.port())->FtpClient1->Connected());
+  EXPECT_TRUE(log(w).filter(QStringLiteral("QX<227 ")).isEmpty());
+  w->Button2->click();
+  prompts.answers = {qm::Answer::No};
+  EXPECT_FALSE(login(w, user, password, impostor.port())->FtpClient1->Connected());
+  asked = prompts.texts("yesNo");
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_TRUE(asked[2].startsWith(QStringLiteral("אזהרה"))) << asked[2].toStdString();
+  EXPECT_TRUE(log(w).last().startsWith(QStringLiteral("QX<Connect failed: Certificate not trusted"))) << log(w).last().toStdString();
 }
 
 TEST_F(FtpWindow, DownloadsIntoANewWindowAndIntoAFile) {

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QSslCertificate>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTcpSocket>
@@ -75,38 +76,61 @@ std::string binaryBytes(std::size_t n) {
 
 class FtpReal : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { server = std::make_unique<qmtest::FtpServer>(); }
-  static void TearDownTestSuite() { server.reset(); }
-  void SetUp() override { ASSERT_TRUE(server->running()) << server->error().toStdString(); }
+  static void SetUpTestSuite() {
+    server = std::make_unique<qmtest::FtpServer>();
+    secure = std::make_unique<qmtest::FtpServer>(qmtest::FtpServer::Tls::Required);
+  }
+  static void TearDownTestSuite() {
+    server.reset();
+    secure.reset();
+  }
+  void SetUp() override {
+    ASSERT_TRUE(server->running()) << server->error().toStdString();
+    ASSERT_TRUE(secure->running()) << secure->error().toStdString();
+  }
+  static QSslCertificate certificate(const qmtest::FtpServer& s) {
+    return QSslCertificate::fromPath(s.certificate()).value(0);
+  }
   static std::unique_ptr<qmtest::FtpServer> server;
+  static std::unique_ptr<qmtest::FtpServer> secure;  // refuses anything unencrypted, control and data alike
   QTemporaryDir local;
 };
 std::unique_ptr<qmtest::FtpServer> FtpReal::server;
+std::unique_ptr<qmtest::FtpServer> FtpReal::secure;
 
 // Binary type before every transfer: in text mode the server would rewrite the line ends.
 // Without a remote name the upload takes the local file's bare name, which the listing shows.
+// In either mode, in clear text and over TLS.
 TEST_F(FtpReal, TransfersAreByteForByte) {
   const std::pair<QString, std::string> files[] = {
       {QStringLiteral("page.htm"), "<p>\xf9\xec\xe5\xed</p>\r\nsecond\nthird\rlast"},
       {QStringLiteral("picture.gif"), binaryBytes(300000)},
   };
-  for (const bool passive : {true, false}) {
-    for (const auto& [name, bytes] : files) {
-      const QString up = local.filePath(name);
-      const QString down = local.filePath(QStringLiteral("down-") + name);
-      writeFile(up, bytes);
-      Recorder r(server->port(), passive);
-      r.c.Connect();
-      r.c.Upload(up, "");
-      EXPECT_EQ(readFile(server->file(name)), bytes) << name.toStdString() << " passive=" << passive;
-      r.c.Download(name.toStdString(), down);
-      EXPECT_EQ(readFile(down), bytes) << name.toStdString() << " passive=" << passive;
-      EXPECT_EQ(r.successes, (std::vector<TCmdType>{TCmdType::Upload, TCmdType::Download}));
-      r.c.ParseList = true;
-      r.c.List();
-      const auto& names = r.c.ListParser()->NameList;
-      EXPECT_NE(std::find(names.begin(), names.end(), name.toStdString()), names.end()) << " passive=" << passive;
-      QFile::remove(server->file(name));
+  for (const bool tls : {false, true}) {
+    const qmtest::FtpServer& s = tls ? *secure : *server;
+    for (const bool passive : {true, false}) {
+      for (const auto& [name, bytes] : files) {
+        const std::string trace = name.toStdString() + (passive ? " passive" : " active") + (tls ? " TLS" : "");
+        const QString up = local.filePath(name);
+        const QString down = local.filePath(QStringLiteral("down-") + name);
+        writeFile(up, bytes);
+        Recorder r(s.port(), passive);
+        r.c.UseTls = tls;
+        if (tls) r.c.AcceptFingerprint = certificateFingerprint(certificate(s));
+        r.c.Connect();
+        r.c.Upload(up, "");
+        const std::string stored = readFile(s.file(name));
+        EXPECT_TRUE(stored == bytes) << trace << ": " << stored.size() << " bytes stored";
+        r.c.Download(name.toStdString(), down);
+        const std::string back = readFile(down);
+        EXPECT_TRUE(back == bytes) << trace << ": " << back.size() << " bytes back";
+        EXPECT_EQ(r.successes, (std::vector<TCmdType>{TCmdType::Upload, TCmdType::Download})) << trace;
+        r.c.ParseList = true;
+        r.c.List();
+        const auto& names = r.c.ListParser()->NameList;
+        EXPECT_NE(std::find(names.begin(), names.end(), name.toStdString()), names.end()) << trace;
+        QFile::remove(s.file(name));
+      }
     }
   }
 }
@@ -211,6 +235,43 @@ TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
   // The transfer's late final reply is not mistaken for the next answer.
   EXPECT_EQ(r.c.CurrentDir(), "/");
   EXPECT_EQ(r.c.CurrentDir(), "/");
+}
+
+// A certificate that does not verify is refused, its fingerprint told, before
+// a name or password is sent; it passes by exactly its fingerprint, or as its
+// own authority. Another server's fingerprint does not open this one; and the
+// server itself refuses a client in clear text.
+TEST_F(FtpReal, WhichCertificatesPass) {
+  const qmtest::FtpServer other(qmtest::FtpServer::Tls::Required);
+  ASSERT_TRUE(other.running());
+  const QSslCertificate mine = certificate(*secure);
+  struct Case { const char* what; bool tls; QByteArray fingerprint; QList<QSslCertificate> authorities; std::string error; };
+  const Case cases[] = {
+      {"unknown", true, {}, {}, "Certificate not trusted ("},
+      {"by its fingerprint", true, certificateFingerprint(mine), {}, ""},
+      {"as its own authority", true, {}, {mine}, ""},
+      {"another server's fingerprint", true, certificateFingerprint(certificate(other)), {}, "Certificate not trusted ("},
+      {"clear text", false, {}, {}, "550 "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Recorder r(secure->port(), true);
+    r.c.UseTls = c.tls;
+    r.c.AcceptFingerprint = c.fingerprint;
+    r.c.CaCertificates = c.authorities;
+    const std::string error = errorOf([&] { r.c.Connect(); });
+    if (c.error.empty()) {
+      EXPECT_EQ(error, "(no error)");
+      EXPECT_TRUE(r.c.Encrypted());
+      continue;
+    }
+    EXPECT_EQ(error.substr(0, c.error.size()), c.error) << error;
+    EXPECT_EQ(r.connects, 0);
+    EXPECT_FALSE(r.c.Connected());
+    if (c.tls) {
+      EXPECT_NE(error.find(fingerprintText(certificateFingerprint(mine)).toStdString()), std::string::npos) << error;
+    }
+  }
 }
 
 // ---------------------------------------------------------------- uploads over the live page
@@ -363,6 +424,31 @@ TEST(FtpScripted, BadGreetingsFailWithinTheTimeOut) {
     EXPECT_LT(clock.elapsed(), 1200 + 1000) << error;
     EXPECT_EQ(r->connects, 0);
     for (const auto& line : server.received()) EXPECT_EQ(line.rfind("USER", 0), std::string::npos) << error;
+  }
+}
+
+// Asked for TLS, a server that refuses it, never finishes the handshake or
+// answers it in clear text ends the connection within the time-out; the
+// login is never sent in clear text instead.
+TEST(FtpScripted, TlsThatDoesNotStartEndsTheConnection) {
+  const auto greet = qmtest::dialogue({"220 ready", "AUTH TLS"});
+  const std::pair<std::vector<Step>, std::string> cases[] = {
+      {greet + qmtest::dialogue({"500 unknown command", "QUIT", "221 bye"}), "500 unknown command"},
+      {greet + qmtest::dialogue({"234 go ahead"}), "TLS handshake timed out"},
+      {greet + std::vector<Step>{{Step::Send, "234 go ahead\r\n"}, {Step::Send, "220 no TLS here\r\n"}, {Step::Close, ""}},
+       "TLS handshake failed: "},
+  };
+  for (const auto& [script, error] : cases) {
+    ScriptedServer server({script});
+    auto r = clientFor(server, 1200);
+    r->c.UseTls = true;
+    QElapsedTimer clock;
+    clock.start();
+    const std::string got = errorOf([&] { r->c.Connect(); });
+    EXPECT_EQ(got.substr(0, error.size()), error) << got;
+    EXPECT_LT(clock.elapsed(), 1200 + 1000) << error;
+    EXPECT_FALSE(r->c.Connected());
+    for (const auto& line : server.received()) EXPECT_EQ(line.find("USER"), std::string::npos) << error;
   }
 }
 

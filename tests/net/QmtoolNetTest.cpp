@@ -4,7 +4,10 @@
 #include <QTemporaryDir>
 #include <tuple>
 
+#include <QSslCertificate>
+
 #include "NetTestUtil.h"
+#include "net/Socket_U.h"
 #include "support/FtpServer.h"
 #include "support/ScriptedServer.h"
 
@@ -71,6 +74,33 @@ TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
     const auto r = qmtool(c.args);
     EXPECT_NE(r.exitCode, 0) << c.args.join(' ').toStdString();
     EXPECT_TRUE(has(r.err, c.message)) << c.message << " not in\n" << r.err;
+  }
+}
+
+// Over TLS the certificate must verify against the given file, or be the one
+// of the given fingerprint; otherwise the command says so, with the fingerprint.
+TEST(QmtoolFtpTls, CertificateChoices) {
+  const qmtest::FtpServer server(qmtest::FtpServer::Tls::Required);
+  ASSERT_TRUE(server.running()) << server.error().toStdString();
+  nettest::writeFile(server.file(QStringLiteral("a.htm")), "x");
+  const QString fingerprint = qm::net::fingerprintText(
+      qm::net::certificateFingerprint(QSslCertificate::fromPath(server.certificate()).value(0)));
+  struct Case { QStringList options; int exitCode; std::string says; };
+  const Case cases[] = {
+      {{"--tls"}, 1, "qmtool: ftp ls: Certificate not trusted ("},
+      {{"--tls", "--ca-file", server.certificate()}, 0, "QX<Session encrypted (TLSv1."},
+      {{"--tls", "--fingerprint", fingerprint.toLower()}, 0, "QX<Session encrypted (TLSv1."},
+      {{"--fingerprint", fingerprint}, 1, "qmtool: ftp: --ca-file and --fingerprint go with --tls"},
+      {{"--tls", "--fingerprint", "AB:CD"}, 1, "qmtool: ftp: --fingerprint needs a SHA-256 fingerprint"},
+  };
+  for (const auto& c : cases) {
+    const auto r = qmtool(ftpArgs(server.port(), c.options + QStringList{"ls"}));
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+    EXPECT_TRUE(has(r.err, c.says)) << c.says << " not in\n" << r.err;
+    EXPECT_EQ(has(r.out, "a.htm"), c.exitCode == 0) << r.out;
+    if (c.options.size() == 1) {
+      EXPECT_TRUE(has(r.err, fingerprint.toStdString())) << r.err;
+    }
   }
 }
 

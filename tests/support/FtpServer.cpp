@@ -6,7 +6,7 @@
 
 namespace qmtest {
 
-FtpServer::FtpServer(const QStringList& options) {
+void FtpServer::start(const QStringList& options) {
   process_.setProgram(QStringLiteral(QM_TEST_PYTHON));
   process_.setArguments(QStringList{QStringLiteral(QM_TEST_SUPPORT_DIR "/ftp_server.py"), QStringLiteral("--root"),
                                     dir_.path(), QStringLiteral("--user"), QString::fromLatin1(User),

@@ -11,13 +11,17 @@ namespace qmtest {
 // temporary folder to one user. It stops when the object is destroyed.
 // `options` go to ftp_server.py: "--read-limit N" (uploads read at N bytes a
 // second), "--cut-after N" (an upload's data connection dropped after N
-// bytes), "--refuse CMD:CODE", "--no-rename-over".
+// bytes), "--refuse CMD:CODE", "--no-rename-over". With TLS it requires
+// encryption on every connection, with a self-signed certificate of its own
+// for 127.0.0.1 (a new one for each server).
 class FtpServer {
  public:
   static constexpr const char* User = "tester";
   static constexpr const char* Password = "secret";
 
-  explicit FtpServer(const QStringList& options = {});
+  enum class Tls { Off, Required };
+  explicit FtpServer(const QStringList& options = {}) { start(options); }
+  explicit FtpServer(Tls tls) { start(tls == Tls::Required ? QStringList{QStringLiteral("--tls"), certificate()} : QStringList{}); }
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;
@@ -28,9 +32,14 @@ class FtpServer {
   // The folder the user sees as "/".
   QString root() const { return dir_.path(); }
   QString file(const QString& name) const { return dir_.filePath(name); }
+  // The PEM file of the server's key and certificate (TLS only).
+  QString certificate() const { return etc_.filePath(QStringLiteral("server.pem")); }
 
  private:
+  void start(const QStringList& options);
+
   QTemporaryDir dir_;
+  QTemporaryDir etc_;  // beside the served folder, not in it
   QProcess process_;
   int port_ = 0;
   QString error_;

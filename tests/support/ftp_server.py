@@ -1,17 +1,43 @@
 """An FTP server for the tests and benchmarks: pyftpdlib on 127.0.0.1.
 
 Prints "PORT <n>" once it listens, then serves until standard input closes
-or the process is stopped.
+or the process is stopped. With --tls CERT it requires TLS on the control and
+data connections, with the certificate in CERT (made there when missing: a
+self-signed one for 127.0.0.1 and localhost).
 """
 import argparse
 import logging
 import os
 import sys
 import threading
+import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
+
+
+def make_certificate(path):
+    warnings.simplefilter("ignore")  # X509Extension is deprecated, and enough here
+    from OpenSSL import crypto
+    key = crypto.PKey()
+    key.generate_key(crypto.TYPE_RSA, 2048)
+    cert = crypto.X509()
+    cert.set_version(2)
+    cert.set_serial_number(int.from_bytes(os.urandom(8), "big"))
+    cert.get_subject().CN = "127.0.0.1"
+    cert.set_issuer(cert.get_subject())
+    cert.gmtime_adj_notBefore(-3600)
+    cert.gmtime_adj_notAfter(7 * 86400)
+    cert.set_pubkey(key)
+    cert.add_extensions([
+        crypto.X509Extension(b"subjectAltName", False, b"IP:127.0.0.1,DNS:localhost"),
+        crypto.X509Extension(b"basicConstraints", True, b"CA:TRUE"),
+    ])
+    cert.sign(key, "sha256")
+    with open(path, "wb") as f:
+        f.write(crypto.dump_privatekey(crypto.FILETYPE_PEM, key))
+        f.write(crypto.dump_certificate(crypto.FILETYPE_PEM, cert))
 
 
 class Handler(FTPHandler):
@@ -59,15 +85,24 @@ def main():
     ap.add_argument("--cut-after", type=int, default=0, help="drop an upload's data connection after this many bytes")
     ap.add_argument("--refuse", action="append", default=[], help="CMD:CODE, e.g. RNTO:502")
     ap.add_argument("--no-rename-over", action="store_true", help="refuse RNTO onto an existing file")
+    ap.add_argument("--tls", metavar="CERT")
     args = ap.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
     handler = Handler
+    if args.tls:
+        from pyftpdlib.handlers import TLS_FTPHandler
+        if not os.path.exists(args.tls):
+            make_certificate(args.tls)
+        handler = type("TlsHandler", (Handler, TLS_FTPHandler), {})
+        handler.certfile = args.tls
+        handler.tls_control_required = True
+        handler.tls_data_required = True
     handler.refused = dict(r.split(":", 1) for r in args.refuse)
     handler.no_rename_over = args.no_rename_over
-    if args.read_limit or args.cut_after:  # (the plain handler sends files faster)
+    if args.read_limit or args.cut_after:  # (the plain handler sends files faster; not with --tls)
         DataHandler.read_limit = args.read_limit
         DataHandler.cut_after = args.cut_after
         handler.dtp_handler = DataHandler

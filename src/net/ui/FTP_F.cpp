@@ -1,6 +1,7 @@
 #include "net/ui/FTP_F.h"
 #include "platform/Controls.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <algorithm>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/markup/MarkupText.h"
@@ -116,6 +118,12 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   Edit2->setText(QStringLiteral("21"));
   Edit4->setEchoMode(QLineEdit::Password);
   column->addLayout(login);
+  PassiveCheck = named(new QCheckBox(QStringLiteral("מצב פסיבי"), this), "PassiveCheck");
+  PassiveCheck->setToolTip(QStringLiteral("התוכנה פותחת את חיבורי הנתונים (עובר נתב ביתי וחומת אש)"));
+  TlsCheck = named(new QCheckBox(QStringLiteral("חיבור מוצפן TLS"), this), "TlsCheck");
+  TlsCheck->setToolTip(QStringLiteral("הסיסמה והקבצים עוברים מוצפנים; השרת חייב לתמוך ב-FTP over TLS"));
+  column->addWidget(PassiveCheck);
+  column->addWidget(TlsCheck);
 
   auto* buttons = new QHBoxLayout;
   Button1 = named(new QPushButton(QStringLiteral("התחבר"), this), "Button1");
@@ -245,6 +253,8 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
 
   Edit1->setText(host_.Settings().read(qm::setting::LastHost));
   Edit3->setText(host_.Settings().read(qm::setting::UserID));
+  PassiveCheck->setChecked(host_.Settings().read(qm::setting::LastPassive));
+  TlsCheck->setChecked(host_.Settings().read(qm::setting::LastTls));
   host_.SetFtpAvailable(true);
   try {
     session_ = std::make_shared<qm::net::FtpSession>();
@@ -255,7 +265,8 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   }
   FtpClient1 = &session_->Client();
   FtpClient1->ParseList = false;
-  FtpClient1->Passive = false;
+  FtpClient1->Passive = PassiveCheck->isChecked();
+  FtpClient1->UseTls = TlsCheck->isChecked();
   FtpClient1->Port = 21;
   FtpClient1->ReportLevel = 3;
   FtpClient1->TimeOut = 7000;
@@ -263,6 +274,9 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   FtpClient1->MinRateBytes = host_.Settings().read(qm::setting::FtpMinRateBytes);
   FtpClient1->MinRateMs = host_.Settings().read(qm::setting::FtpMinRateSeconds) * 1000;
   BindEvents();
+  connect(PassiveCheck, &QCheckBox::toggled, this, [this](bool on) { FtpClient1->Passive = on; });
+  connect(TlsCheck, &QCheckBox::toggled, this, [this](bool on) { FtpClient1->UseTls = on; });
+  session_->Trust = this;
 
   adjustSize();
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -345,7 +359,10 @@ void TForm21::Render() {
     w->setEnabled(on);
   switch (link) {
     case Link::Never: Label5->setText(kNotConnected); break;
-    case Link::Connected: Label5->setText(QStringLiteral("connected  !  מחובר")); break;
+    case Link::Connected:
+      Label5->setText(FtpClient1->Encrypted() ? QStringLiteral("connected (TLS) ! מחובר בחיבור מוצפן")
+                                              : QStringLiteral("connected  !  מחובר"));
+      break;
     case Link::Disconnected: Label5->setText(QStringLiteral("disconnected ! מנותק")); break;
     case Link::Failed: Label5->setText(QStringLiteral("connection failed ! התחברות נכשלה")); break;
   }
@@ -418,6 +435,8 @@ void TForm21::Button7Click() {
 void TForm21::SaveLogin() {
   if (!Edit1->text().isEmpty()) host_.Settings().write(qm::setting::LastHost, Edit1->text());
   if (!Edit3->text().isEmpty()) host_.Settings().write(qm::setting::UserID, Edit3->text());
+  host_.Settings().write(qm::setting::LastPassive, PassiveCheck->isChecked());
+  host_.Settings().write(qm::setting::LastTls, TlsCheck->isChecked());
 }
 
 // ---- connection -------------------------------------------------------------
@@ -435,10 +454,47 @@ void TForm21::Button1Click() {
     qm::prompts().error(this, QStringLiteral("'%1' is not a valid integer value").arg(Edit2->text()));
     return;
   }
-  Act([&] {
+  const auto o = Act([&] {
     return session_->Connect(qm::toCp1255(Edit1->text()), port, qm::toCp1255(Edit3->text()),
                              qm::toCp1255(Edit4->text()));
   });
+  if (!o.ok && !o.error.isEmpty()) Log(QStringLiteral("QX<Connect failed: ") + o.error);
+}
+
+namespace {
+// The settings name under which the certificate trusted for `host` is kept.
+QString trustName(const std::string& host) {
+  return QStringLiteral("TrustedCertificate_") +
+         QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size()))));
+}
+}  // namespace
+
+QByteArray TForm21::Trusted(const std::string& host) {
+  return qm::net::parseFingerprint(host_.Settings().readString(trustName(host), QString()).toStdString());
+}
+
+bool TForm21::Ask(const Question& q) {
+  const QString host = QString::fromLatin1(q.host.data(), static_cast<qsizetype>(q.host.size()));
+  const QString fingerprint = qm::net::fingerprintText(qm::net::certificateFingerprint(q.certificate));
+  QString text = q.changed
+                     ? QStringLiteral("אזהרה: תעודת האבטחה של השרת %1 שונה מזו שאישרת בעבר!\n"
+                                      "ייתכן שמישהו מתחזה לשרת. לא יתבצע חיבור אלא אם תאשר את התעודה החדשה.\n\n")
+                     : QStringLiteral("לא ניתן לאמת את תעודת האבטחה של השרת %1.\n\n");
+  text = text.arg(host);
+  text += QStringLiteral("טביעת אצבע SHA-256:\n") + fingerprint + QStringLiteral("\n");
+  text += QStringLiteral("נושא: ") + q.certificate.subjectDisplayName() + QStringLiteral("\n");
+  text += QStringLiteral("מנפיק: ") + q.certificate.issuerDisplayName() + QStringLiteral("\n");
+  text += QStringLiteral("בתוקף מ-") + q.certificate.effectiveDate().toString(Qt::ISODate) + QStringLiteral(" עד ") +
+          q.certificate.expiryDate().toString(Qt::ISODate) + QStringLiteral("\n");
+  text += QStringLiteral("בעיות: ") + q.problems.join(QStringLiteral("; ")) + QStringLiteral("\n\n");
+  text += QStringLiteral("?לסמוך על תעודה זו עבור שרת זה");
+  if (qm::prompts().yesNo(this, text) != qm::Answer::Yes) {
+    Log(QStringLiteral("QX<Certificate refused: SHA-256 ") + fingerprint);
+    return false;
+  }
+  host_.Settings().writeString(trustName(q.host), fingerprint);
+  Log(QStringLiteral("QX<Certificate trusted for ") + host + QStringLiteral(": SHA-256 ") + fingerprint);
+  return true;
 }
 
 void TForm21::Button2Click() {

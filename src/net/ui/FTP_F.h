@@ -9,6 +9,7 @@
 #include "core/net/FtpProtocol.h"
 #include "net/FtpSession.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -32,7 +33,7 @@ class TSocketClient;
 // as "QX<...". It reaches the page and the main window only through the host.
 // A tool window with no Qt parent; hidden, never closed, so the connection,
 // the listing and the log survive hiding.
-class TForm21 : public QWidget {
+class TForm21 : public QWidget, public qm::net::CertificateTrust {
   Q_OBJECT
  public:
   explicit TForm21(qm::PublishingHost& host);
@@ -42,7 +43,8 @@ class TForm21 : public QWidget {
   // page's file name), FTP2 (download panel only), FTP3 (both).
   enum class Mode { Upload, Download, Both };
   void ShowMode(Mode mode);
-  // Writes "LastHost" and "UserID" (each only when its field is not empty).
+  // Writes "LastHost" and "UserID" (each only when its field is not empty)
+  // and the connection choices.
   void SaveLogin();
 
   // --- components ---
@@ -54,6 +56,8 @@ class TForm21 : public QWidget {
   QLineEdit* Edit2 = nullptr;  // port
   QLineEdit* Edit3 = nullptr;  // user
   QLineEdit* Edit4 = nullptr;  // password, never stored
+  QCheckBox* PassiveCheck = nullptr;  // passive mode: the program opens the data connections
+  QCheckBox* TlsCheck = nullptr;      // FTP over TLS
   QPushButton* Button1 = nullptr;  // connect
   QPushButton* Button2 = nullptr;  // disconnect
   QPushButton* Button6 = nullptr;  // hide
@@ -111,6 +115,10 @@ class TForm21 : public QWidget {
   void FtpClient1AuthenticationFailed();
   void FtpClient1AuthenticationNeeded();
   void FtpClient1Progress(qm::net::TSocketClient* data);
+
+  // Certificates the user trusts, one per host, kept in the settings.
+  QByteArray Trusted(const std::string& host) override;
+  bool Ask(const Question& question) override;
 
  protected:
   bool event(QEvent* e) override;
