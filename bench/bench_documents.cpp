@@ -68,12 +68,14 @@ BENCHMARK(BM_MemoryWithFullUndoRing)->Iterations(1)->Unit(benchmark::kMillisecon
 
 // One typed character on a 1 MB and a 10 MB page: the edit, the mirror, the undo
 // snapshot and the repaint that follows. Second argument 0: the lines painted by the
-// toolkit's own layout instead of as they read (the cost of laying them out).
+// toolkit's own layout instead of as they read (the cost of laying them out); 1: as
+// they read, with line numbers; 2: as they read, without line numbers.
 void BM_KeystrokeOnPage(benchmark::State& state) {
   Env& e = env();
   e.form->OpenHtml(e.page(static_cast<std::size_t>(state.range(0))));
   TWorkForm* w = e.form->AWForm();
   if (state.range(1) == 0) w->Memo1->setLineOrder({});
+  if (state.range(1) == 2) w->Memo1->setLineNumbers(false);
   w->SetFileName(w->Caption());
   w->Memo1->setFocus();
   w->Memo1->setSelStart(w->DocLength() / 2);
@@ -88,7 +90,7 @@ void BM_KeystrokeOnPage(benchmark::State& state) {
   w->Memo1->setModified(false);
   e.closeAll();
 }
-BENCHMARK(BM_KeystrokeOnPage)->ArgsProduct({{1 << 20, 10 << 20}, {0, 1}})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KeystrokeOnPage)->ArgsProduct({{1 << 20, 10 << 20}, {0, 1, 2}})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // Opening a page until its window is editable (shown and laid out); second argument
 // as for the keystroke.
@@ -98,6 +100,7 @@ void BM_OpenPage(benchmark::State& state) {
   for (auto _ : state) {
     e.form->OpenHtml(path);
     if (state.range(1) == 0) e.form->AWForm()->Memo1->setLineOrder({});
+    if (state.range(1) == 2) e.form->AWForm()->Memo1->setLineNumbers(false);
     QCoreApplication::processEvents();
     benchmark::DoNotOptimize(e.form->AWForm());
     state.PauseTiming();
@@ -105,7 +108,7 @@ void BM_OpenPage(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_OpenPage)->ArgsProduct({{1 << 20, 10 << 20}, {0, 1}})->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_OpenPage)->ArgsProduct({{1 << 20, 10 << 20}, {0, 1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 
 }  // namespace

@@ -162,10 +162,13 @@ TForm20::TForm20(qm::EditorSettingsHost& host) : QDialog(host.HostWindow()), hos
   grid->addWidget(Label11, 7, 0);
   grid->addWidget(ComboBox4, 7, 1);
   grid->addWidget(Label12, 7, 2);
+  LineNumbersCheck = new QCheckBox(QStringLiteral("מספרי שורות ליד המקור"), this);
+  LineNumbersCheck->setObjectName(QStringLiteral("LineNumbersCheck"));
+  grid->addWidget(LineNumbersCheck, 8, 0, 1, 3);
   CheckBox1 = new QCheckBox(QStringLiteral("התצוגה המקדימה רשאית לפנות לרשת"), this);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
   CheckBox1->setToolTip(QStringLiteral("דף בתצוגה יוכל לשלוח ולקבל נתונים משרתים ומתוכניות במחשב זה"));
-  grid->addWidget(CheckBox1, 8, 0, 1, 3);
+  grid->addWidget(CheckBox1, 9, 0, 1, 3);
 
   auto* buttons = new QHBoxLayout;
   Button1 = makeButton(this, "Button1", QStringLiteral("אישור"));
@@ -173,7 +176,7 @@ TForm20::TForm20(qm::EditorSettingsHost& host) : QDialog(host.HostWindow()), hos
   buttons->addStretch(1);
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
-  grid->addLayout(buttons, 9, 0, 1, 3);
+  grid->addLayout(buttons, 10, 0, 1, 3);
 
   connect(Button1, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button1Click));
   connect(Button2, &QPushButton::clicked, this, qm::guarded(this, &TForm20::Button2Click));
@@ -205,6 +208,7 @@ void TForm20::LoadConf() {
   RemarksColour = s.RemarksColor;
   BackColour = s.MemoBackground;
   ComboBox4->setCurrentIndex(ComboBox4->findText(QString::number(s.RefreshEveryXChrs)));
+  LineNumbersCheck->setChecked(s.LineNumbers);
   CheckBox1->setChecked(host_.Settings().read(qm::setting::PreviewNetwork));
   RefreshDisp();
 }
@@ -253,6 +257,7 @@ void TForm20::Button1Click() {
   s.TagColor = TagColour;
   s.RemarksColor = RemarksColour;
   s.MemoBackground = BackColour;
+  s.LineNumbers = LineNumbersCheck->isChecked();
   host_.Settings().write(qm::setting::PreviewNetwork, CheckBox1->isChecked());
   qm::setPreviewNetworkAllowed(CheckBox1->isChecked());
   hide();

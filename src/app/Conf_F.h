@@ -15,8 +15,8 @@ class EditorSettingsHost;
 
 // The settings dialog of the document editor's look: the fonts of Latin and
 // Hebrew text, the size, the colours of text, tags, remarks and background,
-// how many typed characters pass between full colourings, and whether
-// previewed pages may reach the network. Modeless; one
+// how many typed characters pass between full colourings, whether line
+// numbers stand beside the source, and whether previewed pages may reach the network. Modeless; one
 // instance lives as long as the main window, so what the user chose and
 // cancelled is shown again at the next opening.
 class TForm20 : public QDialog {
@@ -48,6 +48,7 @@ class TForm20 : public QDialog {
   QLabel* Label12 = nullptr;
   QLabel* Label13 = nullptr;  // the installed font that shows the Latin font
   QLabel* Label14 = nullptr;  // the installed font that shows the Hebrew font
+  QCheckBox* LineNumbersCheck = nullptr;  // line numbers beside the source
   QCheckBox* CheckBox1 = nullptr;  // previewed pages may reach the network
   QPushButton* Button1 = nullptr;  // OK
   QPushButton* Button2 = nullptr;  // Cancel

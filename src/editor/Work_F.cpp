@@ -206,6 +206,8 @@ void TWorkForm::ApplyLook() {
   Memo1->setFont(f);
   f.setPointSizeF(s.HebrewEditPointSize());
   RichEdit1->setFont(f);
+  Memo1->setLineNumbers(s.LineNumbers);
+  RichEdit1->setLineNumbers(s.LineNumbers);
 }
 
 TWorkForm::~TWorkForm() = default;

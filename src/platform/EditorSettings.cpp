@@ -22,6 +22,7 @@ EditorSettings EditorSettings::Load(const SettingsStore& store) {
   s.RemarksColor = store.read(setting::RemarksColor);
   s.MemoBackground = store.read(setting::MemoBackground);
   s.RefreshEveryXChrs = store.read(setting::RefreshEveryXChrs);
+  s.LineNumbers = store.read(setting::LineNumbers);
   return s;
 }
 
@@ -34,6 +35,7 @@ void EditorSettings::Save(SettingsStore& store) const {
   store.write(setting::RemarksColor, RemarksColor);
   store.write(setting::MemoBackground, MemoBackground);
   store.write(setting::RefreshEveryXChrs, RefreshEveryXChrs);
+  store.write(setting::LineNumbers, LineNumbers);
 }
 
 double EditorSettings::SourcePointSize() const { return FontSize >= 1 ? FontSize : setting::FontSize.def; }

@@ -12,8 +12,8 @@ namespace qm {
 QColor colorFromBgr(std::uint32_t bgr);
 std::uint32_t bgrFromColor(const QColor& c);
 
-// The look of the source editor: fonts, size, colours and how often typing
-// recolours the whole page. Read and written through the settings store in
+// The look of the source editor: fonts, size, colours, how often typing
+// recolours the whole page and whether line numbers stand beside it. Read and written through the settings store in
 // the formats earlier versions stored (size in points, colours as decimal
 // numbers); a value that is missing or not a number reads as its default.
 struct EditorSettings {
@@ -25,6 +25,7 @@ struct EditorSettings {
   std::uint32_t RemarksColor = setting::RemarksColor.def;
   std::uint32_t MemoBackground = setting::MemoBackground.def;
   std::int32_t RefreshEveryXChrs = setting::RefreshEveryXChrs.def;
+  bool LineNumbers = setting::LineNumbers.def;
 
   static EditorSettings Load(const SettingsStore& store);
   void Save(SettingsStore& store) const;

@@ -114,6 +114,24 @@ class RichEdit : public QPlainTextEdit {
   // (empty at a line's end).
   QRectF characterRect(int position) const;
 
+  // --- line numbers ---
+  // A margin beside the lines with the number of each stored line at the row
+  // where the line starts. It stands on the side the lines are aligned to (the
+  // left of a left-to-right control, the right of a right-to-left one), where
+  // it stays beside the start of every line however far a long line scrolls
+  // sideways, and mirrors with the control as its scroll bars do. Its width
+  // follows the digits of the last line's number.
+  void setLineNumbers(bool on);
+  bool lineNumbers() const { return numbers_ != nullptr && !numbers_->isHidden(); }
+  QWidget* lineNumberMargin() const { return numbers_; }
+  struct LineNumber {
+    int number;     // 1-based
+    QRectF rect;    // in the margin's coordinates: the line's first row
+    bool current;   // the line holding the caret
+  };
+  // The numbers of the lines in view, top to bottom (what the margin paints).
+  std::vector<LineNumber> visibleLineNumbers() const;
+
   // Byte offset <-> toolkit position (for code that needs a QTextCursor).
   int positionOf(std::int32_t offset) const;
   std::int32_t offsetOf(int position) const;
@@ -150,6 +168,8 @@ class RichEdit : public QPlainTextEdit {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
   void onContentsChange(int position, int removed, int added);
@@ -167,9 +187,14 @@ class RichEdit : public QPlainTextEdit {
   void showCaret();
   // Top-left of a block's laid-out line in viewport coordinates.
   QPointF lineOrigin(const QTextBlock& block, qreal lineWidth) const;
+  // Sizes and places the line-number margin (and the viewport beside it).
+  void placeLineNumbers();
+  void paintLineNumbers(QPaintEvent* e);
 
   lines::TextMirror mirror_;
   std::unique_ptr<SourceLines> sourceLines_;
+  QWidget* numbers_ = nullptr;  // the line-number margin, made when first shown
+  int numbersWidth_ = 0;
   bool mouseSelecting_ = false;
   bool caretCheckPending_ = false;
   int sideScroll_ = 0;

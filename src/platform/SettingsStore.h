@@ -51,6 +51,7 @@ inline constexpr Setting<std::uint32_t> TagColor{"TagColor", 0xFF0000};
 inline constexpr Setting<std::uint32_t> RemarksColor{"RemarksColor", 0x707070};
 inline constexpr Setting<std::uint32_t> MemoBackground{"MemoBackground", 0xFFFFFF};
 inline constexpr Setting<std::int32_t> RefreshEveryXChrs{"RefreshEveryXChrs", 60};
+inline constexpr Setting<bool> LineNumbers{"LineNumbers", true};  // numbers beside the source lines
 // The FTP window's last host and user (the password is never stored).
 inline constexpr Setting<const char*> LastHost{"LastHost", ""};
 inline constexpr Setting<const char*> UserID{"UserID", ""};

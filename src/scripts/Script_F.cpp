@@ -124,6 +124,8 @@ void TForm22::buildWindow() {
   vars->addWidget(Button10, 3, 3);
   Panel4->hide();
   details->addWidget(Panel4, 2);
+  // Tab reads the details on the right before the list on the left.
+  setTabOrder(Button10, ListBox1);
 
   auto* buttons = new QHBoxLayout;
   Button1 = makeButton(this, "Button1", QStringLiteral("הוסף"));

@@ -147,6 +147,7 @@ TForm12::TForm12(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   connect(Button8, &QPushButton::clicked, this, qm::guarded([this] { Button8Click(); }));
   connect(Button9, &QPushButton::clicked, this, &QWidget::hide);
   qm::cancelOnEscape(this, Button9);
+  setTabOrder(Button8, Button9);  // the close button under the pages comes after them
   centre(this);
 }
 

@@ -113,9 +113,10 @@ TForm3::TForm3(qm::InsertTarget& host) : TWizardForm(host, "Form3", QStringLiter
   top->addWidget(Panel1);
 
   auto* buttons = new QHBoxLayout;
-  Button8 = named(new QPushButton(QStringLiteral("אפקט CSS"), this), "Button8");
+  // Made in the order Tab reaches them: from the right.
   Button2 = named(new QPushButton(QStringLiteral("הוסף"), this), "Button2");
   Button3 = named(new QPushButton(QStringLiteral("סגור"), this), "Button3");
+  Button8 = named(new QPushButton(QStringLiteral("אפקט CSS"), this), "Button8");
   buttons->addWidget(Button2);
   buttons->addWidget(Button3);
   buttons->addStretch(1);

@@ -63,6 +63,10 @@ TForm18::TForm18(qm::InsertTarget& host) : QWidget(nullptr), host_(host) {
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
   grid->addLayout(buttons, 6, 0, 1, 4);
+  // Tab goes row by row, each from its tick on the right to its field.
+  QWidget* order[] = {CheckBox1, Edit1,     CheckBox2, Edit2, CheckBox3, Edit3,   CheckBox4, Edit4,
+                      Edit5,     CheckBox5, ComboBox1, CheckBox6, Edit6,  Button1, Button2};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   // A field ticks its kind while it holds text (the refresh kind follows the address).
   const std::pair<QLineEdit*, QCheckBox*> links[] = {

@@ -1,7 +1,9 @@
 // The keyboard of the main window and its tool windows, pressed as a user
 // does (through the toolkit's shortcut handling): the command keys, and
 // Escape in every wizard and tool window.
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <set>
 
@@ -10,6 +12,7 @@
 #include "app/Search_f.h"
 #include "app/Update_F.h"
 #include "editor/DocFixture.h"
+#include "net/ui/FTP_F.h"
 
 namespace {
 
@@ -22,6 +25,28 @@ class Keyboard : public qmtest::DocFixture {
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
     QTest::keySequence(target, keys);
     QApplication::processEvents();
+  }
+  // Every window the user opens: the tool windows and wizards through their commands, the
+  // help window and the update offer.
+  std::vector<std::pair<QString, QWidget*>> openEveryWindow(THelpForm& help) {
+    const QString commands = QStringLiteral(
+        "FTP3 N45 N19 N37 N47 SpeedButton6 SpeedButton34 LinkB ImageB SpeedButton29 SpeedButton30 MailB "
+        "SpeedButton8 SpeedButton13 SpeedButton22 SpeedButton31 SpeedButton32 SpeedButton35 SpeedButton28 "
+        "SpeedButton33 SpeedButton37 SpeedButton38 SpeedButton39 SpeedButton40 SpeedButton36");
+    std::vector<std::pair<QString, QWidget*>> windows;
+    for (const QString& name : commands.split(QLatin1Char(' '))) {
+      const std::set<QWidget*> before = shownWindows();
+      press(name.toLatin1().constData());
+      QApplication::processEvents();
+      for (QWidget* w : shownWindows())
+        if (!before.count(w)) windows.emplace_back(name, w);
+    }
+    help.ShowTopic(0);
+    windows.emplace_back(QStringLiteral("help"), &help);
+    TForm19* offer = form->Window<TForm19>();
+    offer->show();
+    windows.emplace_back(QStringLiteral("N42"), offer);
+    return windows;
   }
   std::set<QWidget*> shownWindows() const {
     std::set<QWidget*> shown;
@@ -78,24 +103,8 @@ TEST_F(Keyboard, CommandKeysReachTheirCommands) {
 
 TEST_F(Keyboard, EscapeClosesEveryToolWindow) {
   docWith("<P>page</P>");
-  const QString commands = QStringLiteral(
-      "FTP3 N45 N19 N37 N47 SpeedButton6 SpeedButton34 LinkB ImageB SpeedButton29 SpeedButton30 MailB "
-      "SpeedButton8 SpeedButton13 SpeedButton22 SpeedButton31 SpeedButton32 SpeedButton35 SpeedButton28 "
-      "SpeedButton33 SpeedButton37 SpeedButton38 SpeedButton39 SpeedButton40 SpeedButton36");
-  std::vector<std::pair<QString, QWidget*>> windows;
-  for (const QString& name : commands.split(QLatin1Char(' '))) {
-    const std::set<QWidget*> before = shownWindows();
-    press(name.toLatin1().constData());
-    QApplication::processEvents();
-    for (QWidget* w : shownWindows())
-      if (!before.count(w)) windows.emplace_back(name, w);
-  }
   THelpForm help;
-  help.ShowTopic(0);
-  windows.emplace_back(QStringLiteral("help"), &help);
-  TForm19* offer = form->Window<TForm19>();
-  offer->show();
-  windows.emplace_back(QStringLiteral("N42"), offer);
+  const auto windows = openEveryWindow(help);
   EXPECT_GE(windows.size(), 24u);
   for (const auto& [command, w] : windows) {
     SCOPED_TRACE(command.toStdString() + " " + w->objectName().toStdString());
@@ -106,4 +115,59 @@ TEST_F(Keyboard, EscapeClosesEveryToolWindow) {
     pressIn(w, QKeySequence(Qt::Key_Escape));
     EXPECT_FALSE(w->isVisible());
   }
+}
+
+// Tab walks each window as it reads, right to left and top to bottom: every step goes to a
+// control further left on the same row (or to a column further left), or down to a later row.
+// A control inside a group or a tab page stands where its group stands, seen from a control
+// outside it.
+TEST_F(Keyboard, TabWalksEveryWindowInReadingOrder) {
+  docWith("<P>page</P>");
+  THelpForm help;
+  for (const auto& [command, w] : openEveryWindow(help)) {
+    SCOPED_TRACE(command.toStdString() + " " + w->objectName().toStdString());
+    w->show();
+    QApplication::processEvents();
+    std::vector<QWidget*> chain;
+    for (QWidget* c = w->nextInFocusChain(); c != w && chain.size() < 200; c = c->nextInFocusChain())
+      if (c->isVisibleTo(w) && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) && !c->focusProxy()) chain.push_back(c);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+      QWidget* a = chain[i - 1];
+      QWidget* b = chain[i];
+      QWidget* common = b;
+      while (common && common != a && !common->isAncestorOf(a)) common = common->parentWidget();
+      if (common == a || common == b) continue;  // into or out of a control that holds the other
+      const auto place = [&](QWidget* c) {
+        while (c->parentWidget() != common) c = c->parentWidget();
+        return QRect(c->mapTo(w, QPoint(0, 0)), c->size());
+      };
+      const QRect from = place(a), to = place(b);
+      EXPECT_TRUE(to.top() >= from.bottom() - 3 || to.right() <= from.left() + 3)
+          << a->objectName().toStdString() << " -> " << b->objectName().toStdString();
+    }
+    w->hide();
+  }
+}
+
+// What the windows say is Hebrew: a caption with Latin letters has Hebrew beside them, unless it
+// is markup, a name the page or a server uses, a file name or a sample of Latin text.
+TEST_F(Keyboard, EveryWindowSpeaksHebrew) {
+  const QRegularExpression latin(QStringLiteral("[A-Za-z]")), hebrew(QStringLiteral("[א-ת]")),
+      fileName(QStringLiteral("^\\S+\\.htm$"));
+  press("FTP3");  // no page open: the upload side says so
+  const QLabel* upload = form->Window<TForm21>()->Label8;
+  EXPECT_TRUE(upload->text().contains(hebrew)) << upload->text().toStdString();
+  docWith("<P>page</P>");
+  const QStringList names = {"author", "description", "keywords", "refresh", "Content-Type", "copyright", "Host",
+                             "PORT",   "User ID",     "Password", "Text",    "<TAG>",        "<!--REMARKS-->", "ABcd"};
+  THelpForm help;
+  for (const auto& [command, w] : openEveryWindow(help))
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+      if (!c->isVisibleTo(w)) continue;
+      const auto* l = qobject_cast<QLabel*>(c);
+      const auto* b = qobject_cast<QAbstractButton*>(c);
+      const QString text = (l ? l->text() : b ? b->text() : QString()).trimmed();
+      if (text.contains(latin) && !text.contains(hebrew) && !names.contains(text) && !text.contains(fileName))
+        ADD_FAILURE() << command.toStdString() << " " << c->objectName().toStdString() << ": " << text.toStdString();
+    }
 }

@@ -1,5 +1,6 @@
 // The settings dialog: what it shows, what OK stores and applies, what Cancel
 // keeps.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QImage>
@@ -35,7 +36,7 @@ TEST_F(SettingsDialog, OkWithTheDefaultsStoresThem) {
   const std::pair<const char*, const char*> expected[] = {
       {"FontSize", "8"},          {"EnglishFont", "MS Sans Serif"},    {"HebrewFont", "MS Sans Serif"},
       {"TextColor", "0"},         {"TagColor", "16711680"},            {"RemarksColor", "7368816"},
-      {"MemoBackground", "16777215"}, {"RefreshEveryXChrs", "60"},
+      {"MemoBackground", "16777215"}, {"RefreshEveryXChrs", "60"},  {"LineNumbers", "1"},
   };
   for (const auto& [name, value] : expected) EXPECT_EQ(stored(name), QString::fromLatin1(value)) << name;
   // "MS Sans Serif" is not installed here: the source shows in a monospaced
@@ -87,8 +88,8 @@ TEST_F(SettingsDialog, CancelKeepsTheChoicesForTheNextOpeningAndALaterOk) {
   EXPECT_EQ(form->Editor().FontSize, 12);
 }
 
-// Every open page follows at once (colours, background, fonts, and the
-// Hebrew edit view at twice the size); new pages start with the new look.
+// Every open page follows at once (colours, background, fonts, the Hebrew
+// edit view at twice the size, line numbers); new pages start with the new look.
 TEST_F(SettingsDialog, OkAppliesToEveryOpenDocumentAndNewOnes) {
   TWorkForm* other = newDoc();
   other->Memo1->setText("x<y>");
@@ -100,9 +101,18 @@ TEST_F(SettingsDialog, OkAppliesToEveryOpenDocumentAndNewOnes) {
   prompts.colors.push_back(QColor(250, 250, 200));
   d->Button6->click();
   d->ComboBox3->setCurrentText(QStringLiteral("14"));
+  const auto numbered = [](TWorkForm* w) {
+    const QWidget* margin = w->Memo1->lineNumberMargin();
+    return margin && margin->isVisible() && margin->geometry().right() < w->Memo1->viewport()->geometry().left();
+  };
+  EXPECT_TRUE(numbered(active) && numbered(other));
+  d->LineNumbersCheck->setChecked(false);
   d->Button1->click();
+  EXPECT_EQ(stored("LineNumbers"), QStringLiteral("0"));
 
   for (TWorkForm* w : {active, other, newDoc()}) {
+    EXPECT_FALSE(numbered(w) || w->RichEdit1->lineNumbers());
+    EXPECT_EQ(w->Memo1->viewport()->geometry().left(), w->Memo1->frameWidth());
     EXPECT_EQ(backgroundOf(w), QColor(250, 250, 200));
     EXPECT_DOUBLE_EQ(w->Memo1->font().pointSizeF(), 14.0);
     EXPECT_DOUBLE_EQ(w->RichEdit1->font().pointSizeF(), 28.0);

@@ -157,3 +157,50 @@ TEST_F(SourceLayout, DirectionMarksAreShown) {
   for (const int at : {4, 6}) EXPECT_GT(w->Memo1->characterRect(at).width(), 1.0) << at;
   EXPECT_EQ(w->DocText(), "<p>a\xFE" "b\xFD</p>\r\n");
 }
+
+// The line-number margin beside the source and the Hebrew edit view: one number per stored line,
+// at the row its line is painted on, whichever way the view scrolls and however long the lines;
+// on the side the lines are aligned to; as wide as the last line's number needs.
+TEST_F(SourceLayout, LineNumbersStandAtTheRowsOfTheirLines) {
+  setIso(false);
+  QString page;
+  for (int i = 0; i < 300; ++i) page += (i % 7 == 3 ? "<p>" + QString(400, u'ש') + "</p>" : QStringLiteral("<br>")) + "\r\n";
+  TWorkForm* w = docWith(bytes(page));
+  QCoreApplication::processEvents();
+  const auto check = [](qm::RichEdit* e, const char* where) {
+    const std::vector<qm::RichEdit::LineNumber> numbers = e->visibleLineNumbers();
+    ASSERT_GT(numbers.size(), 5u) << where;
+    const int height = e->viewport()->height();
+    EXPECT_LT(numbers.front().rect.top(), numbers.front().rect.height()) << where;
+    EXPECT_TRUE(numbers.back().number == e->document()->blockCount() || numbers.back().rect.bottom() >= height) << where;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      const qm::RichEdit::LineNumber& n = numbers[i];
+      EXPECT_EQ(n.number, numbers.front().number + static_cast<int>(i)) << where;
+      const int start = e->document()->findBlockByNumber(n.number - 1).position();
+      EXPECT_DOUBLE_EQ(n.rect.top(), e->caretRect(start).top()) << where << " line " << n.number;
+      EXPECT_EQ(n.current, e->textCursor().blockNumber() == n.number - 1) << where;
+    }
+  };
+  for (qm::RichEdit* e : {w->Memo1, w->RichEdit1}) {
+    if (e == w->RichEdit1) {
+      w->HebEditMode();
+      QCoreApplication::processEvents();
+    }
+    const QRect margin = e->lineNumberMargin()->geometry(), view = e->viewport()->geometry();
+    EXPECT_TRUE(e->rect().contains(margin));
+    if (e->isRightToLeft()) EXPECT_EQ(margin.left(), view.right() + 1);
+    else EXPECT_EQ(margin.right() + 1, view.left());
+    QScrollBar* down = e == w->RichEdit1 ? w->ScrollBar1 : e->verticalScrollBar();
+    for (const double v : {0.0, 0.37, 1.0})
+      for (const double h : {0.0, 1.0}) {
+        down->setValue(static_cast<int>(v * down->maximum()));
+        e->horizontalScrollBar()->setValue(static_cast<int>(h * e->horizontalScrollBar()->maximum()));
+        check(e, e == w->Memo1 ? "source" : "Hebrew edit");
+      }
+    ASSERT_GT(e->visibleLineNumbers().front().number, 250);
+  }
+  w->LeaveHebrewMode();
+  const int wide = w->Memo1->lineNumberMargin()->width();
+  w->Memo1->setText("<br>\r\n");
+  EXPECT_LT(w->Memo1->lineNumberMargin()->width(), wide);
+}

@@ -112,7 +112,7 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
     return e;
   };
   Edit1 = field("Edit1", 0, QStringLiteral("Host"), QStringLiteral("שרת"));
-  Edit2 = field("Edit2", 1, QStringLiteral("PORT"), QString());
+  Edit2 = field("Edit2", 1, QStringLiteral("PORT"), QStringLiteral("פורט"));
   Edit3 = field("Edit3", 2, QStringLiteral("User ID"), QStringLiteral("שם משתמש"));
   Edit4 = field("Edit4", 3, QStringLiteral("Password"), QStringLiteral("סיסמה"));
   Edit2->setText(QStringLiteral("21"));
@@ -167,7 +167,7 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   // The download panel.
   Panel1 = named(new QGroupBox(this), "Panel1");
   auto* down = new QGridLayout(Panel1);
-  Label14 = label(Panel1, "Label14", QStringLiteral("DOWNLOAD"));
+  Label14 = label(Panel1, "Label14", QStringLiteral("הורדה מהשרת"));
   colour(Label14, true);
   Button3 = named(new QPushButton(QStringLiteral("טען"), Panel1), "Button3");
   Button3->setToolTip(QStringLiteral("הורדת קובץ מהשרת"));
@@ -192,10 +192,10 @@ TForm21::TForm21(qm::PublishingHost& host) : host_(host) {
   // The upload panel.
   Panel2 = named(new QGroupBox(this), "Panel2");
   auto* up = new QGridLayout(Panel2);
-  Label13 = label(Panel2, "Label13", QStringLiteral("UPLOAD"));
+  Label13 = label(Panel2, "Label13", QStringLiteral("העלאה לשרת"));
   colour(Label13, true);
   Label11 = label(Panel2, "Label11", QStringLiteral(" :שם קובץ מקומי"));
-  Label8 = label(Panel2, "Label8", QStringLiteral("No open files..."));
+  Label8 = label(Panel2, "Label8", QStringLiteral("אין קבצים פתוחים..."));
   Label15 = label(Panel2, "Label15", QStringLiteral("הכנס שם קובץ "));
   Label16 = label(Panel2, "Label16", QStringLiteral("לשמירה בשרת"));
   Edit6 = named(new QLineEdit(Panel2), "Edit6");
@@ -409,7 +409,7 @@ void TForm21::ShowMode(Mode mode) {
 
 void TForm21::FormActivate() {
   qm::PageView* page = host_.ActivePage();
-  Label8->setText(page ? page->PageName() : QStringLiteral("No Files..."));
+  Label8->setText(page ? page->PageName() : QStringLiteral("אין קבצים פתוחים..."));
 }
 
 bool TForm21::event(QEvent* e) {
