@@ -336,7 +336,11 @@ void TWorkForm::OrientCursor() {
 
 void TWorkForm::SaveToUndoBuf() {
   if (undoSuspended_) return;
-  undo_.push(DocText(), Memo1->selStart(), Memo1->selLength());
+  // The ring's newest snapshot is the text as it was at the last mark, so
+  // only what changed since then is compared.
+  const auto same = Memo1->unchangedSinceMark();
+  undo_.push(DocText(), Memo1->selStart(), Memo1->selLength(), same.head, same.tail);
+  Memo1->markUnchanged();
 }
 
 // ------------------------------------------------------------------ one-step edits
@@ -449,6 +453,7 @@ void TWorkForm::ShowUndoSnapshot(const qm::undo::Snapshot& s) {
   colorSuspended_ = true;
   Memo1->suspendUpdates();
   Memo1->setText(s.text);
+  Memo1->markUnchanged();  // the editor holds the ring's newest snapshot again
   Memo1->resumeUpdates();
   colorSuspended_ = colorSuspended;
   DoHighLight();

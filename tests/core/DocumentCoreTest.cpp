@@ -122,6 +122,11 @@ TEST(TextMirror, FollowsEditsIncrementally) {
   const std::string pieces[] = {"a", "\r\n", "\r", "\n", "xy\r\nz", "\xE0\xE1", ""};
   qm::lines::TextMirror m("start\r\n");
   std::string ref = "start\r\n";
+  // An undo ring takes a snapshot every few edits, comparing only what the
+  // mirror says may have changed since the last one; every step back must
+  // still give the snapshot back.
+  qm::undo::UndoRing ring;
+  std::vector<std::string> snapshots;
   for (int i = 0; i < 400; ++i) {
     const std::size_t off = rng() % (ref.size() + 1);
     const std::size_t rem = rng() % 4;
@@ -129,6 +134,17 @@ TEST(TextMirror, FollowsEditsIncrementally) {
     m.replace(off, rem, ins);
     ref.replace(off, std::min(rem, ref.size() - off), ins);
     expectMirrorMatches(m, ref);
+    if (i % 3 == 0) {
+      const auto same = m.unchangedSinceMark();
+      ring.push(m.text(), 0, 0, same.head, same.tail);
+      m.markUnchanged();
+      snapshots.push_back(ref);
+    }
+  }
+  for (std::size_t k = 1; k < qm::undo::UndoRing::Capacity; ++k) {
+    const auto back = ring.stepBack();
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->text, snapshots[snapshots.size() - 1 - k]) << k;
   }
 }
 

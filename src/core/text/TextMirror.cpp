@@ -14,6 +14,7 @@ void TextMirror::setUtf8(bool on) {
 
 void TextMirror::assign(std::string text) {
   text_ = std::move(text);
+  head_ = tail_ = 0;
   starts_ = lineStarts(text_);
   if (utf8_) recountPositions(0);
 }
@@ -41,6 +42,8 @@ void TextMirror::replace(std::size_t offset, std::size_t removed, std::string_vi
   const std::size_t oldEnd = offset + removed;
   const std::ptrdiff_t delta = static_cast<std::ptrdiff_t>(inserted.size()) - static_cast<std::ptrdiff_t>(removed);
   text_.replace(offset, removed, inserted);
+  head_ = std::min(head_, offset);
+  tail_ = std::min(tail_, text_.size() - (offset + inserted.size()));
 
   // A line start depends on the two bytes before it. Starts at or before the
   // offset keep theirs; starts whose break lies wholly after the removed range

@@ -50,6 +50,16 @@ class TextMirror {
   std::size_t positionOfOffset(std::size_t offset) const;
   std::size_t positionCount() const;
 
+  // The first `head` and last `tail` bytes of the text that are known to be
+  // as they were at the last markUnchanged(); replace() and assign() narrow
+  // them. Lets a caller that keeps a copy compare only the part that may differ.
+  struct Unchanged {
+    std::size_t head = 0;
+    std::size_t tail = 0;
+  };
+  Unchanged unchangedSinceMark() const { return {head_, tail_}; }
+  void markUnchanged() { head_ = tail_ = text_.size(); }
+
  private:
   // Position of the start of line i (UTF-8 mode).
   std::size_t lineUnits(std::size_t i) const;
@@ -58,6 +68,8 @@ class TextMirror {
   std::string text_;
   std::vector<std::size_t> starts_{0};
   bool utf8_ = false;
+  std::size_t head_ = 0;  // see unchangedSinceMark()
+  std::size_t tail_ = 0;
   std::vector<std::size_t> pstarts_{0};  // UTF-8 mode: the position of each line start
 };
 

@@ -5,19 +5,19 @@
 
 namespace qm::undo {
 
-std::size_t commonPrefix(std::string_view a, std::string_view b) {
+std::size_t commonPrefix(std::string_view a, std::string_view b, std::size_t known) {
   const std::size_t n = std::min(a.size(), b.size());
   constexpr std::size_t kBlock = 4096;
-  std::size_t i = 0;
+  std::size_t i = std::min(known, n);
   while (i + kBlock <= n && std::memcmp(a.data() + i, b.data() + i, kBlock) == 0) i += kBlock;
   while (i < n && a[i] == b[i]) ++i;
   return i;
 }
 
-std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t limit) {
+std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t limit, std::size_t known) {
   const std::size_t n = std::min({a.size(), b.size(), limit});
   constexpr std::size_t kBlock = 4096;
-  std::size_t k = 0;
+  std::size_t k = std::min(known, n);
   while (k + kBlock <= n &&
          std::memcmp(a.data() + a.size() - k - kBlock, b.data() + b.size() - k - kBlock, kBlock) == 0)
     k += kBlock;
@@ -25,18 +25,21 @@ std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t lim
   return k;
 }
 
-void UndoRing::push(std::string_view text, std::int32_t selStart, std::int32_t selLength) {
+void UndoRing::push(std::string_view text, std::int32_t selStart, std::int32_t selLength, std::size_t sameHead,
+                    std::size_t sameTail) {
   forward_.clear();
-  append(text, selStart, selLength);
+  append(text, selStart, selLength, sameHead, sameTail);
 }
 
-void UndoRing::append(std::string_view text, std::int32_t selStart, std::int32_t selLength) {
+void UndoRing::append(std::string_view text, std::int32_t selStart, std::int32_t selLength, std::size_t sameHead,
+                      std::size_t sameTail) {
   if (!entries_.empty()) {
     // The snapshot that was newest now keeps only its difference to the new
     // text, and the newest text changes by that difference only.
     Entry& prev = entries_.back();
-    const std::size_t prefix = commonPrefix(text, newest_);
-    const std::size_t suffix = commonSuffix(text, newest_, std::min(text.size(), newest_.size()) - prefix);
+    const std::size_t prefix = commonPrefix(text, newest_, sameHead);
+    const std::size_t suffix =
+        commonSuffix(text, newest_, std::min(text.size(), newest_.size()) - prefix, sameTail);
     prev.prefix = prefix;
     prev.suffix = suffix;
     prev.middle.assign(newest_, prefix, newest_.size() - prefix - suffix);

@@ -29,8 +29,12 @@ class UndoRing {
   int count() const { return static_cast<int>(entries_.size()); }
 
   // Takes a snapshot; when the ring is full the oldest one is dropped. The
-  // steps undone before it can no longer be taken forward again.
-  void push(std::string_view text, std::int32_t selStart, std::int32_t selLength);
+  // steps undone before it can no longer be taken forward again. A caller
+  // that knows the first `sameHead` and last `sameTail` bytes equal the
+  // newest snapshot's says so, and only the rest is compared (a keystroke on
+  // a large page then costs no full comparison).
+  void push(std::string_view text, std::int32_t selStart, std::int32_t selLength, std::size_t sameHead = 0,
+            std::size_t sameTail = 0);
 
   // Goes back one snapshot: drops the newest and returns the one before it,
   // which becomes the current state. Nothing (and no change) with fewer than
@@ -59,7 +63,8 @@ class UndoRing {
     std::string middle;
   };
 
-  void append(std::string_view text, std::int32_t selStart, std::int32_t selLength);
+  void append(std::string_view text, std::int32_t selStart, std::int32_t selLength, std::size_t sameHead = 0,
+              std::size_t sameTail = 0);
   // Replaces newest_ by the text `e` describes against it.
   static std::string apply(const std::string& newest, const Entry& e);
 
@@ -71,8 +76,9 @@ class UndoRing {
 };
 
 // Length of the common prefix of two texts.
-std::size_t commonPrefix(std::string_view a, std::string_view b);
+// Both may start from a length already known to be common.
+std::size_t commonPrefix(std::string_view a, std::string_view b, std::size_t known = 0);
 // Length of the common suffix of two texts, at most `limit`.
-std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t limit);
+std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t limit, std::size_t known = 0);
 
 }  // namespace qm::undo
