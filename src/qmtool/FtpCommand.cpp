@@ -8,6 +8,7 @@
 
 #include "core/net/FtpProtocol.h"
 #include "core/net/NetText.h"
+#include "core/text/Encoding.h"
 #include "core/util/Numbers.h"
 #include "net/FtpClient_U.h"
 #include "qmtool/Command.h"
@@ -17,8 +18,13 @@ namespace {
 using qm::net::TFtpClient;
 
 void logLine(const std::string& text) {
-  // Reply lines carry their line end; a log shows one line each.
-  std::cerr << std::string(qm::net::withoutLineEnd(text)) << "\n";
+  // Reply lines carry their line end; a log shows one line each. The client's
+  // own texts and the names it sends are code page 1255; a terminal shows UTF-8.
+  const std::string_view line = qm::net::withoutLineEnd(text);
+  namespace enc = qm::encoding;
+  std::cerr << (enc::isValidUtf8(line) ? std::string(line)
+                                       : enc::transcode(line, enc::Charset::Windows1255, enc::Charset::Utf8).bytes)
+            << "\n";
   std::cerr.flush();
 }
 

@@ -60,6 +60,11 @@ TEST_F(QmtoolFtp, PutListGetRoundTrip) {
   EXPECT_FALSE(has(ls.err, qmtest::FtpServer::Password));
   EXPECT_EQ(qmtool(ftpArgs(server.port(), {"get", "pic.gif", down})).exitCode, 0);
   EXPECT_EQ(nettest::readFile(down), bytes);
+  // The log's Hebrew (here: a server that cannot rename) reaches the terminal as UTF-8.
+  qmtest::FtpServer noRename({QStringLiteral("--refuse"), QStringLiteral("RNFR:502")});
+  const auto fallback = qmtool(ftpArgs(noRename.port(), {"put", up}));
+  EXPECT_EQ(fallback.exitCode, 0) << fallback.err;
+  EXPECT_TRUE(has(fallback.err, "\xD7\xA9\xD7\x99\xD7\xA0\xD7\x95\xD7\x99 \xD7\xA9\xD7\x9D")) << fallback.err;  // "שינוי שם"
 }
 
 TEST_F(QmtoolFtp, BadInputAndFailuresExitNonZero) {
