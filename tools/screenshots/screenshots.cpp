@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QMdiSubWindow>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
@@ -172,11 +173,25 @@ int main(int argc, char** argv) {
   server.closeWriteChannel();
   server.waitForFinished(3000);
 
-  // The help window at its contents.
+  // The help window: a search listing its pages, one of them open at the place found.
   qm::showHelp(0);
   pause(400);
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == QStringLiteral("HelpForm") && w->isVisible()) ok = save(w, out, "help.png") && ok;
+    if (auto* help = qobject_cast<THelpForm*>(w); help && help->isVisible()) {
+      help->SearchEdit->setText(QStringLiteral("TARGET"));
+      help->TopicList->setCurrentRow(0);
+      help->TopicListClick();
+      pause(400);
+      ok = save(help, out, "help.png") && ok;
+    }
+  // The settings dialog, line numbers among its options.
+  form.runCommand(QStringLiteral("N45"));
+  pause(300);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QStringLiteral("Form20") && w->isVisible()) {
+      ok = save(w, out, "settings.png") && ok;
+      w->hide();
+    }
   // The splash and about picture, and (with QM_SHOTS_ALTERNATES=DIR) the four alternates.
   TAbout_Form about(form);
   about.Timer1->stop();
