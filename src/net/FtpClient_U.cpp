@@ -311,6 +311,13 @@ bool TFtpClient::OpenDataConnection(TCmdType kind) {
   return true;
 }
 
+void TFtpClient::CheckDataEnd() {
+  // Whoever closes the TCP connection halfway through (not only the server)
+  // would otherwise pass off part of a file as all of it.
+  if (UseTls && !m_dataSocket->TlsClosedCleanly())
+    throw ESockError("The encrypted data connection closed without ending TLS: the data may be incomplete");
+}
+
 void TFtpClient::OpenDataStream() {
   if (!Passive) m_dataSocket->Accept();
   // The data connection must show the certificate the control connection
@@ -441,6 +448,7 @@ bool TFtpClient::ListBody() {
   if (OnTransactionStop) OnTransactionStop(this);
   m_dataSocket->Disconnect();
   if (CancelRequested || TimedOut || !FinalReply(TCmdType::List)) return false;
+  CheckDataEnd();
   if (!unfinished.empty()) deliver(unfinished);
   return true;
 }
@@ -594,6 +602,7 @@ void TFtpClient::Download(const std::string& remote, const QString& local) {
     Status(1, "Received " + std::to_string(received) + " Bytes");
     if (CancelRequested || TimedOut) return;
     if (!FinalReply(TCmdType::Download)) return;
+    CheckDataEnd();
     if (announced > 0 && received < announced)
       throw ESockError("Transfer incomplete: received " + std::to_string(received) + " of " +
                        std::to_string(announced) + " bytes");

@@ -155,6 +155,9 @@ class TFtpClient : public TSocketClient {
   // Once the server accepted a transfer: takes its data connection in active
   // mode, and encrypts the data connection under TLS.
   void OpenDataStream();
+  // After a download or listing: under TLS the server must have ended the
+  // data connection with TLS's own close.
+  void CheckDataEnd();
   // "TYPE I" before a transfer; false when a failure was handled quietly.
   bool BinaryType(TCmdType kind);
   // Reads the final reply of a transfer; false when a failure was handled quietly.

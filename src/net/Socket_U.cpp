@@ -176,6 +176,9 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   if (!ssl) return;
   connect(ssl, &QSslSocket::encrypted, this, [] { WakeAll(); });
   connect(ssl, &QSslSocket::encryptedBytesWritten, this, [] { WakeAll(); });
+  connect(ssl, &QSslSocket::alertReceived, this, [this, ssl](QSsl::AlertLevel, QSsl::AlertType type, const QString&) {
+    if (ssl == m_socket && type == QSsl::AlertType::CloseNotify) m_tlsCloseNotify = true;
+  });
   connect(ssl, &QSslSocket::sslErrors, this, [this, ssl](const QList<QSslError>& errors) {
     if (ssl != m_socket) return;
     const QSslCertificate cert = ssl->peerCertificate();
@@ -544,6 +547,7 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
   m_refusedCertificate = QSslCertificate();
   m_tlsProblems.clear();
   m_errorText.clear();
+  m_tlsCloseNotify = false;
   s->startClientEncryption();
   TimerOn();
   WaitFor([this, s] { return s != m_socket || s->isEncrypted() || PeerGone() || m_tlsRefused; });

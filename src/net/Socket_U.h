@@ -158,6 +158,10 @@ class TSocketClient : public QObject {
   // connection is closed when it fails.
   void StartTls(const TlsPolicy& policy);
   bool Encrypted() const;
+  // The server ended the encrypted connection with TLS's own close (a
+  // close_notify alert). Without it, a connection that simply closed may
+  // have been cut short by anyone on the way.
+  bool TlsClosedCleanly() const { return m_tlsCloseNotify; }
   // The server's certificate of the encrypted connection (kept after it closed).
   const QSslCertificate& PeerCertificate() const { return m_peerCertificate; }
   // "TLSv1.3, TLS_AES_256_GCM_SHA384" for an encrypted connection.
@@ -266,6 +270,7 @@ class TSocketClient : public QObject {
   QSslCertificate m_refusedCertificate;
   QStringList m_tlsProblems;
   QSslCertificate m_peerCertificate;
+  bool m_tlsCloseNotify = false;
   QString m_errorText;  // the text of the last socket error
 };
 

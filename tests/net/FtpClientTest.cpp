@@ -238,27 +238,25 @@ TEST_F(FtpReal, AbortEndsATransferAndTheSessionGoesOn) {
 }
 
 // A certificate that does not verify is refused, its fingerprint told, before
-// a name or password is sent; it passes by exactly its fingerprint, or as its
-// own authority. Another server's fingerprint does not open this one; and the
-// server itself refuses a client in clear text.
+// a name or password is sent; it passes by exactly its fingerprint (as its
+// own authority: qmtool's --ca-file). Another server's fingerprint does not
+// open this one; and the server itself refuses a client in clear text.
 TEST_F(FtpReal, WhichCertificatesPass) {
   const qmtest::FtpServer other(qmtest::FtpServer::Tls::Required);
   ASSERT_TRUE(other.running());
   const QSslCertificate mine = certificate(*secure);
-  struct Case { const char* what; bool tls; QByteArray fingerprint; QList<QSslCertificate> authorities; std::string error; };
+  struct Case { const char* what; bool tls; QByteArray fingerprint; std::string error; };
   const Case cases[] = {
-      {"unknown", true, {}, {}, "Certificate not trusted ("},
-      {"by its fingerprint", true, certificateFingerprint(mine), {}, ""},
-      {"as its own authority", true, {}, {mine}, ""},
-      {"another server's fingerprint", true, certificateFingerprint(certificate(other)), {}, "Certificate not trusted ("},
-      {"clear text", false, {}, {}, "550 "},
+      {"unknown", true, {}, "Certificate not trusted ("},
+      {"by its fingerprint", true, certificateFingerprint(mine), ""},
+      {"another server's fingerprint", true, certificateFingerprint(certificate(other)), "Certificate not trusted ("},
+      {"clear text", false, {}, "550 "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Recorder r(secure->port(), true);
     r.c.UseTls = c.tls;
     r.c.AcceptFingerprint = c.fingerprint;
-    r.c.CaCertificates = c.authorities;
     const std::string error = errorOf([&] { r.c.Connect(); });
     if (c.error.empty()) {
       EXPECT_EQ(error, "(no error)");
@@ -271,6 +269,26 @@ TEST_F(FtpReal, WhichCertificatesPass) {
     if (c.tls) {
       EXPECT_NE(error.find(fingerprintText(certificateFingerprint(mine)).toStdString()), std::string::npos) << error;
     }
+  }
+}
+
+// A download whose encrypted connection is closed without TLS's own close
+// fails (here the server even calls the file complete), and the local file stays.
+TEST(FtpTlsCut, ADownloadCutShortFailsAndKeepsTheLocalFile) {
+  const qmtest::FtpServer server(qmtest::FtpServer::Tls::Required, {"--tls-cut", "65536"});
+  ASSERT_TRUE(server.running()) << server.error().toStdString();
+  writeFile(server.file(QStringLiteral("big.bin")), binaryBytes(1 << 20));
+  QTemporaryDir local;
+  const QString target = local.filePath(QStringLiteral("big.bin"));
+  for (const bool passive : {true, false}) {
+    writeFile(target, "before");
+    Recorder r(server.port(), passive);
+    r.c.UseTls = true;
+    r.c.AcceptFingerprint = certificateFingerprint(QSslCertificate::fromPath(server.certificate()).value(0));
+    r.c.Connect();
+    EXPECT_EQ(errorOf([&] { r.c.Download("big.bin", target); }),
+              "The encrypted data connection closed without ending TLS: the data may be incomplete");
+    EXPECT_EQ(readFile(target), "before") << passive;
   }
 }
 
@@ -406,49 +424,34 @@ std::unique_ptr<Recorder> clientFor(const ScriptedServer& s, int timeout = 5000)
 }  // namespace
 
 // A greeting that refuses, never comes, trickles or floods fails within the
-// time-out (one second is the sanity margin), the goodbye included.
+// time-out (one second is the sanity margin), the goodbye included; so does,
+// when TLS was asked for, a server that refuses it, never finishes the
+// handshake or answers it in clear text. The login never goes out.
 TEST(FtpScripted, BadGreetingsFailWithinTheTimeOut) {
-  const std::pair<std::vector<Step>, std::string> cases[] = {
-      {qmtest::dialogue({"421-Busy\r\n421 Too many users", "QUIT", "221 bye"}) + std::vector<Step>{{Step::Close, ""}},
+  const auto tls = qmtest::dialogue({"220 ready", "AUTH TLS"});
+  struct Case { bool tls; std::vector<Step> script; std::string error; };
+  const Case cases[] = {
+      {false, qmtest::dialogue({"421-Busy\r\n421 Too many users", "QUIT", "221 bye"}) + std::vector<Step>{{Step::Close, ""}},
        "421 Too many users"},
-      {{}, "Socket readln timed out"},
-      {{{Step::Stream, "220-still here\r\n", 200}}, "Socket readln timed out"},
-      {{{Step::Stream, "220-" + std::string(1000, 'x') + "\r\n"}}, "Reply longer than 1 MiB"},
-  };
-  for (const auto& [script, error] : cases) {
-    ScriptedServer server({script});
-    auto r = clientFor(server, 1200);
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(errorOf([&] { r->c.Connect(); }), error);
-    EXPECT_LT(clock.elapsed(), 1200 + 1000) << error;
-    EXPECT_EQ(r->connects, 0);
-    for (const auto& line : server.received()) EXPECT_EQ(line.rfind("USER", 0), std::string::npos) << error;
-  }
-}
-
-// Asked for TLS, a server that refuses it, never finishes the handshake or
-// answers it in clear text ends the connection within the time-out; the
-// login is never sent in clear text instead.
-TEST(FtpScripted, TlsThatDoesNotStartEndsTheConnection) {
-  const auto greet = qmtest::dialogue({"220 ready", "AUTH TLS"});
-  const std::pair<std::vector<Step>, std::string> cases[] = {
-      {greet + qmtest::dialogue({"500 unknown command", "QUIT", "221 bye"}), "500 unknown command"},
-      {greet + qmtest::dialogue({"234 go ahead"}), "TLS handshake timed out"},
-      {greet + std::vector<Step>{{Step::Send, "234 go ahead\r\n"}, {Step::Send, "220 no TLS here\r\n"}, {Step::Close, ""}},
+      {false, {}, "Socket readln timed out"},
+      {false, {{Step::Stream, "220-still here\r\n", 200}}, "Socket readln timed out"},
+      {false, {{Step::Stream, "220-" + std::string(1000, 'x') + "\r\n"}}, "Reply longer than 1 MiB"},
+      {true, tls + qmtest::dialogue({"500 unknown command", "QUIT", "221 bye"}), "500 unknown command"},
+      {true, tls + qmtest::dialogue({"234 go ahead"}), "TLS handshake timed out"},
+      {true, tls + std::vector<Step>{{Step::Send, "234 go ahead\r\n"}, {Step::Send, "220 no TLS\r\n"}, {Step::Close, ""}},
        "TLS handshake failed: "},
   };
-  for (const auto& [script, error] : cases) {
-    ScriptedServer server({script});
+  for (const auto& c : cases) {
+    ScriptedServer server({c.script});
     auto r = clientFor(server, 1200);
-    r->c.UseTls = true;
+    r->c.UseTls = c.tls;
     QElapsedTimer clock;
     clock.start();
-    const std::string got = errorOf([&] { r->c.Connect(); });
-    EXPECT_EQ(got.substr(0, error.size()), error) << got;
-    EXPECT_LT(clock.elapsed(), 1200 + 1000) << error;
-    EXPECT_FALSE(r->c.Connected());
-    for (const auto& line : server.received()) EXPECT_EQ(line.find("USER"), std::string::npos) << error;
+    const std::string error = errorOf([&] { r->c.Connect(); });
+    EXPECT_EQ(error.substr(0, c.error.size()), c.error) << error;
+    EXPECT_LT(clock.elapsed(), 1200 + 1000) << c.error;
+    EXPECT_EQ(r->connects, 0);
+    for (const auto& line : server.received()) EXPECT_EQ(line.find("USER"), std::string::npos) << c.error;
   }
 }
 

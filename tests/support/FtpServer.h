@@ -11,7 +11,9 @@ namespace qmtest {
 // temporary folder to one user. It stops when the object is destroyed.
 // `options` go to ftp_server.py: "--read-limit N" (uploads read at N bytes a
 // second), "--cut-after N" (an upload's data connection dropped after N
-// bytes), "--refuse CMD:CODE", "--no-rename-over". With TLS it requires
+// bytes), "--refuse CMD:CODE", "--no-rename-over", with TLS "--tls-cut N" (a
+// download's connection closed after N bytes without ending TLS, the server
+// calling the file complete). With TLS it requires
 // encryption on every connection, with a self-signed certificate of its own
 // for 127.0.0.1 (a new one for each server).
 class FtpServer {
@@ -21,7 +23,9 @@ class FtpServer {
 
   enum class Tls { Off, Required };
   explicit FtpServer(const QStringList& options = {}) { start(options); }
-  explicit FtpServer(Tls tls) { start(tls == Tls::Required ? QStringList{QStringLiteral("--tls"), certificate()} : QStringList{}); }
+  explicit FtpServer(Tls tls, const QStringList& options = {}) {
+    start(tls == Tls::Required ? QStringList{QStringLiteral("--tls"), certificate()} + options : options);
+  }
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;

@@ -75,6 +75,24 @@ class DataHandler(ThrottledDTPHandler):
     handle_read_event = handle_read
 
 
+def tls_cutting_dtp(base, cut_after):
+    """A TLS data handler that, after cut_after bytes of a download, closes
+    the TCP connection without ending TLS and calls the file complete."""
+    from pyftpdlib.handlers import DTPHandler
+
+    class CuttingDTP(base):
+        def send(self, data):
+            if not self.receive and self.tot_bytes_sent >= cut_after:
+                self.producer_fifo.clear()
+                self.transfer_finished = True
+                self._resp = ("226 Transfer complete.", logging.debug)
+                DTPHandler.close(self)  # no TLS close_notify
+                return 0
+            return super().send(data)
+
+    return CuttingDTP
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--root", required=True)
@@ -86,6 +104,8 @@ def main():
     ap.add_argument("--refuse", action="append", default=[], help="CMD:CODE, e.g. RNTO:502")
     ap.add_argument("--no-rename-over", action="store_true", help="refuse RNTO onto an existing file")
     ap.add_argument("--tls", metavar="CERT")
+    ap.add_argument("--tls-cut", type=int, default=0,
+                    help="with --tls: end a download's connection after this many bytes without ending TLS")
     args = ap.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
@@ -100,6 +120,8 @@ def main():
         handler.certfile = args.tls
         handler.tls_control_required = True
         handler.tls_data_required = True
+        if args.tls_cut:
+            handler.dtp_handler = tls_cutting_dtp(handler.dtp_handler, args.tls_cut)
     handler.refused = dict(r.split(":", 1) for r in args.refuse)
     handler.no_rename_over = args.no_rename_over
     if args.read_limit or args.cut_after:  # (the plain handler sends files faster; not with --tls)
