@@ -44,7 +44,8 @@ void RichEdit::setLineNumbers(bool on) {
     numbers_ = new NumberMargin(this, [this](QPaintEvent* e) { paintLineNumbers(e); });
     // Scrolling, typing and layout changes repaint what they touch in the
     // viewport; the margin follows (it paints only the rows in view).
-    connect(this, &QPlainTextEdit::updateRequest, numbers_, [this] { numbers_->update(); });
+    connect(this, &QPlainTextEdit::updateRequest, numbers_,
+            [this](const QRect& r, int) { numbers_->update(0, r.y(), numbers_->width(), r.height()); });
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { placeLineNumbers(); });
     connect(this, &QPlainTextEdit::cursorPositionChanged, numbers_, [this] { numbers_->update(); });
   }
