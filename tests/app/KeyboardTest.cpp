@@ -13,6 +13,8 @@
 #include "app/Update_F.h"
 #include "editor/DocFixture.h"
 #include "net/ui/FTP_F.h"
+#include "scripts/ScriptEd_F.h"
+#include "scripts/Script_F.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ class Keyboard : public qmtest::DocFixture {
     QApplication::processEvents();
   }
   // Every window the user opens: the tool windows and wizards through their commands, the
-  // help window and the update offer.
+  // help window, the update offer and the script editor.
   std::vector<std::pair<QString, QWidget*>> openEveryWindow(THelpForm& help) {
     const QString commands = QStringLiteral(
         "FTP3 N45 N19 N37 N47 SpeedButton6 SpeedButton34 LinkB ImageB SpeedButton29 SpeedButton30 MailB "
@@ -46,6 +48,9 @@ class Keyboard : public qmtest::DocFixture {
     TForm19* offer = form->Window<TForm19>();
     offer->show();
     windows.emplace_back(QStringLiteral("N42"), offer);
+    TForm23* editor = form->Window<TForm22>()->Form23();
+    editor->show();
+    windows.emplace_back(QStringLiteral("script editor"), editor);
     return windows;
   }
   std::set<QWidget*> shownWindows() const {
