@@ -167,6 +167,7 @@ void TFtpClient::Connect() {
     CancelRequested = false;
     ClearInput();
     Secure = UseTls;
+    m_tlsEstablished = false;
     TSocketClient::Connect();
 
     // The greeting, possibly several lines; a refusal ends the session here.
@@ -233,6 +234,7 @@ void TFtpClient::SecureControl() {
     Transaction(command);
     if (ReplyCode / 100 != 2) FailConnect();
   }
+  m_tlsEstablished = true;
 }
 
 void TFtpClient::Disconnect() {

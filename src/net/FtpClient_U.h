@@ -71,6 +71,8 @@ class TFtpClient : public TSocketClient {
   // of AcceptFingerprint (SHA-256). Otherwise Connect raises ECertificateError.
   QList<QSslCertificate> CaCertificates;
   QByteArray AcceptFingerprint;
+  // The last Connect got as far as an encrypted control connection.
+  bool TlsEstablished() const { return m_tlsEstablished; }
   // The floor under the rate of a listing or a transfer: it fails when fewer
   // than MinRateBytes move in any MinRateMs (0 bytes: no floor).
   long long MinRateBytes = 1024;
@@ -173,6 +175,7 @@ class TFtpClient : public TSocketClient {
   std::unique_ptr<TSocketClient> m_dataSocket;
   std::unique_ptr<TFTPDirectoryList> m_listParser;
   bool m_listBusy = false;
+  bool m_tlsEstablished = false;
   bool m_dataUpload = false;  // the data connection carries an upload
   bool m_awaitingFinal = false;  // a transfer command was accepted; its final reply is due
   bool m_storeBegan = false;

@@ -135,6 +135,11 @@ TEST_F(FtpWindow, TlsAndTheCertificateQuestion) {
   ASSERT_EQ(asked.size(), 3u);
   EXPECT_TRUE(asked[2].startsWith(QStringLiteral("אזהרה"))) << asked[2].toStdString();
   EXPECT_TRUE(log(w).last().startsWith(QStringLiteral("QX<Connect failed: Certificate not trusted"))) << log(w).last().toStdString();
+  // A server without TLS: said so, and nothing asked.
+  EXPECT_FALSE(login(w, user, password)->FtpClient1->Connected());
+  EXPECT_EQ(prompts.texts("message"),
+            std::vector<QString>{QStringLiteral("! לא ניתן ליצור חיבור מוצפן (TLS) עם השרת; שם המשתמש והסיסמה לא נשלחו")});
+  EXPECT_EQ(prompts.texts("yesNo").size(), 3u);
 }
 
 TEST_F(FtpWindow, DownloadsIntoANewWindowAndIntoAFile) {

@@ -454,11 +454,16 @@ void TForm21::Button1Click() {
     qm::prompts().error(this, QStringLiteral("'%1' is not a valid integer value").arg(Edit2->text()));
     return;
   }
+  asked_ = false;
   const auto o = Act([&] {
     return session_->Connect(qm::toCp1255(Edit1->text()), port, qm::toCp1255(Edit3->text()),
                              qm::toCp1255(Edit4->text()));
   });
-  if (!o.ok && !o.error.isEmpty()) Log(QStringLiteral("QX<Connect failed: ") + o.error);
+  if (o.ok || o.error.isEmpty()) return;
+  Log(QStringLiteral("QX<Connect failed: ") + o.error);
+  // (A certificate the user refused was the user's own decision.)
+  if (FtpClient1->UseTls && !FtpClient1->TlsEstablished() && !asked_)
+    qm::prompts().message(this, QStringLiteral("! לא ניתן ליצור חיבור מוצפן (TLS) עם השרת; שם המשתמש והסיסמה לא נשלחו"));
 }
 
 namespace {
@@ -474,6 +479,7 @@ QByteArray TForm21::Trusted(const std::string& host) {
 }
 
 bool TForm21::Ask(const Question& q) {
+  asked_ = true;
   const QString host = QString::fromLatin1(q.host.data(), static_cast<qsizetype>(q.host.size()));
   const QString fingerprint = qm::net::fingerprintText(qm::net::certificateFingerprint(q.certificate));
   QString text = q.changed

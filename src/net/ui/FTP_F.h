@@ -141,5 +141,6 @@ class TForm21 : public QWidget, public qm::net::CertificateTrust {
   qm::PublishingHost& host_;
   std::shared_ptr<qm::net::FtpSession> session_;
   bool indicator_ = false;
+  bool asked_ = false;  // the user was asked about a certificate during this connect
   unsigned listed_ = ~0u;  // the session's list revision ListBox1 shows
 };
