@@ -323,10 +323,13 @@ void TFtpClient::CheckDataEnd() {
 void TFtpClient::OpenDataStream() {
   if (!Passive) m_dataSocket->Accept();
   // The data connection must show the certificate the control connection
-  // was accepted with (or one that verifies on its own).
+  // was accepted with (or one that verifies on its own), and resumes the
+  // control connection's session: many servers refuse one that does not.
   if (!UseTls) return;
   TlsPolicy policy = Policy(certificateFingerprint(PeerCertificate()));
-  policy.Tls12 = m_dataUpload;
+  policy.Session = TlsSession();
+  // An upload stays below TLS 1.3's late tickets when it has no session to resume.
+  policy.Tls12 = m_dataUpload && policy.Session.isEmpty();
   m_dataSocket->StartTls(policy);
 }
 

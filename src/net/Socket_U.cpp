@@ -176,6 +176,11 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   if (!ssl) return;
   connect(ssl, &QSslSocket::encrypted, this, [] { WakeAll(); });
   connect(ssl, &QSslSocket::encryptedBytesWritten, this, [] { WakeAll(); });
+  connect(ssl, &QSslSocket::newSessionTicketReceived, this, [this, ssl] {
+    if (ssl != m_socket) return;
+    ++m_tlsTickets;
+    WakeAll();
+  });
   connect(ssl, &QSslSocket::alertReceived, this, [this, ssl](QSsl::AlertLevel, QSsl::AlertType type, const QString&) {
     if (ssl == m_socket && type == QSsl::AlertType::CloseNotify) m_tlsCloseNotify = true;
   });
@@ -539,6 +544,9 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
   QSslConfiguration conf = s->sslConfiguration();
   if (!policy.CaCertificates.isEmpty()) conf.setCaCertificates(policy.CaCertificates);
   conf.setPeerVerifyMode(QSslSocket::VerifyPeer);
+  // Keep the session (TlsSession), and offer the one given for resuming.
+  conf.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+  conf.setSessionTicket(policy.Session);
   if (policy.Tls12) conf.setProtocol(QSsl::TlsV1_2);
   s->setSslConfiguration(conf);
   s->setPeerVerifyName(policy.PeerName);
@@ -548,6 +556,8 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
   m_tlsProblems.clear();
   m_errorText.clear();
   m_tlsCloseNotify = false;
+  m_tlsResumes = !policy.Session.isEmpty();
+  m_tlsTickets = 0;
   s->startClientEncryption();
   TimerOn();
   WaitFor([this, s] { return s != m_socket || s->isEncrypted() || PeerGone() || m_tlsRefused; });
@@ -575,6 +585,12 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
 bool TSocketClient::Encrypted() const {
   const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
   return ssl && ssl->isEncrypted();
+}
+
+QByteArray TSocketClient::TlsSession() const {
+  const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
+  if (!ssl || !ssl->isEncrypted()) return {};
+  return ssl->sslConfiguration().sessionTicket();
 }
 
 std::string TSocketClient::TlsDescription() const {
@@ -655,6 +671,20 @@ void TSocketClient::SendFile(const QString& path) {
 }
 
 void TSocketClient::CloseGracefully() {
+  const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
+  if (ssl && ssl->isEncrypted() && ssl->sessionProtocol() == QSsl::TlsV1_3 && m_tlsResumes && m_tlsTickets == 0) {
+    // A server that gave a ticket for the session resumed sends one on this
+    // connection too; one that does not costs the time-out, nothing more.
+    TimerOn();
+    WaitFor([this] { return m_tlsTickets > 0 || PeerGone(); });
+    if (TimedOut) TimedOut = CancelRequested = false;
+    try {
+      EndWait("Socket close timed out", "Socket close aborted");
+    } catch (...) {
+      CloseSocket();
+      throw;
+    }
+  }
   if (m_socket->state() != QAbstractSocket::UnconnectedState) {
     m_closing = true;
     m_socket->disconnectFromHost();
