@@ -105,7 +105,10 @@ int main(int argc, char** argv) {
     if (!page.open(QIODevice::WriteOnly)) return 1;
     page.write(QByteArray::fromStdString(qm::toCp1255(samplePage())));
   }
-  qm::SettingsStore settings(work.filePath(QStringLiteral("settings.ini")));
+  // The settings live apart from the pages, so that the FTP window's list of
+  // local files shows only the site.
+  QTemporaryDir config;
+  qm::SettingsStore settings(config.filePath(QStringLiteral("settings.ini")));
   settings.writeString(QStringLiteral("WinMax"), QStringLiteral("1"));
   TForm1 form(settings);
   form.setWindowState(Qt::WindowNoState);
