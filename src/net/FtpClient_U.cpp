@@ -328,8 +328,9 @@ void TFtpClient::OpenDataStream() {
   if (!UseTls) return;
   TlsPolicy policy = Policy(certificateFingerprint(PeerCertificate()));
   policy.Session = TlsSession();
-  // An upload stays below TLS 1.3's late tickets when it has no session to resume.
-  policy.Tls12 = m_dataUpload && policy.Session.isEmpty();
+  policy.SessionTickets = TlsTickets();
+  // Without TLS 1.3 tickets to wait for, an upload stays below them.
+  policy.Tls12 = m_dataUpload && policy.SessionTickets == 0;
   m_dataSocket->StartTls(policy);
 }
 

@@ -174,7 +174,13 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   connect(s, &QTcpSocket::bytesWritten, this, [] { WakeAll(); });
   auto* ssl = qobject_cast<QSslSocket*>(s);
   if (!ssl) return;
-  connect(ssl, &QSslSocket::encrypted, this, [] { WakeAll(); });
+  connect(ssl, &QSslSocket::encrypted, this, [this, ssl] {
+    // A resumed session is still the one offered; a new one differs. (Checked
+    // at once: the server's tickets, which come next, replace the session.)
+    if (ssl == m_socket)
+      m_tlsResumed = !m_tlsOffered.isEmpty() && ssl->sslConfiguration().sessionTicket() == m_tlsOffered;
+    WakeAll();
+  });
   connect(ssl, &QSslSocket::encryptedBytesWritten, this, [] { WakeAll(); });
   connect(ssl, &QSslSocket::newSessionTicketReceived, this, [this, ssl] {
     if (ssl != m_socket) return;
@@ -556,13 +562,19 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
   m_tlsProblems.clear();
   m_errorText.clear();
   m_tlsCloseNotify = false;
-  m_tlsResumes = !policy.Session.isEmpty();
   m_tlsTickets = 0;
+  m_tlsTicketsDue = 0;
+  m_tlsOffered = policy.Session;
+  m_tlsResumed = false;
   s->startClientEncryption();
   TimerOn();
   WaitFor([this, s] { return s != m_socket || s->isEncrypted() || PeerGone() || m_tlsRefused; });
   const bool ok = s && s == m_socket && s->isEncrypted() && !m_tlsRefused;
-  if (ok) m_peerCertificate = s->peerCertificate();
+  if (ok) {
+    m_peerCertificate = s->peerCertificate();
+    if (s->sessionProtocol() == QSsl::TlsV1_3)
+      m_tlsTicketsDue = m_tlsResumed ? std::min(policy.SessionTickets, 1) : policy.SessionTickets;
+  }
   // Nothing more goes over a connection whose encryption failed.
   else if (m_connected) CloseSocket();
   try {
@@ -672,11 +684,10 @@ void TSocketClient::SendFile(const QString& path) {
 
 void TSocketClient::CloseGracefully() {
   const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
-  if (ssl && ssl->isEncrypted() && ssl->sessionProtocol() == QSsl::TlsV1_3 && m_tlsResumes && m_tlsTickets == 0) {
-    // A server that gave a ticket for the session resumed sends one on this
-    // connection too; one that does not costs the time-out, nothing more.
+  if (ssl && ssl->isEncrypted() && m_tlsTickets < m_tlsTicketsDue) {
+    // A server that sends fewer than foretold costs the time-out, nothing more.
     TimerOn();
-    WaitFor([this] { return m_tlsTickets > 0 || PeerGone(); });
+    WaitFor([this] { return m_tlsTickets >= m_tlsTicketsDue || PeerGone(); });
     if (TimedOut) TimedOut = CancelRequested = false;
     try {
       EndWait("Socket close timed out", "Socket close aborted");

@@ -62,11 +62,15 @@ struct TlsPolicy {
   // (TSocketClient::TlsSession); empty: a new session. FTP servers often
   // refuse a data connection that does not resume the control connection's.
   QByteArray Session;
+  // The session tickets the server sent after the handshake that made
+  // Session (TSocketClient::TlsTickets): under TLS 1.3 a connection that
+  // does not resume it gets as many, one that does at most one.
+  int SessionTickets = 0;
   // TLS 1.2 only. A TLS 1.3 server sends its session tickets after the
   // handshake; on a connection that only sends and then closes, tickets
   // arriving after the close make the system reset the connection, and the
-  // server loses the data it had not read yet. (A connection that resumes a
-  // TLS 1.3 session instead waits for its ticket in CloseGracefully.)
+  // server loses the data it had not read yet. (A TLS 1.3 connection given
+  // SessionTickets instead waits for its tickets in CloseGracefully.)
   bool Tls12 = false;
 };
 
@@ -175,16 +179,18 @@ class TSocketClient : public QObject {
   // resume; empty when there is none (under TLS 1.3 it comes with the
   // server's first session ticket, shortly after the handshake).
   QByteArray TlsSession() const;
+  // The TLS 1.3 session tickets received since the handshake began.
+  int TlsTickets() const { return m_tlsTickets; }
   // Listens on `address` (any address when empty) and Port (0: a free port).
   void Listen(const std::string& address = {});
   int ListeningPort() const;
   void CheckConnection();
   void ClearInput();
-  // Closes after the data written so far has gone out (no reset). A
-  // connection that resumed a TLS 1.3 session first waits, within the
-  // time-out, for the session ticket the server sends after the handshake:
-  // arriving after the close, it would make the system reset the connection
-  // and the server lose the data it had not read yet.
+  // Closes after the data written so far has gone out (no reset). A TLS 1.3
+  // connection first waits, within the time-out, for the session tickets the
+  // server sends after the handshake (as TlsPolicy::SessionTickets foretold):
+  // arriving after the close, they would make the system reset the
+  // connection and the server lose the data it had not read yet.
   void CloseGracefully();
 
   std::string RemoteAddress();
@@ -284,8 +290,10 @@ class TSocketClient : public QObject {
   QStringList m_tlsProblems;
   QSslCertificate m_peerCertificate;
   bool m_tlsCloseNotify = false;
-  bool m_tlsResumes = false;  // the handshake offered a session to resume
-  int m_tlsTickets = 0;       // session tickets received since the handshake began
+  int m_tlsTickets = 0;     // session tickets received since the handshake began
+  int m_tlsTicketsDue = 0;  // the tickets the server will send after this handshake
+  QByteArray m_tlsOffered;  // the session offered for resuming
+  bool m_tlsResumed = false;
   QString m_errorText;  // the text of the last socket error
 };
 

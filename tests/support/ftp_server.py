@@ -124,6 +124,8 @@ def main():
                     help="with --tls: end a download's connection after this many bytes without ending TLS")
     ap.add_argument("--tls-reuse", action="store_true",
                     help="with --tls: refuse a data connection that does not resume the control connection's TLS session")
+    ap.add_argument("--tls-no-resume", action="store_true",
+                    help="with --tls: resume no TLS session (the tickets sent cannot be used)")
     args = ap.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
@@ -140,6 +142,11 @@ def main():
         handler.tls_data_required = True
         if args.tls_cut:
             handler.dtp_handler = tls_cutting_dtp(handler.dtp_handler, args.tls_cut)
+        if args.tls_no_resume:
+            from OpenSSL import SSL
+            context = handler.get_ssl_context()
+            context.set_session_cache_mode(SSL.SESS_CACHE_OFF)
+            context.set_options(SSL.OP_NO_TICKET)
         if args.tls_reuse:
             handler.dtp_handler = reuse_requiring_dtp(handler.dtp_handler)
     handler.refused = dict(r.split(":", 1) for r in args.refuse)
