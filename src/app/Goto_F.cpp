@@ -75,7 +75,7 @@ void TForm17::Button1Click() {
   bool ok = false;
   const int n = Edit1->text().trimmed().toInt(&ok, 10);
   if (!ok) {
-    qm::prompts().error(this, QStringLiteral("'%1' is not a valid integer value").arg(Edit1->text()));
+    qm::prompts().error(this, qm::notAnIntegerText(Edit1->text()));
     return;
   }
   qm::PageView* page = host_.ActivePage();

@@ -38,7 +38,8 @@ QStringList candidates(Kind kind, FontRole role) {
   if (role == FontRole::Hebrew) {
     switch (kind) {
       case Kind::Serif: return {"David CLM", "Frank Ruehl CLM", "Drugulin CLM"};
-      case Kind::Sans: return {"Nachlieli CLM", "Simple CLM", "Miriam CLM"};
+      // Miriam is the stock Hebrew sans; Nachlieli comes only in light and bold.
+      case Kind::Sans: return {"Miriam CLM", "Simple CLM", "Nachlieli CLM"};
       default: return {"Miriam Mono CLM", "Miriam CLM", "Nachlieli CLM"};
     }
   }
@@ -70,7 +71,9 @@ QString installedFamily(const QString& family, FontRole role) {
     }
   }
   if (culmus && installed.contains(QLatin1String(culmus))) return QLatin1String(culmus);
-  if (kind == Kind::ByRole) kind = role == FontRole::Interface ? Kind::Sans : Kind::Mono;
+  // The stock font is proportional: Hebrew runs in the source keep a
+  // proportional Hebrew face (a monospaced one spreads the letters apart).
+  if (kind == Kind::ByRole) kind = role == FontRole::Source ? Kind::Mono : Kind::Sans;
   // The interface and the Hebrew runs need Hebrew letters.
   const QStringList usable = role == FontRole::Source ? installed : QFontDatabase::families(QFontDatabase::Hebrew);
   QString found = firstInstalled(candidates(kind, role), usable);

@@ -71,6 +71,10 @@ std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogR
 
 Prompts& prompts() { return *current(); }
 
+QString notAnIntegerText(const QString& typed) {
+  return QStringLiteral("'%1' אינו מספר שלם").arg(typed);
+}
+
 std::unique_ptr<Prompts> setPrompts(std::unique_ptr<Prompts> p) {
   auto old = std::move(current());
   current() = std::move(p);

@@ -58,6 +58,9 @@ Prompts& prompts();
 // Installs an implementation; returns the previous one.
 std::unique_ptr<Prompts> setPrompts(std::unique_ptr<Prompts> p);
 
+// The error shown for a number field whose text is not a whole number.
+QString notAnIntegerText(const QString& typed);
+
 // The real dialogs of the toolkit.
 class QtPrompts : public Prompts {
  public:

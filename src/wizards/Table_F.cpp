@@ -33,7 +33,7 @@ std::optional<int> fieldNumber(QWidget* parent, const QLineEdit* field, bool emp
   const FieldNumber n = qm::wizards::readFieldNumber(text);
   if (n.status == FieldNumber::Number) return n.value;
   if (n.status == FieldNumber::Empty && emptyIsSilent) return std::nullopt;
-  qm::prompts().error(parent, qm::fromCp1255(qm::wizards::notAnIntegerMessage(text)));
+  qm::prompts().error(parent, qm::notAnIntegerText(field->text()));
   return std::nullopt;
 }
 

@@ -83,7 +83,7 @@ TEST_F(FindWindow, GoToLine) {
       {"one\r\ntwo\r\n", 0, "1", "3", -1, {}, QStringLiteral("לא בתחום")},
       {"one\r\ntwo", 6, "2", "0", 1},
       {"\r\ntwo", 4, "2", "0", 0},
-      {"one", 0, "1", "x1", -1, QStringLiteral("'x1' is not a valid integer value")},
+      {"one", 0, "1", "x1", -1, QStringLiteral("'x1' אינו מספר שלם")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text + " " + c.typed.toStdString());

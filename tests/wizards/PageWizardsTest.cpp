@@ -205,8 +205,8 @@ TEST_F(PageWizards, TableFirstPageRefusesBadCountsBeforeBuilding) {
       {"", "5", "50", nullptr, nullptr},
       {"0", "5", "50", "message", "הזן ערכים בין 1 ל 99 בלבד"},
       {"5", "100", "50", "message", "הזן ערכים בין 1 ל 99 בלבד"},
-      {"abc", "5", "50", "error", "'abc' is not a valid integer value"},
-      {"5", "5", "4.5", "error", "'4.5' is not a valid integer value"},
+      {"abc", "5", "50", "error", "'abc' אינו מספר שלם"},
+      {"5", "5", "4.5", "error", "'4.5' אינו מספר שלם"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rows + std::string("x") + c.cols + " w" + c.width);

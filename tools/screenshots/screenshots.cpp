@@ -75,7 +75,10 @@ const char* const kVisualLines =
 // A page of those lines under a Hebrew standard, maximized.
 TWorkForm* linesPage(TForm1& form, bool visual) {
   form.Action(visual ? QStringLiteral("ISO1") : QStringLiteral("N50"))->setChecked(true);
-  form.OpenPage(qm::toCp1255(QString::fromUtf8(visual ? kVisualLines : kLogicalLines)),
+  // The declaration makes the page's own standard: a page says which it is.
+  const QString declared = visual ? QStringLiteral("<meta charset=\"iso-8859-8\">\r\n")
+                                  : QStringLiteral("<meta charset=\"windows-1255\">\r\n");
+  form.OpenPage(qm::toCp1255(declared + QString::fromUtf8(visual ? kVisualLines : kLogicalLines)),
                 visual ? QStringLiteral("visual.htm") : QStringLiteral("logical.htm"));
   TWorkForm* doc = form.AWForm();
   if (doc) doc->SubWindow()->showMaximized();

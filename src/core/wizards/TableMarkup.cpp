@@ -17,10 +17,6 @@ FieldNumber readFieldNumber(std::string_view text) {
   return {FieldNumber::Number, v};
 }
 
-std::string notAnIntegerMessage(std::string_view text) {
-  return "'" + std::string(text) + "' is not a valid integer value";
-}
-
 std::vector<std::string> tableLines(const TableChoices& c, HebrewStandard standard) {
   auto x = [&](const std::string& s) { return xferheb(s, true, true, standard); };
   std::vector<std::string> lines;

@@ -17,9 +17,6 @@ struct FieldNumber {
 };
 FieldNumber readFieldNumber(std::string_view text);
 
-// The conversion error for a field that is not a whole number.
-std::string notAnIntegerMessage(std::string_view text);
-
 // What the table wizard writes. `cells[r][c]` is row r, column c; each row
 // holds the same number of cells.
 struct TableChoices {

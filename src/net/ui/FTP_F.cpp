@@ -451,7 +451,7 @@ void TForm21::Button1Click() {
   bool ok = false;
   const int port = Edit2->text().trimmed().toInt(&ok);
   if (!ok || port <= 0 || port > 65535) {
-    qm::prompts().error(this, QStringLiteral("'%1' is not a valid integer value").arg(Edit2->text()));
+    qm::prompts().error(this, qm::notAnIntegerText(Edit2->text()));
     return;
   }
   asked_ = false;
