@@ -323,10 +323,14 @@ void TFtpClient::CheckDataEnd() {
 void TFtpClient::OpenDataStream() {
   if (!Passive) m_dataSocket->Accept();
   // The data connection must show the certificate the control connection
-  // was accepted with (or one that verifies on its own).
+  // was accepted with (or one that verifies on its own), and resumes the
+  // control connection's session: many servers refuse one that does not.
   if (!UseTls) return;
   TlsPolicy policy = Policy(certificateFingerprint(PeerCertificate()));
-  policy.Tls12 = m_dataUpload;
+  policy.Session = TlsSession();
+  policy.SessionTickets = TlsTickets();
+  // Without TLS 1.3 tickets to wait for, an upload stays below them.
+  policy.Tls12 = m_dataUpload && policy.SessionTickets == 0;
   m_dataSocket->StartTls(policy);
 }
 

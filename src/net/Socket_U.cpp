@@ -174,8 +174,19 @@ void TSocketClient::AdoptSocket(QTcpSocket* s) {
   connect(s, &QTcpSocket::bytesWritten, this, [] { WakeAll(); });
   auto* ssl = qobject_cast<QSslSocket*>(s);
   if (!ssl) return;
-  connect(ssl, &QSslSocket::encrypted, this, [] { WakeAll(); });
+  connect(ssl, &QSslSocket::encrypted, this, [this, ssl] {
+    // A resumed session is still the one offered; a new one differs. (Checked
+    // at once: the server's tickets, which come next, replace the session.)
+    if (ssl == m_socket)
+      m_tlsResumed = !m_tlsOffered.isEmpty() && ssl->sslConfiguration().sessionTicket() == m_tlsOffered;
+    WakeAll();
+  });
   connect(ssl, &QSslSocket::encryptedBytesWritten, this, [] { WakeAll(); });
+  connect(ssl, &QSslSocket::newSessionTicketReceived, this, [this, ssl] {
+    if (ssl != m_socket) return;
+    ++m_tlsTickets;
+    WakeAll();
+  });
   connect(ssl, &QSslSocket::alertReceived, this, [this, ssl](QSsl::AlertLevel, QSsl::AlertType type, const QString&) {
     if (ssl == m_socket && type == QSsl::AlertType::CloseNotify) m_tlsCloseNotify = true;
   });
@@ -539,6 +550,9 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
   QSslConfiguration conf = s->sslConfiguration();
   if (!policy.CaCertificates.isEmpty()) conf.setCaCertificates(policy.CaCertificates);
   conf.setPeerVerifyMode(QSslSocket::VerifyPeer);
+  // Keep the session (TlsSession), and offer the one given for resuming.
+  conf.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+  conf.setSessionTicket(policy.Session);
   if (policy.Tls12) conf.setProtocol(QSsl::TlsV1_2);
   s->setSslConfiguration(conf);
   s->setPeerVerifyName(policy.PeerName);
@@ -548,11 +562,19 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
   m_tlsProblems.clear();
   m_errorText.clear();
   m_tlsCloseNotify = false;
+  m_tlsTickets = 0;
+  m_tlsTicketsDue = 0;
+  m_tlsOffered = policy.Session;
+  m_tlsResumed = false;
   s->startClientEncryption();
   TimerOn();
   WaitFor([this, s] { return s != m_socket || s->isEncrypted() || PeerGone() || m_tlsRefused; });
   const bool ok = s && s == m_socket && s->isEncrypted() && !m_tlsRefused;
-  if (ok) m_peerCertificate = s->peerCertificate();
+  if (ok) {
+    m_peerCertificate = s->peerCertificate();
+    if (s->sessionProtocol() == QSsl::TlsV1_3)
+      m_tlsTicketsDue = m_tlsResumed ? std::min(policy.SessionTickets, 1) : policy.SessionTickets;
+  }
   // Nothing more goes over a connection whose encryption failed.
   else if (m_connected) CloseSocket();
   try {
@@ -575,6 +597,12 @@ void TSocketClient::StartTls(const TlsPolicy& policy) {
 bool TSocketClient::Encrypted() const {
   const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
   return ssl && ssl->isEncrypted();
+}
+
+QByteArray TSocketClient::TlsSession() const {
+  const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
+  if (!ssl || !ssl->isEncrypted()) return {};
+  return ssl->sslConfiguration().sessionTicket();
 }
 
 std::string TSocketClient::TlsDescription() const {
@@ -655,6 +683,19 @@ void TSocketClient::SendFile(const QString& path) {
 }
 
 void TSocketClient::CloseGracefully() {
+  const auto* ssl = qobject_cast<const QSslSocket*>(m_socket);
+  if (ssl && ssl->isEncrypted() && m_tlsTickets < m_tlsTicketsDue) {
+    // A server that sends fewer than foretold costs the time-out, nothing more.
+    TimerOn();
+    WaitFor([this] { return m_tlsTickets >= m_tlsTicketsDue || PeerGone(); });
+    if (TimedOut) TimedOut = CancelRequested = false;
+    try {
+      EndWait("Socket close timed out", "Socket close aborted");
+    } catch (...) {
+      CloseSocket();
+      throw;
+    }
+  }
   if (m_socket->state() != QAbstractSocket::UnconnectedState) {
     m_closing = true;
     m_socket->disconnectFromHost();

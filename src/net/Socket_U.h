@@ -58,10 +58,19 @@ struct TlsPolicy {
   QString PeerName;
   QList<QSslCertificate> CaCertificates;
   QByteArray Fingerprint;  // SHA-256, 32 bytes; empty: none
+  // The session of an earlier connection to the same server to resume
+  // (TSocketClient::TlsSession); empty: a new session. FTP servers often
+  // refuse a data connection that does not resume the control connection's.
+  QByteArray Session;
+  // The session tickets the server sent after the handshake that made
+  // Session (TSocketClient::TlsTickets): under TLS 1.3 a connection that
+  // does not resume it gets as many, one that does at most one.
+  int SessionTickets = 0;
   // TLS 1.2 only. A TLS 1.3 server sends its session tickets after the
   // handshake; on a connection that only sends and then closes, tickets
   // arriving after the close make the system reset the connection, and the
-  // server loses the data it had not read yet.
+  // server loses the data it had not read yet. (A TLS 1.3 connection given
+  // SessionTickets instead waits for its tickets in CloseGracefully.)
   bool Tls12 = false;
 };
 
@@ -166,12 +175,22 @@ class TSocketClient : public QObject {
   const QSslCertificate& PeerCertificate() const { return m_peerCertificate; }
   // "TLSv1.3, TLS_AES_256_GCM_SHA384" for an encrypted connection.
   std::string TlsDescription() const;
+  // The TLS session of the encrypted connection, for another connection to
+  // resume; empty when there is none (under TLS 1.3 it comes with the
+  // server's first session ticket, shortly after the handshake).
+  QByteArray TlsSession() const;
+  // The TLS 1.3 session tickets received since the handshake began.
+  int TlsTickets() const { return m_tlsTickets; }
   // Listens on `address` (any address when empty) and Port (0: a free port).
   void Listen(const std::string& address = {});
   int ListeningPort() const;
   void CheckConnection();
   void ClearInput();
-  // Closes after the data written so far has gone out (no reset).
+  // Closes after the data written so far has gone out (no reset). A TLS 1.3
+  // connection first waits, within the time-out, for the session tickets the
+  // server sends after the handshake (as TlsPolicy::SessionTickets foretold):
+  // arriving after the close, they would make the system reset the
+  // connection and the server lose the data it had not read yet.
   void CloseGracefully();
 
   std::string RemoteAddress();
@@ -271,6 +290,10 @@ class TSocketClient : public QObject {
   QStringList m_tlsProblems;
   QSslCertificate m_peerCertificate;
   bool m_tlsCloseNotify = false;
+  int m_tlsTickets = 0;     // session tickets received since the handshake began
+  int m_tlsTicketsDue = 0;  // the tickets the server will send after this handshake
+  QByteArray m_tlsOffered;  // the session offered for resuming
+  bool m_tlsResumed = false;
   QString m_errorText;  // the text of the last socket error
 };
 

@@ -79,38 +79,54 @@ class FtpReal : public ::testing::Test {
   static void SetUpTestSuite() {
     server = std::make_unique<qmtest::FtpServer>();
     secure = std::make_unique<qmtest::FtpServer>(qmtest::FtpServer::Tls::Required);
+    reuse = std::make_unique<qmtest::FtpServer>(qmtest::FtpServer::Tls::Required, QStringList{"--tls-reuse"});
+    fresh = std::make_unique<qmtest::FtpServer>(qmtest::FtpServer::Tls::Required, QStringList{"--tls-no-resume"});
   }
   static void TearDownTestSuite() {
     server.reset();
     secure.reset();
+    reuse.reset();
+    fresh.reset();
   }
   void SetUp() override {
-    ASSERT_TRUE(server->running()) << server->error().toStdString();
-    ASSERT_TRUE(secure->running()) << secure->error().toStdString();
+    for (const auto* s : {server.get(), secure.get(), reuse.get(), fresh.get()})
+      ASSERT_TRUE(s->running()) << s->error().toStdString();
   }
   static QSslCertificate certificate(const qmtest::FtpServer& s) {
     return QSslCertificate::fromPath(s.certificate()).value(0);
   }
   static std::unique_ptr<qmtest::FtpServer> server;
   static std::unique_ptr<qmtest::FtpServer> secure;  // refuses anything unencrypted, control and data alike
+  static std::unique_ptr<qmtest::FtpServer> reuse;   // also a data connection that does not resume the control's TLS session
+  static std::unique_ptr<qmtest::FtpServer> fresh;   // resumes no TLS session
   QTemporaryDir local;
 };
 std::unique_ptr<qmtest::FtpServer> FtpReal::server;
 std::unique_ptr<qmtest::FtpServer> FtpReal::secure;
+std::unique_ptr<qmtest::FtpServer> FtpReal::reuse;
+std::unique_ptr<qmtest::FtpServer> FtpReal::fresh;
 
 // Binary type before every transfer: in text mode the server would rewrite the line ends.
 // Without a remote name the upload takes the local file's bare name, which the listing shows.
-// In either mode, in clear text and over TLS.
+// In either mode, in clear text and over TLS, also with a server that wants
+// every data connection to resume the control connection's TLS session, and
+// with one that never resumes one.
 TEST_F(FtpReal, TransfersAreByteForByte) {
   const std::pair<QString, std::string> files[] = {
       {QStringLiteral("page.htm"), "<p>\xf9\xec\xe5\xed</p>\r\nsecond\nthird\rlast"},
       {QStringLiteral("picture.gif"), binaryBytes(300000)},
   };
-  for (const bool tls : {false, true}) {
-    const qmtest::FtpServer& s = tls ? *secure : *server;
+  const std::pair<const qmtest::FtpServer*, const char*> servers[] = {
+      {server.get(), ""},
+      {secure.get(), " TLS"},
+      {reuse.get(), " TLS, session reuse required"},
+      {fresh.get(), " TLS, no session resumed"}};
+  for (const auto& [sp, what] : servers) {
+    const qmtest::FtpServer& s = *sp;
+    const bool tls = sp != server.get();
     for (const bool passive : {true, false}) {
       for (const auto& [name, bytes] : files) {
-        const std::string trace = name.toStdString() + (passive ? " passive" : " active") + (tls ? " TLS" : "");
+        const std::string trace = name.toStdString() + (passive ? " passive" : " active") + what;
         const QString up = local.filePath(name);
         const QString down = local.filePath(QStringLiteral("down-") + name);
         writeFile(up, bytes);

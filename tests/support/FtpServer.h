@@ -13,7 +13,9 @@ namespace qmtest {
 // second), "--cut-after N" (an upload's data connection dropped after N
 // bytes), "--refuse CMD:CODE", "--no-rename-over", with TLS "--tls-cut N" (a
 // download's connection closed after N bytes without ending TLS, the server
-// calling the file complete). With TLS it requires
+// calling the file complete), "--tls-reuse" (a data connection that does not
+// resume the control connection's TLS session refused with 522),
+// "--tls-no-resume" (no TLS session resumed). With TLS it requires
 // encryption on every connection, with a self-signed certificate of its own
 // for 127.0.0.1 (a new one for each server).
 class FtpServer {

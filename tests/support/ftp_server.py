@@ -93,6 +93,22 @@ def tls_cutting_dtp(base, cut_after):
     return CuttingDTP
 
 
+def reuse_requiring_dtp(base):
+    """A TLS data handler that refuses a data connection whose TLS session
+    does not resume the control connection's, as many hosting servers do."""
+    from OpenSSL._util import lib  # pyOpenSSL has no public call for it
+
+    class ReuseDTP(base):
+        def handle_ssl_established(self):
+            if not lib.SSL_session_reused(self.socket._ssl):
+                self._resp = ("522 SSL connection failed: session reuse required", logging.debug)
+                self.close()
+                return
+            super().handle_ssl_established()
+
+    return ReuseDTP
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--root", required=True)
@@ -106,6 +122,10 @@ def main():
     ap.add_argument("--tls", metavar="CERT")
     ap.add_argument("--tls-cut", type=int, default=0,
                     help="with --tls: end a download's connection after this many bytes without ending TLS")
+    ap.add_argument("--tls-reuse", action="store_true",
+                    help="with --tls: refuse a data connection that does not resume the control connection's TLS session")
+    ap.add_argument("--tls-no-resume", action="store_true",
+                    help="with --tls: resume no TLS session (the tickets sent cannot be used)")
     args = ap.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
@@ -122,6 +142,13 @@ def main():
         handler.tls_data_required = True
         if args.tls_cut:
             handler.dtp_handler = tls_cutting_dtp(handler.dtp_handler, args.tls_cut)
+        if args.tls_no_resume:
+            from OpenSSL import SSL
+            context = handler.get_ssl_context()
+            context.set_session_cache_mode(SSL.SESS_CACHE_OFF)
+            context.set_options(SSL.OP_NO_TICKET)
+        if args.tls_reuse:
+            handler.dtp_handler = reuse_requiring_dtp(handler.dtp_handler)
     handler.refused = dict(r.split(":", 1) for r in args.refuse)
     handler.no_rename_over = args.no_rename_over
     if args.read_limit or args.cut_after:  # (the plain handler sends files faster; not with --tls)
