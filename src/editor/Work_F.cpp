@@ -453,7 +453,10 @@ void TWorkForm::ShowUndoSnapshot(const qm::undo::Snapshot& s) {
   colorSuspended_ = true;
   Memo1->suspendUpdates();
   Memo1->setText(s.text);
-  Memo1->markUnchanged();  // the editor holds the ring's newest snapshot again
+  // The editor holds the ring's newest snapshot again, unless it had to
+  // change it on the way in: then the next snapshot compares all of it.
+  if (Memo1->text() == s.text) Memo1->markUnchanged();
+  else Memo1->forgetUnchanged();
   Memo1->resumeUpdates();
   colorSuspended_ = colorSuspended;
   DoHighLight();

@@ -49,6 +49,7 @@ class RichEdit : public QPlainTextEdit {
   // What of text() is known unchanged since markUnchanged() (see TextMirror).
   lines::TextMirror::Unchanged unchangedSinceMark() const { return mirror_.unchangedSinceMark(); }
   void markUnchanged() { mirror_.markUnchanged(); }
+  void forgetUnchanged() { mirror_.forgetUnchanged(); }
   // Replaces the whole text (any line-break form; kept as CR LF). Only the
   // part that differs from the current text is touched, so formats and the
   // scroll position outside it survive. One edit: one change notification.

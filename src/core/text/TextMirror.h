@@ -59,6 +59,7 @@ class TextMirror {
   };
   Unchanged unchangedSinceMark() const { return {head_, tail_}; }
   void markUnchanged() { head_ = tail_ = text_.size(); }
+  void forgetUnchanged() { head_ = tail_ = 0; }
 
  private:
   // Position of the start of line i (UTF-8 mode).
