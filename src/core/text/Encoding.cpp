@@ -115,6 +115,15 @@ void appendReference(Encoded& out, char32_t cp) {
 
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ':' || c == '_'; }
 
+// The first "<html" (or another `open`) whose tag name ends there: "<header"
+// is not "<head".
+std::size_t findStartTag(std::string_view page, std::string_view open) {
+  std::size_t at = findNoCase(page, open, 0);
+  while (at != std::string_view::npos && at + open.size() < page.size() && isNameChar(page[at + open.size()]))
+    at = findNoCase(page, open, at + open.size());
+  return at;
+}
+
 // Calls run(offset, length) for every stretch of text a reader sees: element
 // content, attribute values, comment text. Script and style content is code
 // and is skipped.
@@ -199,9 +208,7 @@ std::size_t reorderRuns(std::string& page) {
 
 // dir="rtl" on an <html> tag that has no dir attribute.
 std::string addRtlDirection(std::string page) {
-  std::size_t at = findNoCase(page, "<html", 0);
-  while (at != std::string::npos && at + 5 < page.size() && isNameChar(page[at + 5]))
-    at = findNoCase(page, "<html", at + 5);
+  const std::size_t at = findStartTag(page, "<html");
   if (at == std::string::npos) return page;
   const std::size_t end = page.find('>', at);
   if (end == std::string::npos) return page;
@@ -211,8 +218,7 @@ std::string addRtlDirection(std::string page) {
     while (q < tag.size() && tag[q] == ' ') ++q;
     if (!isNameChar(tag[p - 1]) && q < tag.size() && tag[q] == '=') return page;
   }
-  std::size_t insertAt = at + 5;
-  page.insert(insertAt, " dir=\"rtl\"");
+  page.insert(at + 5, " dir=\"rtl\"");
   return page;
 }
 
@@ -385,9 +391,7 @@ std::string rewriteDeclaration(std::string_view page, Charset to) {
     out.replace(d->offset, d->length, name);
     return out;
   }
-  std::size_t head = findNoCase(page, "<head", 0);
-  while (head != std::string_view::npos && head + 5 < page.size() && isNameChar(page[head + 5]))
-    head = findNoCase(page, "<head", head + 5);
+  const std::size_t head = findStartTag(page, "<head");
   if (head == std::string_view::npos) return out;
   const std::size_t close = page.find('>', head);
   if (close == std::string_view::npos) return out;
